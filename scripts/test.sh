@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test twice: in a normal build and in a build
+# with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+
+echo "== build (RelWithDebInfo) =="
+bash scripts/build.sh build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== tests (RelWithDebInfo) =="
+(cd build/release && ctest --output-on-failure -j2 --timeout 600)
+
+echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer) =="
+bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DMORVIK_SANITIZE=ON
+echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer) =="
+(cd build/sanitize && ctest --output-on-failure -j2 --timeout 600)
