@@ -1,0 +1,70 @@
+#pragma once
+// The lamp patterns of a whole terminal: the six event lamps of each set and the four periodic
+// guidance lamps of a Mini or MiniS, the eight lamps of a MiniSx. Codes read from a terminal or a
+// file are decoded group by group, so that one bad code spoils only its own group.
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace morvik {
+
+// Rows of a set: AC success, AC failure, AC idle, battery success, battery failure, battery idle
+// (AC stands for the AC adapter or the settings cable).
+inline constexpr std::size_t kLampRowsPerSet = 6;
+using LampSetPatterns = std::array<std::string, kLampRowsPerSet>;
+// Periodic guidance lamps: set 1 AC, set 1 battery, set 2 AC, set 2 battery.
+using GuidanceLampPatterns = std::array<std::string, 4>;
+
+// The terminal keys of the rows, in the shapes above.
+inline constexpr std::array<std::array<std::string_view, kLampRowsPerSet>, 2> kMiniSetLampKeys = {{
+    {"lov1", "lnv1", "liv1", "lob1", "lnb1", "lib1"},
+    {"lov2", "lnv2", "liv2", "lob2", "lnb2", "lib2"},
+}};
+inline constexpr std::array<std::string_view, 4> kGuidanceLampKeys = {"lpv1", "lpb1", "lpv2",
+                                                                      "lpb2"};
+
+// Row index of the idle rows inside a set; only those encode with 250 ms steps.
+bool IsIdleLampRow(std::size_t row);
+// True for "liv1", "lib1", "liv2", "lib2".
+bool IsIdleLampKey(std::string_view key);
+
+// The sixteen lamps of a Mini or MiniS, as user patterns or (same shape) as device codes.
+struct MiniLamps {
+    std::array<LampSetPatterns, 2> sets;
+    GuidanceLampPatterns guidance;
+    bool operator==(const MiniLamps&) const = default;
+};
+
+// The device codes of all sixteen patterns, or nothing when one of them is not a valid user
+// pattern.
+std::optional<MiniLamps> EncodeMiniLamps(const MiniLamps& patterns);
+
+// Decodes one group of codes into patterns, all or nothing: when any code of the group cannot be
+// shown, patterns keeps what it held and the result is false.
+bool DecodeLampGroup(std::span<const std::string> codes, std::span<std::string> patterns);
+
+// Decodes the three groups (set 1, set 2, periodic guidance) of codes read from a terminal or a
+// file into patterns. Returns the warning for the groups that failed (code page 932, without a
+// line end): 388 with the group names "設定1", "設定2", "定期誘導設定" joined by ", "; empty
+// when every group decoded.
+std::string DecodeMiniLamps(const MiniLamps& codes, MiniLamps& patterns);
+
+// The MiniSx keeps one set of eight lamps: function success and failure, idle, and the KelTouch
+// completion lamp (set 2's success keys).
+inline constexpr std::size_t kMiniSXLampCount = 8;
+using MiniSXLamps = std::array<std::string, kMiniSXLampCount>;
+inline constexpr std::array<std::string_view, kMiniSXLampCount> kMiniSXLampKeys = {
+    "lov1", "lnv1", "liv1", "lob1", "lnb1", "lib1", "lov2", "lob2"};
+
+// Device codes of the eight MiniSx patterns (idle steps for liv1 and lib1), or nothing when one
+// is not a valid user pattern.
+std::optional<MiniSXLamps> EncodeMiniSXLamps(const MiniSXLamps& patterns);
+
+// Decodes the MiniSx lamps as one group; returns warning 993 (code page 932) when a code cannot
+// be shown, leaving patterns unchanged, and empty otherwise.
+std::string DecodeMiniSXLamps(const MiniSXLamps& codes, MiniSXLamps& patterns);
+
+}  // namespace morvik

@@ -1,0 +1,95 @@
+#include "model/SoundSlots.h"
+
+#include <system_error>
+
+#include "model/Cp932.h"
+
+namespace morvik {
+namespace {
+
+constexpr std::string_view kStandardFolder = "wav";
+
+std::string StandardPath(const std::filesystem::path& programFolder, std::string_view name) {
+    const std::filesystem::path path = programFolder / kStandardFolder / name;
+    return Utf8ToCp932Lossy(path.string());
+}
+
+template <std::size_t N>
+QuickSoundPlan QuickPlan(SoundChoice choice, const std::array<std::string_view, N>& keys,
+                         const std::array<std::string, N>& standardPaths) {
+    QuickSoundPlan plan;
+    if (choice == SoundChoice::Silent) {
+        for (std::string_view key : keys) {
+            plan.keys.emplace_back(std::string(key), std::to_string(kNoSoundKey));
+        }
+    } else if (choice == SoundChoice::Standard) {
+        SoundPackResult packed = PackSounds(standardPaths);
+        if (packed.status != SoundStatus::Ok) {
+            plan.status = packed.status;
+            plan.failedPath = packed.failedPath;
+            return plan;
+        }
+        plan.upload = true;
+        plan.image = std::move(packed.image);
+        plan.keys = SoundKeyPairs(keys, standardPaths, plan.image);
+    }
+    return plan;
+}
+
+}  // namespace
+
+std::filesystem::path ProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error && self.has_parent_path()) {
+        return self.parent_path();
+    }
+    return std::filesystem::current_path(error);
+}
+
+std::array<std::string, kMiniSoundSlots> StandardMiniSoundPaths(
+    const std::filesystem::path& programFolder) {
+    const std::string ok = StandardPath(programFolder, kStandardOkSound);
+    const std::string ng = StandardPath(programFolder, kStandardNgSound);
+    const std::string done = StandardPath(programFolder, kKelTouchDoneSound);
+    // sov1 snv1 spv1 sob1 snb1 spb1 sov2 snv2 spv2 sob2 snb2 spb2
+    return {ok, ng, "", ok, ng, "", done, ng, "", ok, ng, ""};
+}
+
+std::array<std::string, kMiniSXSoundSlots> StandardMiniSXSoundPaths(
+    const std::filesystem::path& programFolder) {
+    const std::string ok = StandardPath(programFolder, kStandardOkSound);
+    const std::string ng = StandardPath(programFolder, kStandardNgSound);
+    const std::string done = StandardPath(programFolder, kKelTouchDoneSound);
+    // sov1 snv1 sob1 snb1 sov2 sob2
+    return {ok, ng, ok, ng, done, ok};
+}
+
+SoundChoice SoundChoiceAt(int listIndex) {
+    if (listIndex < 0 || listIndex > static_cast<int>(SoundChoice::Silent)) {
+        return SoundChoice::Unchanged;
+    }
+    return static_cast<SoundChoice>(listIndex);
+}
+
+QuickSoundPlan MiniQuickSoundPlan(SoundChoice choice, const std::filesystem::path& programFolder) {
+    return QuickPlan(choice, kMiniSoundKeys, StandardMiniSoundPaths(programFolder));
+}
+
+QuickSoundPlan MiniSXQuickSoundPlan(SoundChoice choice,
+                                    const std::filesystem::path& programFolder) {
+    return QuickPlan(choice, kMiniSXSoundKeys, StandardMiniSXSoundPaths(programFolder));
+}
+
+std::vector<std::pair<std::string, std::string>> SoundKeyPairs(
+    std::span<const std::string_view> keys, std::span<const std::string> slotPaths,
+    const SoundImage& image) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    const std::vector<int> values = SoundKeyValues(slotPaths, image.packedPaths);
+    for (std::size_t i = 0; i < keys.size() && i < values.size(); ++i) {
+        pairs.emplace_back(std::string(keys[i]), std::to_string(values[i]));
+    }
+    return pairs;
+}
+
+}  // namespace morvik
