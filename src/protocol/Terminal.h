@@ -1,0 +1,136 @@
+#pragma once
+// Everything the tool does to a terminal goes through one CTerminal: it owns the one serial port
+// of the run, knows which port is current, and offers the command exchange, the session opening,
+// the identification and the small main-window commands. The desktop main window owns one and
+// forwards to it; the command-line tool uses it directly; session workers borrow it while their
+// modal window runs (one user of the port at a time, no locks).
+//
+// Nothing here shows a message itself: messages go to the IReporter, as code page 932 text.
+
+#include <atomic>
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+#include "link/SerialCommAPI.h"
+#include "protocol/DeviceInfo.h"
+#include "protocol/Edition.h"
+#include "protocol/ProtocolTrace.h"
+#include "protocol/Reporter.h"
+
+namespace morvik {
+
+class CTerminal {
+  public:
+    explicit CTerminal(IReporter& reporter);
+    ~CTerminal();
+    CTerminal(const CTerminal&) = delete;
+    CTerminal& operator=(const CTerminal&) = delete;
+
+    // ---- State -------------------------------------------------------------------------------
+    CSerialCommAPI& Port() { return port_; }
+    IReporter& Reporter() { return *reporter_; }
+    void SetReporter(IReporter& reporter) { reporter_ = &reporter; }
+    CProtocolTrace& Trace() { return trace_; }
+
+    // The current port: a COM number (1..256, through the port map) unless a device path is set,
+    // which then wins. Every connect opens whatever is current at that moment.
+    int PortNumber() const { return portNumber_.load(); }
+    void SetPortNumber(int port) { portNumber_.store(port); }
+    const std::string& DevicePath() const { return devicePath_; }
+    void SetDevicePath(const std::string& path) { devicePath_ = path; }
+
+    // Set at start-up; the first session opening of the run shows the Slim power-saving notice.
+    bool FirstCommunication() const { return firstCommunication_.load(); }
+    void SetFirstCommunication(bool on) { firstCommunication_.store(on); }
+
+    // On while a session is being opened (and for the rest of a Mini-family session): exchanges
+    // then skip their pacing sleeps.
+    bool Pacing() const { return pacing_.load(); }
+    void SetPacing(bool on) { pacing_.store(on); }
+
+    // The lines that put a normal-mode terminal into command mode, one per family.
+    const std::string& MiniOpeningLine() const { return miniOpeningLine_; }
+    const std::string& SlimOpeningLine() const { return slimOpeningLine_; }
+    void SetOpeningLines(const std::string& mini, const std::string& slim);
+
+    // ---- Connection and session --------------------------------------------------------------
+    // Opens the current port with the working line settings; unless quiet, a failure is reported.
+    bool Connect(bool quiet);
+    void Disconnect();
+    bool IsConnected() const { return port_.IsOpen(); }
+    // Wakes the terminal and starts a command session; reports "機器との接続に失敗しました。" when
+    // no terminal answers.
+    bool OpenSession();
+    // The same, without any failure message (the port search).
+    bool ProbeSession();
+
+    // ---- Exchange ----------------------------------------------------------------------------
+    // Sends one line and returns its cleaned reply; "noreply" after a time-out, "error" when a
+    // byte could not be written, "csumerror" when a written value was not confirmed. Quiet keeps
+    // the prompt in the reply and suppresses the read-failure message.
+    std::string Exchange(const std::string& line, bool quiet);
+    // The same framing, complete at the first line end instead of a prompt; no write check.
+    std::string PlainExchange(const std::string& line, bool quiet);
+    // CR LF byte by byte, then CR, reading nothing: empty text, or "error" when a write failed.
+    std::string RawWakeUp();
+    std::string SendExit();
+    // "reboot s" CR LF in one write, not awaiting anything.
+    bool SendReboot();
+
+    // ---- Identification ----------------------------------------------------------------------
+    // With inSession the session is open already; otherwise this connects, opens a session, asks,
+    // reboots the terminal and disconnects by itself.
+    EditionCode DetectEdition(bool inSession);
+    // Inside an open session: the six panel texts; rawReply receives the reply to "ver".
+    DeviceInfo ReadIdentification(std::string* rawReply = nullptr);
+    std::string TerminalIdQuery();
+    std::string FirmwareVersionQuery();
+
+    // ---- Main-window commands (each a whole frame: connect ... disconnect) --------------------
+    // 機器情報の読み込み: true when the identification was read; info then holds the panel.
+    bool ReadDeviceInformation(DeviceInfo& info);
+    // パソコンの時刻に合わせる with the given local time (taken before connecting).
+    bool SetTerminalClock(const std::tm& localTime);
+    // The same with the PC's local time at the moment of the call.
+    bool SetTerminalClockFromPc();
+    // 検出ログの消去; asks first unless askFirst is false (the answer comes from the reporter).
+    bool EraseDetectionLog(bool askFirst = true);
+    // What the tool does when it ends: a terminal that can still be reached gets "exit", so it is
+    // not left in command mode, and the port is closed.
+    void Shutdown();
+
+  private:
+    // Port access through here, so the trace sees every byte.
+    bool WriteByte(char byte);
+    bool SendText(const std::string& text);
+    std::string ReadFragment();
+
+    std::string ExchangeFramed(const std::string& line, bool quiet, bool plain);
+    bool OpenSessionWith(bool probe);
+
+    CSerialCommAPI port_;
+    IReporter* reporter_;
+    CProtocolTrace trace_;
+    std::atomic<int> portNumber_{1};
+    std::string devicePath_;
+    std::atomic<bool> firstCommunication_{true};
+    std::atomic<bool> pacing_{false};
+    std::string miniOpeningLine_;
+    std::string slimOpeningLine_;
+};
+
+// Changes the port's read constant for a stretch and puts the saved time-outs back afterwards.
+class CReadConstantScope {
+  public:
+    CReadConstantScope(CSerialCommAPI& port, uint32_t readConstant);
+    ~CReadConstantScope();
+    CReadConstantScope(const CReadConstantScope&) = delete;
+    CReadConstantScope& operator=(const CReadConstantScope&) = delete;
+
+  private:
+    CSerialCommAPI& port_;
+    CommTimeouts saved_;
+};
+
+}  // namespace morvik
