@@ -7,7 +7,7 @@
 namespace morvik {
 
 class CSerialComm {
-public:
+  public:
     virtual ~CSerialComm() = default;
     virtual bool Open(int port) = 0;
     virtual bool Close() = 0;
@@ -17,7 +17,7 @@ public:
     void SetTerminator(const std::string& text) { terminator_ = text; }
     const std::string& Terminator() const { return terminator_; }
 
-private:
+  private:
     std::string terminator_;
 };
 

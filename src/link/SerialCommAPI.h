@@ -31,9 +31,9 @@ struct LineSettings {
     uint8_t parity = 0;    // 0 none, 1 odd, 2 even
     uint8_t stopBits = 0;  // 0 one, 2 two
     bool binary = true;
-    bool rtsOn = true;          // RTS held on (RTS control "enable")
-    bool ctsFlow = false;       // CTS output flow control
-    bool dsrFlow = false;       // DSR output flow control
+    bool rtsOn = true;     // RTS held on (RTS control "enable")
+    bool ctsFlow = false;  // CTS output flow control
+    bool dsrFlow = false;  // DSR output flow control
     bool dsrSensitivity = false;
     bool xonXoffOut = false;
     bool xonXoffIn = false;
@@ -43,7 +43,7 @@ struct LineSettings {
 };
 
 class CSerialCommAPI : public CSerialComm {
-public:
+  public:
     static constexpr uint8_t kModeSynchronous = 1;
 
     CSerialCommAPI();
@@ -72,6 +72,8 @@ public:
     size_t ReadBlock(size_t count, uint8_t* buffer);
     // Number of bytes queued for reading.
     size_t QueuedBytes() const;
+    // Throws away whatever has arrived and not been read yet.
+    void DiscardInput();
 
     void SetTimeouts(const CommTimeouts& timeouts);
     CommTimeouts GetTimeouts() const { return timeouts_; }
@@ -91,9 +93,11 @@ public:
     void ClearReceiveCancel() { receiveCancel_.store(false); }
     bool ReceiveCancelled() const { return receiveCancel_.load(); }
 
-private:
+  private:
     bool ApplyTimeouts();
     bool ApplyLineSettings();
+    // One read call under the stored time-outs: the bytes read, or -1 when the call fails.
+    long ReadCall(uint8_t* buffer, size_t max);
 
     int fd_ = -1;
     std::string devicePath_;

@@ -1,0 +1,31 @@
+#pragma once
+// termios plumbing for CSerialCommAPI. A USB serial adapter and a pseudo-terminal both arrive
+// here as a tty file descriptor; a pty silently ignores (or refuses) what it has no hardware for
+// (speed, RTS, flow control), so nothing in here may depend on those settings sticking.
+
+#include <cstdint>
+
+#include "link/SerialCommAPI.h"
+
+namespace morvik::posix {
+
+// Puts the tty into raw mode (no echo, no line editing, no translation of CR/LF, reads return at
+// once) with the receiver on and modem lines ignored. False only when even that fails.
+bool MakeRaw(int fd);
+
+// Reads the port's current settings into a copy of base. Fields a POSIX tty does not have
+// (DSR flow, DSR sensitivity, abort-on-error) keep the values of base.
+LineSettings ReadLineSettings(int fd, const LineSettings& base);
+
+// Applies the settings. A speed the platform cannot express fails; a pty that ignores speed,
+// RTS or flow control does not.
+bool ApplyLineSettings(int fd, const LineSettings& settings);
+
+// Waits until fd has bytes to read. Returns 1 when readable, 0 on time-out, -1 when the line is
+// gone (hang-up, error). timeoutMs < 0 waits without limit.
+int WaitReadable(int fd, int64_t timeoutMs);
+
+// Waits until fd can take more bytes; same results as WaitReadable.
+int WaitWritable(int fd, int64_t timeoutMs);
+
+}  // namespace morvik::posix

@@ -1,0 +1,127 @@
+#include "link/SystemDevices.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <system_error>
+
+namespace morvik {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFirstLine(const fs::path& file) {
+    std::ifstream in(file);
+    std::string line;
+    std::getline(in, line);
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) {
+        line.pop_back();
+    }
+    return line;
+}
+
+bool ParseHex16(const std::string& text, uint16_t* value) {
+    if (text.empty() || text.size() > 4) {
+        return false;
+    }
+    char* end = nullptr;
+    unsigned long v = std::strtoul(text.c_str(), &end, 16);
+    if (*end != '\0') {
+        return false;
+    }
+    *value = static_cast<uint16_t>(v);
+    return true;
+}
+
+// Walks from a tty's device up its parents to the USB device that carries idVendor/idProduct
+// (for a USB serial adapter: tty port -> interface -> USB device).
+void FindUsbIds(const fs::path& sysfsRoot, const fs::path& device, SerialDevice* out) {
+    std::error_code ec;
+    fs::path root = fs::weakly_canonical(sysfsRoot, ec);
+    for (fs::path dir = device; !dir.empty() && dir != root && dir != dir.root_path();
+         dir = dir.parent_path()) {
+        uint16_t vendor = 0;
+        uint16_t product = 0;
+        if (ParseHex16(ReadFirstLine(dir / "idVendor"), &vendor) &&
+            ParseHex16(ReadFirstLine(dir / "idProduct"), &product)) {
+            out->usbVendor = vendor;
+            out->usbProduct = product;
+            return;
+        }
+    }
+}
+
+// Stable names: /dev/serial/by-id/<name> -> ../../ttyUSB0, keyed by the kernel name.
+std::map<std::string, std::string> ByIdNames(const fs::path& devRoot) {
+    std::map<std::string, std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(devRoot / "serial" / "by-id", ec);
+    if (ec) {
+        return names;
+    }
+    std::vector<fs::path> links;
+    for (const auto& entry : it) {
+        links.push_back(entry.path());
+    }
+    std::sort(links.begin(), links.end());
+    for (const auto& link : links) {
+        fs::path target = fs::weakly_canonical(link, ec);
+        if (!ec) {
+            names.emplace(target.filename().string(), link.string());
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+SystemRoots SystemRoots::FromEnvironment() {
+    SystemRoots roots;
+    if (const char* sysfs = std::getenv("MORVIK_SYSFS_ROOT"); sysfs && *sysfs) {
+        roots.sysfs = sysfs;
+    }
+    if (const char* dev = std::getenv("MORVIK_DEV_ROOT"); dev && *dev) {
+        roots.dev = dev;
+    }
+    return roots;
+}
+
+std::vector<SerialDevice> ScanSerialDevices(const SystemRoots& roots) {
+    std::vector<SerialDevice> devices;
+    const fs::path classDir = fs::path(roots.sysfs) / "class" / "tty";
+    std::error_code ec;
+    fs::directory_iterator it(classDir, ec);
+    if (ec) {
+        return devices;
+    }
+    const auto byId = ByIdNames(roots.dev);
+    for (const auto& entry : it) {
+        const fs::path tty = entry.path();
+        const fs::path deviceLink = tty / "device";
+        std::error_code linkEc;
+        if (!fs::exists(deviceLink, linkEc)) {
+            continue;
+        }
+        const std::string type = ReadFirstLine(tty / "type");
+        if (type == "0") {
+            continue;
+        }
+        SerialDevice device;
+        device.name = tty.filename().string();
+        auto stable = byId.find(device.name);
+        device.path =
+            stable != byId.end() ? stable->second : (fs::path(roots.dev) / device.name).string();
+        fs::path real = fs::weakly_canonical(deviceLink, linkEc);
+        if (!linkEc) {
+            FindUsbIds(roots.sysfs, real, &device);
+        }
+        devices.push_back(std::move(device));
+    }
+    std::sort(devices.begin(), devices.end(),
+              [](const SerialDevice& a, const SerialDevice& b) { return a.name < b.name; });
+    return devices;
+}
+
+}  // namespace morvik
