@@ -5,6 +5,11 @@
 // The command-line tool's (3000-3999) and the desktop tool's (4000-4999) own entries are named
 // in their own files.
 //
+// Where a text is quoted in more than one place, use the numbered entry: the exchange's read
+// failure is kReadFailed (904), a file that cannot be opened kFileOpenFailed (907), a settings
+// file that cannot be loaded kSettingsFileInvalid (914), every error box's caption kErrorCaption
+// (900). kUploadTimeout (120) and kSerialTimeout (903) share one text; the sound upload uses 120.
+//
 // Prefixes: kCmd command words sent to a terminal, kReply reply words, kKey parameter keys (the
 // same text serves the command and the settings file), kCode write error codes shown after
 // kWriteChecksumError, kPref preferences file, kTrc Toruca file, kCsv detection log CSV, kMenu
