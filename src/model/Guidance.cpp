@@ -2,15 +2,11 @@
 
 #include <optional>
 
+#include "res/StringIds.h"
 #include "res/Strings.h"
 
 namespace morvik {
 namespace {
-
-constexpr int kMsgGuidanceUse = 183;
-constexpr int kMsgGuidanceStart = 184;
-constexpr int kMsgGuidanceEnd = 185;
-constexpr int kMsgGuidanceInterval = 186;
 
 constexpr std::size_t kPartWidth = 2;
 
@@ -83,7 +79,7 @@ std::vector<int> ReadPeriodicGuidance(std::string_view pnt, std::string_view pnt
     if (pnt == "1" || pnt == "0") {
         guidance.enabled = pnt == "1";
     } else {
-        messages.push_back(kMsgGuidanceUse);
+        messages.push_back(res::ids::kGuidanceUseInvalid);
     }
 
     const auto startHour = PartValue(pntT, 0);
@@ -93,7 +89,7 @@ std::vector<int> ReadPeriodicGuidance(std::string_view pnt, std::string_view pnt
         guidance.startHour = *startHour;
         guidance.startMinute = *startMinute;
     } else {
-        messages.push_back(kMsgGuidanceStart);
+        messages.push_back(res::ids::kGuidanceStartInvalid);
     }
 
     const auto endHour = PartValue(pntT, 2);
@@ -102,14 +98,14 @@ std::vector<int> ReadPeriodicGuidance(std::string_view pnt, std::string_view pnt
         guidance.endHour = *endHour;
         guidance.endMinute = *endMinute;
     } else {
-        messages.push_back(kMsgGuidanceEnd);
+        messages.push_back(res::ids::kGuidanceEndInvalid);
     }
 
     const auto interval = PartValue(pntT, 4);
     if (interval && GuidanceIntervalIndex(*interval) >= 0) {
         guidance.interval = *interval;
     } else {
-        messages.push_back(kMsgGuidanceInterval);
+        messages.push_back(res::ids::kGuidanceIntervalInvalid);
     }
     return messages;
 }

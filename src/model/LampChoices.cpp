@@ -18,6 +18,13 @@ constexpr std::array<LampPatternEntry, 9> kIdleList = {
 
 }  // namespace
 
+int LampPatternTextId(LampPatternEntry entry, bool idle) {
+    if (idle && entry >= LampPatternEntry::Fixed1 && entry <= LampPatternEntry::Fixed4) {
+        return res::ids::kIdlePatternFixed1 + (static_cast<int>(entry) - 1);
+    }
+    return res::ids::kPatternUnchanged + static_cast<int>(entry);
+}
+
 int LampPatternListSize(bool idle) {
     return idle ? static_cast<int>(kIdleList.size()) : static_cast<int>(kFullList.size());
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "res/StringIds.h"
+
 namespace morvik {
 
 // The three user patterns kept in the preferences ("userlamp1" to "userlamp3").
@@ -14,6 +16,10 @@ using UserLampPatterns = std::array<std::string, 3>;
 
 // The colour list: 赤, 青, 緑, 紫, 黄色, 水色, 白; colour index i stands for user digit i + 1.
 inline constexpr int kLampColourCount = 7;
+inline constexpr std::array<int, kLampColourCount> kLampColourTextIds = {
+    res::ids::kColorRed,    res::ids::kColorBlue,   res::ids::kColorGreen,
+    res::ids::kColorPurple, res::ids::kColorYellow, res::ids::kColorLightBlue,
+    res::ids::kColorWhite};
 
 // Entries of the pattern lists. Success, failure and periodic guidance rows offer every entry
 // (11); the idle rows offer only the first four fixed patterns (9 entries).
@@ -30,6 +36,10 @@ enum class LampPatternEntry {
     User3,
     Off,
 };
+
+// The string table id of an entry's text in a row's list (the idle list names its fixed
+// patterns by their 5 s and 3 s timings).
+int LampPatternTextId(LampPatternEntry entry, bool idle);
 
 // Number of entries of a row's pattern list.
 int LampPatternListSize(bool idle);

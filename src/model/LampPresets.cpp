@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "model/LampSettings.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
 
 namespace morvik {
 namespace {
@@ -57,14 +59,15 @@ std::vector<std::pair<std::string, std::string>> MiniPresetLampValues(LampPreset
     if (codes == nullptr) {
         return values;
     }
-    for (const auto& keys : kMiniSetLampKeys) {
+    for (const auto& keys : kMiniSetLampKeyIds) {
         for (std::size_t row = 0; row < kLampRowsPerSet; ++row) {
-            values.emplace_back(std::string(keys[row]), std::string((*codes)[row]));
+            values.emplace_back(res::TextCp932(keys[row]), std::string((*codes)[row]));
         }
     }
     if (preset == LampPreset::Off) {
-        for (std::string_view key : {"lpv1", "lpv2", "lpb1", "lpb2"}) {
-            values.emplace_back(std::string(key), std::string(kDark));
+        for (int key :
+             {res::ids::kKeyLpv1, res::ids::kKeyLpv2, res::ids::kKeyLpb1, res::ids::kKeyLpb2}) {
+            values.emplace_back(res::TextCp932(key), std::string(kDark));
         }
     }
     return values;
@@ -77,10 +80,11 @@ std::vector<std::pair<std::string, std::string>> MiniSXPresetLampValues(LampPres
         return values;
     }
     for (std::size_t row = 0; row < kLampRowsPerSet; ++row) {
-        values.emplace_back(std::string(kMiniSXLampKeys[row]), std::string((*codes)[row]));
+        values.emplace_back(res::TextCp932(kMiniSXLampKeyIds[row]), std::string((*codes)[row]));
     }
-    values.emplace_back(std::string(kMiniSXLampKeys[6]), std::string((*codes)[kAcSuccessRow]));
-    values.emplace_back(std::string(kMiniSXLampKeys[7]), std::string((*codes)[kBatterySuccessRow]));
+    values.emplace_back(res::TextCp932(kMiniSXLampKeyIds[6]), std::string((*codes)[kAcSuccessRow]));
+    values.emplace_back(res::TextCp932(kMiniSXLampKeyIds[7]),
+                        std::string((*codes)[kBatterySuccessRow]));
     return values;
 }
 

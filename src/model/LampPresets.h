@@ -6,11 +6,16 @@
 #include <utility>
 #include <vector>
 
+#include "res/StringIds.h"
+
 namespace morvik {
 
 // The entries of the lamp choice list, in list order: 現在のランプを変更しない, ブルーパターン,
 // グリーンパターン, レインボーパターン, ランプを光らせない.
 enum class LampPreset { Unchanged, Blue, Green, Rainbow, Off };
+inline constexpr int kLampPresetTextIds[] = {
+    res::ids::kLampPresetUnchanged, res::ids::kLampPresetBlue, res::ids::kLampPresetGreen,
+    res::ids::kLampPresetRainbow, res::ids::kLampPresetOff};
 
 // The preset at a list position; positions outside the list give Unchanged.
 LampPreset LampPresetAt(int listIndex);

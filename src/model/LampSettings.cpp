@@ -9,14 +9,6 @@
 namespace morvik {
 namespace {
 
-constexpr int kMsgLampGroupInvalid = 388;
-constexpr int kMsgGroupGuidance = 389;
-constexpr int kMsgGroupSet1 = 390;
-constexpr int kMsgGroupSet2 = 391;
-constexpr int kMsgMiniSXLampInvalid = 993;
-
-constexpr std::string_view kGroupSeparator = ", ";
-
 // Encodes a group of patterns; idleOf says which of them are idle lamps.
 template <std::size_t N, typename IdleOf>
 std::optional<std::array<std::string, N>> EncodeGroup(const std::array<std::string, N>& patterns,
@@ -39,7 +31,13 @@ bool IsIdleLampRow(std::size_t row) {
 }
 
 bool IsIdleLampKey(std::string_view key) {
-    return key == "liv1" || key == "lib1" || key == "liv2" || key == "lib2";
+    for (int id :
+         {res::ids::kKeyLiv1, res::ids::kKeyLib1, res::ids::kKeyLiv2, res::ids::kKeyLib2}) {
+        if (key == res::TextCp932(id)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<MiniLamps> EncodeMiniLamps(const MiniLamps& patterns) {
@@ -81,34 +79,36 @@ std::string DecodeMiniLamps(const MiniLamps& codes, MiniLamps& patterns) {
     std::string failed;
     auto note = [&failed](int nameId) {
         if (!failed.empty()) {
-            failed += kGroupSeparator;
+            failed += res::TextCp932(res::ids::kLampGroupSeparator);
         }
         failed += res::TextCp932(nameId);
     };
     if (!DecodeLampGroup(codes.sets[0], patterns.sets[0])) {
-        note(kMsgGroupSet1);
+        note(res::ids::kSet1);
     }
     if (!DecodeLampGroup(codes.sets[1], patterns.sets[1])) {
-        note(kMsgGroupSet2);
+        note(res::ids::kSet2);
     }
     if (!DecodeLampGroup(codes.guidance, patterns.guidance)) {
-        note(kMsgGroupGuidance);
+        note(res::ids::kGuidanceSettings);
     }
     if (failed.empty()) {
         return {};
     }
-    return res::Format(res::TextCp932(kMsgLampGroupInvalid), failed.c_str());
+    return res::Format(res::TextCp932(res::ids::kLampValueInvalidInGroup), failed.c_str());
 }
 
 std::optional<MiniSXLamps> EncodeMiniSXLamps(const MiniSXLamps& patterns) {
-    return EncodeGroup(patterns, [](std::size_t i) { return IsIdleLampKey(kMiniSXLampKeys[i]); });
+    return EncodeGroup(patterns, [](std::size_t i) {
+        return IsIdleLampKey(res::TextCp932(kMiniSXLampKeyIds[i]));
+    });
 }
 
 std::string DecodeMiniSXLamps(const MiniSXLamps& codes, MiniSXLamps& patterns) {
     if (DecodeLampGroup(codes, patterns)) {
         return {};
     }
-    return res::TextCp932(kMsgMiniSXLampInvalid);
+    return res::TextCp932(res::ids::kLampValueInvalid);
 }
 
 }  // namespace morvik

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "res/StringIds.h"
+
 namespace morvik {
 
 // Rows of a set: AC success, AC failure, AC idle, battery success, battery failure, battery idle
@@ -18,13 +20,15 @@ using LampSetPatterns = std::array<std::string, kLampRowsPerSet>;
 // Periodic guidance lamps: set 1 AC, set 1 battery, set 2 AC, set 2 battery.
 using GuidanceLampPatterns = std::array<std::string, 4>;
 
-// The terminal keys of the rows, in the shapes above.
-inline constexpr std::array<std::array<std::string_view, kLampRowsPerSet>, 2> kMiniSetLampKeys = {{
-    {"lov1", "lnv1", "liv1", "lob1", "lnb1", "lib1"},
-    {"lov2", "lnv2", "liv2", "lob2", "lnb2", "lib2"},
+// The terminal keys of the rows (string table ids), in the shapes above.
+inline constexpr std::array<std::array<int, kLampRowsPerSet>, 2> kMiniSetLampKeyIds = {{
+    {res::ids::kKeyLov1, res::ids::kKeyLnv1, res::ids::kKeyLiv1, res::ids::kKeyLob1,
+     res::ids::kKeyLnb1, res::ids::kKeyLib1},
+    {res::ids::kKeyLov2, res::ids::kKeyLnv2, res::ids::kKeyLiv2, res::ids::kKeyLob2,
+     res::ids::kKeyLnb2, res::ids::kKeyLib2},
 }};
-inline constexpr std::array<std::string_view, 4> kGuidanceLampKeys = {"lpv1", "lpb1", "lpv2",
-                                                                      "lpb2"};
+inline constexpr std::array<int, 4> kGuidanceLampKeyIds = {res::ids::kKeyLpv1, res::ids::kKeyLpb1,
+                                                           res::ids::kKeyLpv2, res::ids::kKeyLpb2};
 
 // Row index of the idle rows inside a set; only those encode with 250 ms steps.
 bool IsIdleLampRow(std::size_t row);
@@ -56,8 +60,9 @@ std::string DecodeMiniLamps(const MiniLamps& codes, MiniLamps& patterns);
 // completion lamp (set 2's success keys).
 inline constexpr std::size_t kMiniSXLampCount = 8;
 using MiniSXLamps = std::array<std::string, kMiniSXLampCount>;
-inline constexpr std::array<std::string_view, kMiniSXLampCount> kMiniSXLampKeys = {
-    "lov1", "lnv1", "liv1", "lob1", "lnb1", "lib1", "lov2", "lob2"};
+inline constexpr std::array<int, kMiniSXLampCount> kMiniSXLampKeyIds = {
+    res::ids::kKeyLov1, res::ids::kKeyLnv1, res::ids::kKeyLiv1, res::ids::kKeyLob1,
+    res::ids::kKeyLnb1, res::ids::kKeyLib1, res::ids::kKeyLov2, res::ids::kKeyLob2};
 
 // Device codes of the eight MiniSx patterns (idle steps for liv1 and lib1), or nothing when one
 // is not a valid user pattern.

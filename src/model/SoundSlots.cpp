@@ -3,24 +3,24 @@
 #include <system_error>
 
 #include "model/Cp932.h"
+#include "res/Strings.h"
 
 namespace morvik {
 namespace {
 
-constexpr std::string_view kStandardFolder = "wav";
-
-std::string StandardPath(const std::filesystem::path& programFolder, std::string_view name) {
-    const std::filesystem::path path = programFolder / kStandardFolder / name;
+std::string StandardPath(const std::filesystem::path& programFolder, int nameId) {
+    const std::filesystem::path path =
+        programFolder / res::Text(res::ids::kWaveFolder) / res::Text(nameId);
     return Utf8ToCp932Lossy(path.string());
 }
 
 template <std::size_t N>
-QuickSoundPlan QuickPlan(SoundChoice choice, const std::array<std::string_view, N>& keys,
+QuickSoundPlan QuickPlan(SoundChoice choice, const std::array<int, N>& keyIds,
                          const std::array<std::string, N>& standardPaths) {
     QuickSoundPlan plan;
     if (choice == SoundChoice::Silent) {
-        for (std::string_view key : keys) {
-            plan.keys.emplace_back(std::string(key), std::to_string(kNoSoundKey));
+        for (int key : keyIds) {
+            plan.keys.emplace_back(res::TextCp932(key), std::to_string(kNoSoundKey));
         }
     } else if (choice == SoundChoice::Standard) {
         SoundPackResult packed = PackSounds(standardPaths);
@@ -31,7 +31,7 @@ QuickSoundPlan QuickPlan(SoundChoice choice, const std::array<std::string_view, 
         }
         plan.upload = true;
         plan.image = std::move(packed.image);
-        plan.keys = SoundKeyPairs(keys, standardPaths, plan.image);
+        plan.keys = SoundKeyPairs(keyIds, standardPaths, plan.image);
     }
     return plan;
 }
@@ -49,18 +49,18 @@ std::filesystem::path ProgramFolder() {
 
 std::array<std::string, kMiniSoundSlots> StandardMiniSoundPaths(
     const std::filesystem::path& programFolder) {
-    const std::string ok = StandardPath(programFolder, kStandardOkSound);
-    const std::string ng = StandardPath(programFolder, kStandardNgSound);
-    const std::string done = StandardPath(programFolder, kKelTouchDoneSound);
+    const std::string ok = StandardPath(programFolder, res::ids::kStandardSoundOk);
+    const std::string ng = StandardPath(programFolder, res::ids::kStandardSoundNg);
+    const std::string done = StandardPath(programFolder, res::ids::kStandardSoundKelFin);
     // sov1 snv1 spv1 sob1 snb1 spb1 sov2 snv2 spv2 sob2 snb2 spb2
     return {ok, ng, "", ok, ng, "", done, ng, "", ok, ng, ""};
 }
 
 std::array<std::string, kMiniSXSoundSlots> StandardMiniSXSoundPaths(
     const std::filesystem::path& programFolder) {
-    const std::string ok = StandardPath(programFolder, kStandardOkSound);
-    const std::string ng = StandardPath(programFolder, kStandardNgSound);
-    const std::string done = StandardPath(programFolder, kKelTouchDoneSound);
+    const std::string ok = StandardPath(programFolder, res::ids::kStandardSoundOk);
+    const std::string ng = StandardPath(programFolder, res::ids::kStandardSoundNg);
+    const std::string done = StandardPath(programFolder, res::ids::kStandardSoundKelFin);
     // sov1 snv1 sob1 snb1 sov2 sob2
     return {ok, ng, ok, ng, done, ok};
 }
@@ -73,21 +73,20 @@ SoundChoice SoundChoiceAt(int listIndex) {
 }
 
 QuickSoundPlan MiniQuickSoundPlan(SoundChoice choice, const std::filesystem::path& programFolder) {
-    return QuickPlan(choice, kMiniSoundKeys, StandardMiniSoundPaths(programFolder));
+    return QuickPlan(choice, kMiniSoundKeyIds, StandardMiniSoundPaths(programFolder));
 }
 
 QuickSoundPlan MiniSXQuickSoundPlan(SoundChoice choice,
                                     const std::filesystem::path& programFolder) {
-    return QuickPlan(choice, kMiniSXSoundKeys, StandardMiniSXSoundPaths(programFolder));
+    return QuickPlan(choice, kMiniSXSoundKeyIds, StandardMiniSXSoundPaths(programFolder));
 }
 
 std::vector<std::pair<std::string, std::string>> SoundKeyPairs(
-    std::span<const std::string_view> keys, std::span<const std::string> slotPaths,
-    const SoundImage& image) {
+    std::span<const int> keyIds, std::span<const std::string> slotPaths, const SoundImage& image) {
     std::vector<std::pair<std::string, std::string>> pairs;
     const std::vector<int> values = SoundKeyValues(slotPaths, image.packedPaths);
-    for (std::size_t i = 0; i < keys.size() && i < values.size(); ++i) {
-        pairs.emplace_back(std::string(keys[i]), std::to_string(values[i]));
+    for (std::size_t i = 0; i < keyIds.size() && i < values.size(); ++i) {
+        pairs.emplace_back(res::TextCp932(keyIds[i]), std::to_string(values[i]));
     }
     return pairs;
 }

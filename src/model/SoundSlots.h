@@ -13,28 +13,29 @@
 #include <vector>
 
 #include "model/SoundImage.h"
+#include "res/StringIds.h"
 
 namespace morvik {
 
 inline constexpr std::size_t kMiniSoundSlots = 12;
 inline constexpr std::size_t kMiniSXSoundSlots = 6;
 
-// Terminal keys in slot order; the settings file keys are these followed by "path".
-inline constexpr std::array<std::string_view, kMiniSoundSlots> kMiniSoundKeys = {
-    "sov1", "snv1", "spv1", "sob1", "snb1", "spb1", "sov2", "snv2", "spv2", "sob2", "snb2", "spb2"};
-inline constexpr std::array<std::string_view, kMiniSXSoundSlots> kMiniSXSoundKeys = {
-    "sov1", "snv1", "sob1", "snb1", "sov2", "sob2"};
-
-// File names of the standard sounds in the folder "wav" beside the program.
-inline constexpr std::string_view kStandardOkSound = "mini_ok.wav";
-inline constexpr std::string_view kStandardNgSound = "mini_ng.wav";
-inline constexpr std::string_view kKelTouchDoneSound = "kel_fin.wav";
+// Terminal keys in slot order (string table ids); the settings file keys are these followed by
+// "path".
+inline constexpr std::array<int, kMiniSoundSlots> kMiniSoundKeyIds = {
+    res::ids::kKeySov1, res::ids::kKeySnv1, res::ids::kKeySpv1, res::ids::kKeySob1,
+    res::ids::kKeySnb1, res::ids::kKeySpb1, res::ids::kKeySov2, res::ids::kKeySnv2,
+    res::ids::kKeySpv2, res::ids::kKeySob2, res::ids::kKeySnb2, res::ids::kKeySpb2};
+inline constexpr std::array<int, kMiniSXSoundSlots> kMiniSXSoundKeyIds = {
+    res::ids::kKeySov1, res::ids::kKeySnv1, res::ids::kKeySob1,
+    res::ids::kKeySnb1, res::ids::kKeySov2, res::ids::kKeySob2};
 
 // The folder the running program was started from (where the "wav" folder sits).
 std::filesystem::path ProgramFolder();
 
-// The standard assignment for twelve slots: mini_ok to the success slots of set 1 and to the
-// battery success slot of set 2, kel_fin to set 2's AC success slot (the MiniS plays it when a
+// The standard sounds (mini_ok.wav, mini_ng.wav, kel_fin.wav) lie in the folder "wav" beside the
+// program. The standard assignment for twelve slots: mini_ok to the success slots of set 1 and to
+// the battery success slot of set 2, kel_fin to set 2's AC success slot (the MiniS plays it when a
 // KelTouch completes), mini_ng to every failure slot, periodic guidance slots empty. Paths are
 // programFolder/wav/<name>, in code page 932 as the settings hold them.
 std::array<std::string, kMiniSoundSlots> StandardMiniSoundPaths(
@@ -48,6 +49,8 @@ std::array<std::string, kMiniSXSoundSlots> StandardMiniSXSoundPaths(
 // The sound choice of the easy and service windows, in list order: 現在の音声を変更しない,
 // 標準音声を鳴らす, 音声を鳴らさない.
 enum class SoundChoice { Unchanged, Standard, Silent };
+inline constexpr std::array<int, 3> kSoundChoiceTextIds = {
+    res::ids::kSoundChoiceUnchanged, res::ids::kSoundChoiceStandard, res::ids::kSoundChoiceSilent};
 
 // The choice at a list position; positions outside the list give Unchanged.
 SoundChoice SoundChoiceAt(int listIndex);
@@ -67,9 +70,9 @@ struct QuickSoundPlan {
 QuickSoundPlan MiniQuickSoundPlan(SoundChoice choice, const std::filesystem::path& programFolder);
 QuickSoundPlan MiniSXQuickSoundPlan(SoundChoice choice, const std::filesystem::path& programFolder);
 
-// The (key, value) pairs of the sound keys for slot paths and the image packed from them.
+// The (key, value) pairs of the sound keys (string table ids) for slot paths and the image
+// packed from them.
 std::vector<std::pair<std::string, std::string>> SoundKeyPairs(
-    std::span<const std::string_view> keys, std::span<const std::string> slotPaths,
-    const SoundImage& image);
+    std::span<const int> keyIds, std::span<const std::string> slotPaths, const SoundImage& image);
 
 }  // namespace morvik
