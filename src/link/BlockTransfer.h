@@ -1,0 +1,47 @@
+#pragma once
+// Bulk transfers to and from a terminal in 132-byte checksummed blocks (see XmodemBlock.h).
+// Each call runs to its end on the calling thread (a session worker); the window that waits for
+// it only polls the port's byte counters and may set the port's receive-cancel flag.
+//
+// The senders leave the port's read time-outs changed (read constant 1000 ms); callers save the
+// time-outs before and restore them afterwards.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "link/SerialCommAPI.h"
+
+namespace morvik {
+
+// Sends the file's bytes as blocks, then EOT. False when the file cannot be read, when the
+// terminal keeps talking before the transfer, or when a block is not acknowledged.
+bool SendFile(CSerialCommAPI& port, const std::string& path);
+
+// The same with the bytes taken from memory. A length of 0 sends only EOT.
+bool SendMemory(CSerialCommAPI& port, const uint8_t* data, size_t length);
+
+// Results of ReceiveFile.
+constexpr int kReceiveDone = 0;
+constexpr int kReceiveFailed = -1;
+constexpr int kReceiveCannotCreate = -2;
+constexpr int kReceiveCancelled = -3;
+
+// Turns one accepted block into the text appended to the output file. It gets the whole
+// 132-byte block, a running record number (0 for the first block, growing by 4 per block) and
+// the value the caller passed to ReceiveFile.
+using BlockHandler =
+    std::function<std::string(const uint8_t* block, int recordNumber, int passThrough)>;
+
+// Receives blocks until EOT and writes what the handler makes of them to path (without a
+// handler, the 128 data bytes of each block). Only checked blocks reach the handler: a damaged
+// block is refused with NAK, a repeat of the previous block is acknowledged and dropped. The
+// output is written beside the target and put in place when the transfer ends well, so a failed
+// or cancelled receive leaves no file and never damages the file that was there before.
+// The caller clears the port's receive-cancel flag before starting; setting it stops the
+// receive with CAN.
+int ReceiveFile(CSerialCommAPI& port, const std::string& path, int passThrough,
+                const BlockHandler& handler = {});
+
+}  // namespace morvik
