@@ -83,9 +83,11 @@ std::string CTerminal::ExchangeFramed(const std::string& line, bool quiet, bool 
             Sleep(kPaceSleep);
         }
     }
-    trace_.Sent(line);
     const std::string terminator = plain ? port_.Terminator() : std::string("\r");
-    if (!SendText(terminator)) {
+    const bool terminated = port_.Send(terminator);
+    trace_.Sent(line + terminator);
+    if (!terminated) {
+        trace_.Note("write failed");
         return ReplyWord::Error();
     }
     if (paced) {

@@ -1,0 +1,62 @@
+#include "cli/CliContext.h"
+
+#include "cli/Preferences.h"
+#include "link/PortMap.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
+
+namespace morvik::cli {
+
+namespace {
+
+// The COM number of the terminal's USB serial adapter, when one is attached.
+std::optional<int> AdapterPort() {
+    return std::nullopt;
+}
+
+}  // namespace
+
+CliContext::CliContext(const GlobalOptions& options) : options_(options), terminal_(reporter_) {
+    if (options_.trace) {
+        terminal_.Trace().SetSink(StderrTraceSink());
+    }
+}
+
+CliContext::~CliContext() {
+    if (used_) {
+        terminal_.Shutdown();
+    }
+}
+
+void CliContext::SettlePort() {
+    if (portSettled_) {
+        return;
+    }
+    portSettled_ = true;
+    if (!options_.device.empty()) {
+        terminal_.SetDevicePath(options_.device);
+    } else if (options_.port) {
+        terminal_.SetPortNumber(*options_.port);
+    } else {
+        const std::optional<int> adapter = AdapterPort();
+        terminal_.SetPortNumber(adapter ? *adapter : ReadPreferredPort(PreferencesPath()));
+    }
+}
+
+CTerminal& CliContext::Terminal() {
+    SettlePort();
+    used_ = true;
+    return terminal_;
+}
+
+std::string CliContext::PortDescription() {
+    SettlePort();
+    if (!terminal_.DevicePath().empty()) {
+        return terminal_.DevicePath();
+    }
+    const int port = terminal_.PortNumber();
+    return res::Format(res::Text(res::ids::kComPortFormat), port) + " (" +
+           PortMap().LinkPath(port) + ")";
+}
+
+}  // namespace morvik::cli

@@ -1,0 +1,45 @@
+#pragma once
+// Output of the command-line tool: UTF-8 on standard output (results) and standard error
+// (messages), with Unix line ends.
+
+#include <string>
+#include <string_view>
+
+#include "res/Strings.h"
+
+namespace morvik::cli {
+
+// A string-table text as UTF-8.
+inline std::string Text(int id) {
+    return std::string(res::Text(id));
+}
+
+// What FormatText passes on: C strings for texts, numbers as they are.
+inline const char* CStr(const std::string& text) {
+    return text.c_str();
+}
+inline const char* CStr(const char* text) {
+    return text;
+}
+inline int CStr(int value) {
+    return value;
+}
+
+// A string-table text with "%s" (and similar) filled in.
+template <typename... Args>
+std::string FormatText(int id, const Args&... args) {
+    return res::Format(res::Text(id), CStr(args)...);
+}
+
+// Code page 932 text as UTF-8 for the screen, CR LF (and a lone CR) as LF.
+std::string ForScreen(std::string_view cp932);
+
+// UTF-8 text with its line ends made Unix ones.
+std::string UnixLineEnds(std::string_view utf8);
+
+// One message line (or several) on standard error; a line end is added.
+void PrintError(const std::string& utf8);
+// Text on standard output; a line end is added unless it ends in one.
+void PrintOut(const std::string& utf8);
+
+}  // namespace morvik::cli

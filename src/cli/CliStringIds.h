@@ -1,0 +1,50 @@
+#pragma once
+// Names of the command-line tool's own entries of the string table (res/CliStrings.cpp,
+// 3000-3999). The system's texts are shared through res/StringIds.h.
+
+namespace morvik::cli::ids {
+
+// The tool: usage, options, command-line errors
+inline constexpr int kUsage = 3000;
+inline constexpr int kOptionsHelp = 3001;
+inline constexpr int kCommandsHeading = 3002;
+inline constexpr int kCommandHelpHint = 3003;
+inline constexpr int kUnknownCommand = 3010;
+inline constexpr int kUnknownOption = 3011;
+inline constexpr int kOptionNeedsValue = 3012;
+inline constexpr int kBadPortNumber = 3013;
+inline constexpr int kPortAndDevice = 3014;
+inline constexpr int kNoCommand = 3015;
+inline constexpr int kExtraArguments = 3016;
+inline constexpr int kSubcommandNeeded = 3017;
+inline constexpr int kMessageFormat = 3020;
+inline constexpr int kAskSuffix = 3021;
+
+// info
+inline constexpr int kInfoSummary = 3100;
+inline constexpr int kInfoHelp = 3101;
+inline constexpr int kInfoFailed = 3102;
+
+// clock
+inline constexpr int kClockSummary = 3110;
+inline constexpr int kClockHelp = 3111;
+inline constexpr int kClockFailed = 3112;
+
+// dlog erase
+inline constexpr int kDlogEraseSummary = 3120;
+inline constexpr int kDlogEraseHelp = 3121;
+inline constexpr int kDlogEraseCancelled = 3122;
+inline constexpr int kDlogEraseFailed = 3123;
+
+// ports
+inline constexpr int kPortsSummary = 3130;
+inline constexpr int kPortsHelp = 3131;
+inline constexpr int kAdapterFound = 3132;
+inline constexpr int kAdapterNotFound = 3133;
+inline constexpr int kPortListEntry = 3134;
+inline constexpr int kPortListEmpty = 3135;
+inline constexpr int kPortListUnreadable = 3136;
+inline constexpr int kSearchFound = 3137;
+inline constexpr int kCurrentPort = 3138;
+
+}  // namespace morvik::cli::ids
