@@ -1,6 +1,201 @@
-#include <cstdio>
+// morvik-sim: a Morvik terminal of any edition on a pseudo-terminal, for tests and
+// demonstrations without hardware.
 
-int main() {
-    std::fputs("morvik-sim: not yet built\n", stderr);
-    return 2;
+#include <poll.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "model/Cp932.h"
+#include "sim/DetectionLog.h"
+#include "sim/Pty.h"
+#include "sim/SimLog.h"
+#include "sim/SimOptions.h"
+#include "sim/SimState.h"
+#include "sim/Terminal.h"
+
+namespace {
+
+using namespace morvik::sim;
+
+int g_signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    char c = 1;
+    [[maybe_unused]] ssize_t n = write(g_signalPipe[1], &c, 1);
+}
+
+bool InstallSignals(std::string& error) {
+    if (pipe(g_signalPipe) != 0) {
+        error = "パイプを作成できません";
+        return false;
+    }
+    struct sigaction sa {};
+    sa.sa_handler = OnSignal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGINT, &sa, nullptr);
+    signal(SIGPIPE, SIG_IGN);
+    return true;
+}
+
+// Command-line texts arrive as UTF-8; the terminal keeps code page 932.
+bool ToCp932(const std::string& utf8, std::string& out, std::string& error) {
+    auto cp932 = morvik::Utf8ToCp932(utf8);
+    if (!cp932) {
+        error = "コードページ932で表せない文字があります: " + utf8;
+        return false;
+    }
+    out = *cp932;
+    return true;
+}
+
+// The state the terminal starts in: factory values, then the state file, then what the command
+// line says explicitly.
+bool BuildState(const SimOptions& o, const Edition& edition, SimState& state, std::string& error) {
+    state = SimState::Factory(edition);
+    if (!o.statePath.empty() && !LoadState(o.statePath, edition, state, error)) {
+        return false;
+    }
+    if (o.tid && !ToCp932(*o.tid, state.tid, error))
+        return false;
+    if (o.version)
+        state.version = *o.version;
+    if (o.boot)
+        state.boot = *o.boot;
+    if (o.wdog)
+        state.wdog = *o.wdog;
+    if (o.touches)
+        state.touches = *o.touches;
+    if (o.ndef && !ToCp932(*o.ndef, state.ndef, error))
+        return false;
+    for (const auto& [key, value] : o.params) {
+        if (!edition.HasKey(key)) {
+            error = "このエディションにないキーです: " + key;
+            return false;
+        }
+        if (!ToCp932(value, state.params[key], error))
+            return false;
+    }
+    if (o.dlogRecords) {
+        state.detectionLog.clear();
+        for (uint32_t i = 0; i < *o.dlogRecords; ++i) {
+            state.detectionLog.push_back(MakeDetectionRecord(i));
+        }
+    }
+    if (!o.dlogFile.empty()) {
+        std::ifstream in(o.dlogFile, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        state.detectionLog.clear();
+        if (!in.good() && !in.eof()) {
+            error = "検出ログファイルを読めません: " + o.dlogFile;
+            return false;
+        }
+        if (!SplitDetectionRecords(bytes, state.detectionLog)) {
+            error = "検出ログファイルの大きさが32バイトの倍数ではありません: " + o.dlogFile;
+            return false;
+        }
+    }
+    return true;
+}
+
+int Run(const SimOptions& o) {
+    const Edition& edition = EditionOf(o.edition);
+    std::string error;
+    SimState state;
+    SimLog log;
+    Pty pty;
+    if (!BuildState(o, edition, state, error) ||
+        (!o.logPath.empty() && !log.Open(o.logPath, error)) || !InstallSignals(error) ||
+        !pty.Open(error)) {
+        std::fprintf(stderr, "morvik-sim: %s\n", error.c_str());
+        return 2;
+    }
+    if (o.trace) {
+        log.EnableTrace();
+    }
+    std::string linkPath = o.link;
+    if (o.com != 0) {
+        linkPath = PortsFolder() + "/COM" + std::to_string(o.com);
+    }
+    if (!linkPath.empty() && !MakeLink(pty.SlavePath(), linkPath, error)) {
+        std::fprintf(stderr, "morvik-sim: %s\n", error.c_str());
+        return 2;
+    }
+    auto save = [&] {
+        std::string saveError;
+        if (!o.statePath.empty() && !SaveState(o.statePath, state, saveError)) {
+            std::fprintf(stderr, "morvik-sim: %s\n", saveError.c_str());
+        }
+    };
+    save();
+
+    SimOptions mutableOptions = o;  // the faults keep their own once-only state
+    Terminal terminal(
+        edition, state, mutableOptions.faults, log,
+        [&](std::string_view bytes) {
+            log.TraceOut(bytes);
+            pty.Write(bytes, o.pacing);
+        },
+        save);
+
+    std::printf("%s\n", pty.SlavePath().c_str());
+    std::fflush(stdout);
+
+    bool running = true;
+    while (running && !terminal.Vanished()) {
+        int timeout = -1;
+        auto now = Terminal::Clock::now();
+        if (auto deadline = terminal.Deadline()) {
+            auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(*deadline - now);
+            timeout = ms.count() < 0 ? 0 : static_cast<int>(ms.count()) + 1;
+        }
+        pollfd fds[2] = {{pty.MasterFd(), POLLIN, 0}, {g_signalPipe[0], POLLIN, 0}};
+        int n = poll(fds, 2, timeout);
+        if (n < 0 && errno != EINTR) {
+            break;
+        }
+        now = Terminal::Clock::now();
+        if (n > 0 && (fds[1].revents & POLLIN) != 0) {
+            running = false;
+            break;
+        }
+        if (n > 0 && (fds[0].revents & POLLIN) != 0) {
+            std::string bytes = pty.Read();
+            log.TraceIn(bytes);
+            terminal.OnBytes(bytes, now);
+        } else if (n > 0 && (fds[0].revents & (POLLHUP | POLLERR)) != 0) {
+            // Cannot normally happen while we hold the slave open; avoid a busy loop anyway.
+            usleep(20000);
+        }
+        terminal.OnTimer(now);
+    }
+    // A vanishing terminal is an unplugged cable: the device goes away at once.
+    pty.Close();
+    if (!linkPath.empty()) {
+        RemoveLink(pty.SlavePath(), linkPath);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    SimOptions options;
+    std::string error;
+    if (!ParseOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "morvik-sim: %s\n%s", error.c_str(),
+                     "詳しくは morvik-sim --help を参照してください。\n");
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    }
+    return Run(options);
 }
