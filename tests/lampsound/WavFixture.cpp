@@ -1,0 +1,71 @@
+#include "WavFixture.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace morvik::test {
+namespace {
+
+void Put(std::string& out, std::uint32_t value, int width) {
+    for (int i = 0; i < width; ++i) {
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+}
+
+}  // namespace
+
+std::string WavBytes(const WavSpec& spec) {
+    std::string body = "WAVE";
+    body += "fmt ";
+    Put(body, spec.fmtSize, 4);
+    Put(body, 1, 2);  // PCM
+    Put(body, spec.channels, 2);
+    Put(body, spec.rate, 4);
+    const std::uint32_t block = spec.channels * spec.bits / 8;
+    Put(body, spec.rate * block, 4);
+    Put(body, block, 2);
+    Put(body, spec.bits, 2);
+    if (spec.fmtSize == 18) {
+        Put(body, 0, 2);
+    }
+    if (spec.fact) {
+        body += "fact";
+        Put(body, 4, 4);
+        Put(body, static_cast<std::uint32_t>(spec.samples.size()), 4);
+    }
+    body += "data";
+    Put(body, static_cast<std::uint32_t>(spec.samples.size()), 4);
+    body.append(spec.samples.begin(), spec.samples.end());
+    std::string file = "RIFF";
+    Put(file, static_cast<std::uint32_t>(body.size()), 4);
+    return file + body;
+}
+
+WavSpec WavOfSize(std::size_t fileSize, std::uint8_t seed) {
+    WavSpec spec;
+    spec.samples.resize(fileSize - 44);
+    for (std::size_t i = 0; i < spec.samples.size(); ++i) {
+        spec.samples[i] = static_cast<std::uint8_t>(seed + i);
+    }
+    return spec;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool SoxTone(const std::string& path, const std::string& format, double seconds) {
+    // -D: no dither, so the samples are the same on every run.
+    const std::string command = "sox -D -V1 -n " + format + " '" + path + "' synth " +
+                                std::to_string(seconds) + " sine 440 2>/dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
+}  // namespace morvik::test
