@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include "model/Cp932.h"
+#include "model/SlimTexts.h"
+
+namespace morvik {
+namespace {
+
+std::string Sjis(const char* utf8) {
+    return Utf8ToCp932Lossy(utf8);
+}
+
+TEST(SlimTexts, FunctionListAndSummaries) {
+    EXPECT_EQ(SlimFunctionLabel(SlimFunction::Browser), Sjis("機能1"));
+    EXPECT_EQ(SlimFunctionLabel(SlimFunction::TorucaMailer), Sjis("機能4"));
+    EXPECT_EQ(SlimDocomoSummary(SlimFunction::Browser), Sjis("NTTドコモ：ブラウザ起動"));
+    EXPECT_EQ(SlimOthersSummary(SlimFunction::Browser), Sjis("その他：ブラウザ起動"));
+    EXPECT_EQ(SlimDocomoSummary(SlimFunction::TorucaBrowser), Sjis("NTTドコモ：トルカ配布"));
+    EXPECT_EQ(SlimOthersSummary(SlimFunction::BrowserMailer), Sjis("その他：メーラ起動"));
+    EXPECT_EQ(SlimFunctionDescription(SlimFunction::Browser), Sjis("ブラウザ起動を行います。"));
+    EXPECT_EQ(SlimFunctionDescription(SlimFunction::TorucaMailer),
+              SlimFunctionDescription(SlimFunction::BrowserMailer));
+    EXPECT_NE(SlimFunctionDescription(SlimFunction::TorucaMailer),
+              SlimFunctionDescription(SlimFunction::Browser));
+    EXPECT_EQ(SlimSizeText(160, 130), "160 / 130 Bytes");
+}
+
+}  // namespace
+}  // namespace morvik
