@@ -17,7 +17,9 @@ TEST(Cp932, RoundTripKeepsBackslashAndNecExtensions) {
 
 TEST(Cp932, UnencodableAndDamagedInput) {
     EXPECT_FALSE(Utf8ToCp932("emoji \xF0\x9F\x98\x80").has_value());
-    EXPECT_EQ(Utf8ToCp932Lossy("a\xF0\x9F\x98\x80" "b"), "a?b");
+    EXPECT_EQ(Utf8ToCp932Lossy("a\xF0\x9F\x98\x80"
+                               "b"),
+              "a?b");
     // A lone lead byte at the end and an undefined byte are shown as replacement characters.
     EXPECT_EQ(Cp932ToUtf8("a\x83"), "a\xEF\xBF\xBD");
     EXPECT_EQ(Cp932ToUtf8("\xA0x"), "\xEF\xBF\xBDx");
