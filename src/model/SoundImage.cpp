@@ -5,6 +5,8 @@
 #include <system_error>
 
 #include "model/Cp932.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
 
 namespace morvik {
 namespace {
@@ -69,6 +71,11 @@ std::filesystem::path SoundFilePath(const std::string& cp932Path) {
 
 SoundStatus CheckSoundFile(const std::string& cp932Path) {
     return FromWav(CheckWavFile(SoundFilePath(cp932Path)).status);
+}
+
+std::string SoundSizeLimitMessage() {
+    return res::Format(res::TextCp932(res::ids::kSoundTotalTooLarge),
+                       static_cast<int>(kSoundDataLimit / 1024));
 }
 
 std::vector<std::string> DistinctSoundPaths(std::span<const std::string> slotPaths) {

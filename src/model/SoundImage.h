@@ -61,6 +61,9 @@ inline bool FitsSoundMemory(std::uint64_t total) {
     return total <= kSoundDataLimit;
 }
 
+// The message for files that do not fit (339 with the limit in kilobytes), code page 932.
+std::string SoundSizeLimitMessage();
+
 // Packs the slots' files (paths as held in the settings, code page 932; empty = no sound) into
 // an image. Every file is checked first, and the whole is refused when it would not fit, so a
 // failed pack never yields a partial image. Sample bytes are scaled to 230/256 of their value

@@ -226,6 +226,8 @@ TEST(SoundImage, SizeLimitCountsEachFileOnce) {
     test::WriteBytes(x, test::WavBytes(test::WavOfSize(130000, 1)));
     test::WriteBytes(y, test::WavBytes(test::WavOfSize(130000, 2)));
     EXPECT_FALSE(FitsSoundMemory(TotalSoundSize(Slots({x, y})).total));
+    EXPECT_EQ(Cp932ToUtf8(SoundSizeLimitMessage()),
+              "音声ファイルの合計サイズが限界を超えています。252キロバイトまでです。");
 }
 
 TEST(SoundImage, PathsAreCodePage932) {
