@@ -30,6 +30,7 @@ class PortMap {
                      SystemRoots roots = SystemRoots::FromEnvironment());
 
     const std::string& Folder() const { return folder_; }
+    const SystemRoots& Roots() const { return roots_; }
     // folder/COMn, whether or not it exists.
     std::string LinkPath(int port) const;
 

@@ -75,6 +75,17 @@ std::map<std::string, std::string> ByIdNames(const fs::path& devRoot) {
     return names;
 }
 
+// "ttyUSB2" before "ttyUSB10": the name without its trailing number, then the number.
+bool KernelNameLess(const std::string& a, const std::string& b) {
+    auto split = [](const std::string& name) {
+        size_t digits = name.find_last_not_of("0123456789") + 1;
+        unsigned long number =
+            digits < name.size() ? std::strtoul(name.c_str() + digits, nullptr, 10) : 0;
+        return std::make_pair(name.substr(0, digits), number);
+    };
+    return split(a) < split(b);
+}
+
 }  // namespace
 
 SystemRoots SystemRoots::FromEnvironment() {
@@ -119,8 +130,9 @@ std::vector<SerialDevice> ScanSerialDevices(const SystemRoots& roots) {
         }
         devices.push_back(std::move(device));
     }
-    std::sort(devices.begin(), devices.end(),
-              [](const SerialDevice& a, const SerialDevice& b) { return a.name < b.name; });
+    std::sort(devices.begin(), devices.end(), [](const SerialDevice& a, const SerialDevice& b) {
+        return KernelNameLess(a.name, b.name);
+    });
     return devices;
 }
 

@@ -1,0 +1,24 @@
+#pragma once
+// The fast way to the terminal's port: its cable is a USB serial adapter with a vendor and
+// product ID of its own (on Windows the hardware ID "FTDIBUS\VID_5A3C+PID_0C41"), so no port
+// needs to be tried.
+
+#include <cstdint>
+#include <optional>
+
+#include "link/PortMap.h"
+
+namespace morvik {
+
+constexpr uint16_t kAdapterUsbVendor = 0x5A3C;
+constexpr uint16_t kAdapterUsbProduct = 0x0C41;
+
+// The COM number of the first attached adapter (by kernel name), giving its device a number in
+// the port map when it has none yet. nullopt when no adapter is attached or the port map cannot
+// take its number.
+std::optional<int> LookupAdapterPort(PortMap& map);
+
+// The same with the default ports folder and system roots.
+std::optional<int> LookupAdapterPort();
+
+}  // namespace morvik

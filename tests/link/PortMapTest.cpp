@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "LinePeer.h"
+#include "PtyPair.h"
+#include "link/AdapterLookup.h"
+#include "link/ConfigDir.h"
+#include "link/PortMap.h"
+#include "link/SerialCommAPI.h"
+
+namespace morvik {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = ::getenv(name)) {
+            old_ = old;
+        }
+        if (value) {
+            ::setenv(name, value, 1);
+        } else {
+            ::unsetenv(name);
+        }
+    }
+    ~ScopedEnv() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// A machine of our own: a sysfs tree and a /dev folder with the ttys a test plugs in.
+class FakeMachine {
+  public:
+    explicit FakeMachine(const std::string& root) : sysfs_(root + "/sys"), dev_(root + "/dev") {
+        fs::create_directories(sysfs_ / "class" / "tty");
+        fs::create_directories(dev_);
+        // A virtual console: a class entry without hardware.
+        fs::create_directories(sysfs_ / "class" / "tty" / "tty0");
+        // An 8250 port the kernel reserved but found no UART for, and one with a UART.
+        AddTty("ttyS0", "devices/platform/serial8250/ttyS0", "0");
+        AddTty("ttyS1", "devices/platform/serial8250/ttyS1", "4");
+    }
+
+    void AddUsbTty(const std::string& name, const std::string& usbDevice, const char* vendor,
+                   const char* product, const std::string& byId = {}) {
+        fs::path usb = sysfs_ / "devices" / "pci0000:00" / "usb1" / usbDevice;
+        fs::create_directories(usb);
+        test::WriteWholeFile((usb / "idVendor").string(), std::string(vendor) + "\n");
+        test::WriteWholeFile((usb / "idProduct").string(), std::string(product) + "\n");
+        AddTty(name, "devices/pci0000:00/usb1/" + usbDevice + "/" + usbDevice + ":1.0/" + name,
+               nullptr);
+        if (!byId.empty()) {
+            fs::create_directories(dev_ / "serial" / "by-id");
+            fs::create_symlink("../../" + name, dev_ / "serial" / "by-id" / byId);
+        }
+    }
+
+    void Unplug(const std::string& name) {
+        fs::remove_all(sysfs_ / "class" / "tty" / name);
+        fs::remove(dev_ / name);
+    }
+
+    SystemRoots Roots() const { return {sysfs_.string(), dev_.string()}; }
+    std::string Dev(const std::string& name) const { return (dev_ / name).string(); }
+
+  private:
+    void AddTty(const std::string& name, const std::string& device, const char* type) {
+        fs::create_directories(sysfs_ / device);
+        fs::path entry = sysfs_ / "class" / "tty" / name;
+        fs::create_directories(entry);
+        fs::create_symlink(sysfs_ / device, entry / "device");
+        if (type) {
+            test::WriteWholeFile((entry / "type").string(), std::string(type) + "\n");
+        }
+        test::WriteWholeFile(Dev(name), "");
+    }
+
+    fs::path sysfs_;
+    fs::path dev_;
+};
+
+TEST(ConfigDir, EnvironmentDecidesTheFolder) {
+    {
+        ScopedEnv own("MORVIK_CONFIG_DIR", "/tmp/own");
+        ScopedEnv xdg("XDG_CONFIG_HOME", "/tmp/xdg");
+        EXPECT_EQ(ConfigDir(), "/tmp/own");
+    }
+    {
+        ScopedEnv own("MORVIK_CONFIG_DIR", nullptr);
+        ScopedEnv xdg("XDG_CONFIG_HOME", "/tmp/xdg");
+        EXPECT_EQ(ConfigDir(), "/tmp/xdg/MorvikTool");
+        EXPECT_EQ(PortMap::DefaultFolder(), "/tmp/xdg/MorvikTool/ports");
+    }
+    {
+        ScopedEnv own("MORVIK_CONFIG_DIR", "");
+        ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
+        ScopedEnv home("HOME", "/home/operator");
+        EXPECT_EQ(ConfigDir(), "/home/operator/.config/MorvikTool");
+    }
+}
+
+TEST(PortMap, DevicesGetTheLowestFreeNumberAndKeepIt) {
+    test::ScratchDir dir;
+    FakeMachine machine(dir.Path());
+    machine.AddUsbTty("ttyUSB0", "1-2", "5a3c", "0c41", "usb-Morvik_Cable-if00-port0");
+    machine.AddUsbTty("ttyACM0", "1-3", "2341", "0043");
+    const std::string folder = dir.File("ports");
+    fs::create_directories(folder);
+    // COM2 is taken already (a simulator, a link the operator made).
+    test::WriteWholeFile(dir.File("other"), "");
+    fs::create_symlink(dir.File("other"), folder + "/COM2");
+
+    PortMap map(folder, machine.Roots());
+    auto list = map.SystemPortList();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(*list, (std::vector<std::string>{"COM1", "COM2", "COM3", "COM4"}));
+    EXPECT_EQ(map.NumberOf(machine.Dev("ttyACM0")), 1);
+    EXPECT_EQ(map.NumberOf(machine.Dev("ttyS1")), 3);
+    // The adapter is known by its stable name, and by its kernel name through the link.
+    EXPECT_EQ(fs::read_symlink(map.LinkPath(4)).string(),
+              machine.Dev("serial/by-id/usb-Morvik_Cable-if00-port0"));
+    EXPECT_EQ(map.NumberOf(machine.Dev("ttyUSB0")), 4);
+    EXPECT_EQ(map.NumberOf(machine.Dev("ttyS0")), 0);
+
+    // Unplugged: out of the list, but the number stays its own.
+    machine.Unplug("ttyACM0");
+    machine.AddUsbTty("ttyUSB1", "1-4", "0403", "6001");
+    list = map.SystemPortList();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(*list, (std::vector<std::string>{"COM2", "COM3", "COM4", "COM5"}));
+    EXPECT_EQ(map.NumberOf(machine.Dev("ttyUSB1")), 5);
+    machine.AddUsbTty("ttyACM0", "1-3", "2341", "0043");
+    list = map.SystemPortList();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->front(), "COM1");
+    EXPECT_EQ(map.Assign(machine.Dev("ttyACM0")), 1);
+}
+
+TEST(PortMap, UnusableFolder) {
+    test::ScratchDir dir;
+    test::WriteWholeFile(dir.File("ports"), "a file where the folder should be");
+    PortMap map(dir.File("ports"), SystemRoots{dir.File("nosys"), dir.File("nodev")});
+    EXPECT_FALSE(map.SystemPortList());
+    EXPECT_EQ(map.Assign("/dev/ttyUSB0"), 0);
+    // A folder that does not exist yet is created, and an empty machine lists nothing.
+    PortMap fresh(dir.File("new/ports"), SystemRoots{dir.File("nosys"), dir.File("nodev")});
+    auto list = fresh.SystemPortList();
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(list->empty());
+    EXPECT_TRUE(fs::is_directory(dir.File("new/ports")));
+}
+
+TEST(AdapterLookup, FindsTheTerminalCableByUsbIds) {
+    test::ScratchDir dir;
+    FakeMachine machine(dir.Path());
+    machine.AddUsbTty("ttyUSB0", "1-1", "0403", "6001");  // some other FTDI cable
+    PortMap map(dir.File("ports"), machine.Roots());
+    EXPECT_FALSE(LookupAdapterPort(map));
+
+    machine.AddUsbTty("ttyUSB3", "1-2", "5A3C", "0C41");
+    auto port = LookupAdapterPort(map);
+    ASSERT_TRUE(port);
+    EXPECT_EQ(*port, 1);
+    EXPECT_EQ(map.NumberOf(machine.Dev("ttyUSB3")), 1);
+    // The number sticks while others come and go.
+    EXPECT_TRUE(map.Refresh());
+    EXPECT_EQ(LookupAdapterPort(map), 1);
+}
+
+TEST(PortMap, OpenByComNumberGoesThroughTheFolder) {
+    test::ScratchDir dir;
+    ScopedEnv config("MORVIK_CONFIG_DIR", dir.Path().c_str());
+    test::PtyPair pty;
+    fs::create_directories(dir.File("ports"));
+    fs::create_symlink(pty.SlavePath(), dir.File("ports/COM3"));
+
+    CSerialCommAPI port;
+    EXPECT_FALSE(port.Open(4));
+    ASSERT_TRUE(port.Open(3));
+    EXPECT_FALSE(port.Open(3));
+    ASSERT_TRUE(port.IsOpen());
+    ASSERT_TRUE(port.Send("ver\r"));
+    EXPECT_EQ(pty.Read(200), "ver\r");
+}
+
+}  // namespace
+}  // namespace morvik
