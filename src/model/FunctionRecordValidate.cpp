@@ -1,6 +1,7 @@
 #include "model/FunctionRecordValidate.h"
 
 #include "model/Escape.h"
+#include "model/FunctionRecordBuild.h"
 #include "model/FunctionRecordQuery.h"
 #include "model/Validators.h"
 #include "res/StringIds.h"
@@ -117,6 +118,11 @@ struct Validator {
                          RecordKind::Toruca, lim::kTorucaDetailUrl);
         if (!IsHexadecimal(r.categoryIcon)) {
             out.Add(ids::kCategoryIconInvalid);
+        }
+        // The entry field stops at four characters; a longer icon from anywhere else would
+        // push every later fixed field out of its position in the record.
+        if (Size(NormalizeCategoryIcon(r.categoryIcon)) > lim::kTorucaCategoryIcon) {
+            out.Add(ids::kCategoryIconTooLong);
         }
         CheckField(out, r.data1, kRaw, IsDeviceText, ids::kData1InvalidChars, lim::kTorucaData1,
                    ids::kData1TooLong);

@@ -126,6 +126,9 @@ TEST(RecordValidation, TorucaFaultsInOrder) {
                      M(ids::kUrlTooLong, 165), M(ids::kTorucaTotalTooLarge, 118)}));
     url.detailUrl = "http://a/?x=1&";
     EXPECT_TRUE(ValidateRecord(url, QueryChoice::AppendPlain).empty());
+    // "0x1f" writes as "1F"; an icon of five digits would not fit its four places.
+    url.categoryIcon = "1f2a3";
+    EXPECT_EQ(ValidateRecord(url, QueryChoice::AppendPlain), (Lines{M(ids::kCategoryIconTooLong)}));
 }
 
 TEST(RecordValidation, KanaIdRule) {
