@@ -1,20 +1,12 @@
 #include "cli/CliContext.h"
 
 #include "cli/Preferences.h"
+#include "link/AdapterLookup.h"
 #include "link/PortMap.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
 namespace morvik::cli {
-
-namespace {
-
-// The COM number of the terminal's USB serial adapter, when one is attached.
-std::optional<int> AdapterPort() {
-    return std::nullopt;
-}
-
-}  // namespace
 
 CliContext::CliContext(const GlobalOptions& options) : options_(options), terminal_(reporter_) {
     if (options_.trace) {
@@ -38,7 +30,7 @@ void CliContext::SettlePort() {
     } else if (options_.port) {
         terminal_.SetPortNumber(*options_.port);
     } else {
-        const std::optional<int> adapter = AdapterPort();
+        const std::optional<int> adapter = LookupAdapterPort();
         terminal_.SetPortNumber(adapter ? *adapter : ReadPreferredPort(PreferencesPath()));
     }
 }
