@@ -2,7 +2,7 @@
 // Helpers shared by every test program: temporary folders, a simulated terminal (morvik-sim) on
 // its own pseudo-terminal, and running a command-line program with captured output.
 //
-//   morvik::test::SimProcess sim({.edition = "minisx", .args = {"--fault", "no-nak"}});
+//   morvik::test::SimProcess sim(morvik::test::SimOptionsFor("minisx", {"--fault", "no-nak"}));
 //   // open sim.DevicePath() with the serial code under test ...
 //   EXPECT_THAT(sim.LogLines(), Contains("pset rslt 0"));
 //
@@ -14,6 +14,7 @@
 #include <chrono>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace morvik::test {
@@ -35,10 +36,19 @@ class TempDir {
 };
 
 struct SimOptions {
+    // An aggregate: spell every field ({.edition = ..., .args = ..., .env = ...}), or use
+    // SimOptionsFor() below; brace forms that leave fields out trip -Wmissing-field-initializers.
     std::string edition = "mini";   // slim, mini, minis or minisx
     std::vector<std::string> args;  // further morvik-sim options, e.g. {"--fault", "no-reply"}
     std::map<std::string, std::string> env;  // extra environment (e.g. MORVIK_CONFIG_DIR)
 };
+
+// SimOptions without spelling every field: SimProcess sim(SimOptionsFor("minisx", {"--fault",
+// "no-nak"}));
+inline SimOptions SimOptionsFor(std::string edition, std::vector<std::string> args = {},
+                                std::map<std::string, std::string> env = {}) {
+    return {.edition = std::move(edition), .args = std::move(args), .env = std::move(env)};
+}
 
 // Starts $MORVIK_SIM, waits for the device line it prints, and stops it on destruction.
 // Throws std::runtime_error when the simulator cannot be started.
