@@ -3,8 +3,8 @@
 // Each call runs to its end on the calling thread (a session worker); the window that waits for
 // it only polls the port's byte counters and may set the port's receive-cancel flag.
 //
-// The senders leave the port's read time-outs changed (read constant 1000 ms); callers save the
-// time-outs before and restore them afterwards.
+// The senders and the receiver leave the port's read time-outs changed (read constant 1000 ms);
+// callers save the time-outs before and restore them afterwards.
 
 #include <cstddef>
 #include <cstdint>

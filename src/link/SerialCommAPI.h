@@ -67,8 +67,10 @@ class CSerialCommAPI : public CSerialComm {
 
     std::string Receive() override { return ReadText(1024); }
     std::string ReadText(size_t max);
-    // Gathers one block of count bytes. Returns count when a whole block arrived, 0 otherwise;
-    // on 0 the buffer holds what arrived (a lone EOT stands in its first byte).
+    // Gathers one block of count bytes from as many pieces as the line delivers, each piece
+    // awaited up to the read constant. Returns count when a whole block arrived, 0 otherwise;
+    // on 0 the buffer holds what arrived (a lone EOT stands in its first byte). Bytes in front
+    // of the block's SOH are dropped.
     size_t ReadBlock(size_t count, uint8_t* buffer);
     // Number of bytes queued for reading.
     size_t QueuedBytes() const;
