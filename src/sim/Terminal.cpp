@@ -14,7 +14,8 @@ constexpr milliseconds kRebootTime(300);
 constexpr milliseconds kUpdateRestartTime(500);
 // A sound upload answers its command with the first NAK after this pause.
 constexpr milliseconds kFirstUploadNak(100);
-// Until the first block arrives the receiver repeats NAK this often, this many times.
+// Until the first block arrives the receiver repeats NAK this often (a sound upload this many
+// times).
 constexpr milliseconds kNakInterval(3000);
 constexpr int kMaxNaks = 10;
 // A transfer that hears nothing for this long is abandoned.
@@ -251,13 +252,10 @@ void Terminal::ReceiveTimer(Clock::time_point now) {
     if (now < nextNak_) {
         return;
     }
-    if (naksSent_ == kMaxNaks) {
-        if (mode_ == Mode::Update) {
-            log_.Event("update: no data");
-            StartRestart(kUpdateRestartTime, now);
-        } else {
-            BackToCommand("upload: no data", "error\r\n%");
-        }
+    // A sound upload gives up after its NAKs; update mode has nothing else to do and waits
+    // for as long as the operator takes to pick the firmware file.
+    if (naksSent_ == kMaxNaks && mode_ == Mode::SoundUpload) {
+        BackToCommand("upload: no data", "error\r\n%");
         return;
     }
     if (!faults_.NoNak()) {
