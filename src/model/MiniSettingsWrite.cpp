@@ -1,0 +1,166 @@
+// Turning a Mini/MiniS settings model into the values a detailed write sends and the values a
+// settings file stores.
+
+#include <algorithm>
+#include <array>
+
+#include "model/Escape.h"
+#include "model/FunctionRecordQuery.h"
+#include "model/LampPattern.h"
+#include "model/MiniSettings.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
+
+namespace morvik {
+namespace {
+
+namespace ids = res::ids;
+
+struct SetKeys {
+    int psA, psB, que, kanaId, reId, colorId;
+    std::size_t firstSoundSlot;
+};
+constexpr std::array<SetKeys, 2> kSetKeys = {{
+    {ids::kKeyPsA1, ids::kKeyPsB1, ids::kKeyQue1, ids::kKeyPsA1KanaId, ids::kKeyPsA1ReId,
+     ids::kKeyPsA1ColorId, 0},
+    {ids::kKeyPsA2, ids::kKeyPsB2, ids::kKeyQue2, ids::kKeyPsA2KanaId, ids::kKeyPsA2ReId,
+     ids::kKeyPsA2ColorId, 6},
+}};
+constexpr std::size_t kSoundSlotsPerSet = 6;
+
+constexpr std::array<int, kMiniSoundSlots> kSoundPathKeyIds = {
+    ids::kKeySov1Path, ids::kKeySnv1Path, ids::kKeySpv1Path, ids::kKeySob1Path,
+    ids::kKeySnb1Path, ids::kKeySpb1Path, ids::kKeySov2Path, ids::kKeySnv2Path,
+    ids::kKeySpv2Path, ids::kKeySob2Path, ids::kKeySnb2Path, ids::kKeySpb2Path};
+
+class ValueList {
+  public:
+    void Add(int keyId, std::string value) {
+        list_.push_back({keyId, res::TextCp932(keyId), std::move(value)});
+    }
+    std::vector<MiniKeyValue> Take() { return std::move(list_); }
+
+  private:
+    std::vector<MiniKeyValue> list_;
+};
+
+// The device code of a lamp; a pattern that is no valid user pattern (none of the editors
+// produces one) is written empty, so the terminal clears the lamp instead of taking garbage.
+std::string LampCode(const std::string& pattern, bool idle) {
+    return EncodeLampPattern(pattern, idle).value_or(std::string());
+}
+
+void AddSetLamps(ValueList& list, const MiniSettings& settings, std::size_t set) {
+    for (std::size_t row = 0; row < kLampRowsPerSet; ++row) {
+        list.Add(kMiniSetLampKeyIds[set][row],
+                 LampCode(settings.lamps.sets[set][row], IsIdleLampRow(row)));
+    }
+}
+
+void AddGuidanceLamp(ValueList& list, const MiniSettings& settings, std::size_t index) {
+    // Periodic guidance lamps play 100 ms steps like success and failure.
+    list.Add(kGuidanceLampKeyIds[index], LampCode(settings.lamps.guidance[index], false));
+}
+
+std::vector<int> SoundNumbers(const MiniSettings& settings) {
+    // The image holds the distinct paths in slot order, exactly as packing takes them.
+    return SoundKeyValues(settings.soundPaths, DistinctSoundPaths(settings.soundPaths));
+}
+
+void AddSetSounds(ValueList& list, const std::vector<int>& numbers, std::size_t set) {
+    for (std::size_t i = 0; i < kSoundSlotsPerSet; ++i) {
+        std::size_t slot = kSetKeys[set].firstSoundSlot + i;
+        list.Add(kMiniSoundKeyIds[slot], std::to_string(numbers[slot]));
+    }
+}
+
+// The terminal page in the order rslt, fchg, tlog, pow, isc, rtcc. A write sends the code as
+// typed and only when there is one; a file always has the line, the code packed so that it does
+// not read as plain digits.
+void AddTerminalSettings(ValueList& list, const MiniTerminalSettings& terminal, bool forFile) {
+    for (auto& [keyId, value] : EncodeMiniTerminalSettings(terminal)) {
+        if (keyId == ids::kKeyIsc) {
+            if (!forFile) {
+                list.Add(keyId, TransferEscape(value));
+            }
+            continue;
+        }
+        if (keyId == ids::kKeyRtcc && forFile) {
+            std::string packed = PackAuthCode(terminal.authCode);
+            // Base64 breaks long texts into lines; a file value must stay on its line.
+            std::erase(packed, '\n');
+            list.Add(ids::kKeyIsc, std::move(packed));
+        }
+        list.Add(keyId, std::move(value));
+    }
+}
+
+}  // namespace
+
+std::vector<MiniKeyValue> MiniWriteValues(const MiniSettings& settings) {
+    ValueList list;
+    AddTerminalSettings(list, settings.terminal, false);
+    std::vector<int> soundNumbers = SoundNumbers(settings);
+    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
+        const FunctionSet& functions = settings.sets[set];
+        const SetKeys& keys = kSetKeys[set];
+        list.Add(keys.psA, TransferEscape(BuildGroupRecord(functions, PhoneGroup::Docomo,
+                                                           RecordTarget::Terminal)));
+        list.Add(keys.psB, TransferEscape(BuildGroupRecord(functions, PhoneGroup::Other,
+                                                           RecordTarget::Terminal)));
+        list.Add(keys.que, FormatQueryFlags(BuildQueryFlags(functions)));
+        // Without registration no sound key is sent: the keys would point at entries of an
+        // image that the terminal may not hold.
+        if (settings.registerSounds) {
+            AddSetSounds(list, soundNumbers, set);
+        }
+        AddSetLamps(list, settings, set);
+    }
+    list.Add(ids::kKeyPnt, GuidanceUseValue(settings.guidance));
+    list.Add(ids::kKeyPntT, GuidanceTimesValue(settings.guidance));
+    for (std::size_t i = 0; i < kGuidanceLampKeyIds.size(); ++i) {
+        AddGuidanceLamp(list, settings, i);
+    }
+    return list.Take();
+}
+
+std::vector<MiniKeyValue> MiniFileValues(const MiniSettings& settings) {
+    ValueList list;
+    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
+        const FunctionSet& functions = settings.sets[set];
+        const SetKeys& keys = kSetKeys[set];
+        list.Add(keys.psA, BuildGroupRecord(functions, PhoneGroup::Docomo, RecordTarget::File));
+        TorucaExtras extras = TorucaExtrasOf(functions);
+        list.Add(keys.kanaId, std::move(extras.kanaId));
+        list.Add(keys.reId, std::move(extras.redistributionId));
+        list.Add(keys.colorId, std::move(extras.colorId));
+        list.Add(keys.psB, BuildGroupRecord(functions, PhoneGroup::Other, RecordTarget::File));
+    }
+    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
+        list.Add(kSetKeys[set].que, FormatQueryFlags(BuildQueryFlags(settings.sets[set])));
+    }
+    std::vector<int> soundNumbers = SoundNumbers(settings);
+    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
+        AddSetSounds(list, soundNumbers, set);
+    }
+    // Lamps by set, each power state's guidance lamp after its idle lamp.
+    for (std::size_t set = 0; set < 2; ++set) {
+        for (std::size_t row = 0; row < kLampRowsPerSet; ++row) {
+            list.Add(kMiniSetLampKeyIds[set][row],
+                     LampCode(settings.lamps.sets[set][row], IsIdleLampRow(row)));
+            if (IsIdleLampRow(row)) {
+                AddGuidanceLamp(list, settings, set * 2 + (row == 2 ? 0 : 1));
+            }
+        }
+    }
+    list.Add(ids::kKeyPnt, GuidanceUseValue(settings.guidance));
+    list.Add(ids::kKeyPntT, GuidanceTimesValue(settings.guidance));
+    AddTerminalSettings(list, settings.terminal, true);
+    for (std::size_t slot = 0; slot < kMiniSoundSlots; ++slot) {
+        list.Add(kSoundPathKeyIds[slot], settings.soundPaths[slot]);
+    }
+    list.Add(ids::kKeySoundRegist, settings.registerSounds ? "1" : "0");
+    return list.Take();
+}
+
+}  // namespace morvik
