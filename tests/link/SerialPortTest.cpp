@@ -198,21 +198,5 @@ TEST(SerialPort, ReadBlockGathersPiecesAndHandsBackALoneEot) {
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 132), block);
 }
 
-TEST(SerialPort, CountersAndCancelFlag) {
-    CSerialCommAPI port;
-    port.AddSentBytes(128);
-    port.AddSentBytes(44);
-    EXPECT_EQ(port.SentBytes(), 172);
-    port.ZeroSentBytes();
-    EXPECT_EQ(port.SentBytes(), 0);
-    EXPECT_FALSE(port.ReceiveCancelled());
-    port.SetReceiveCancel();
-    EXPECT_TRUE(port.ReceiveCancelled());
-    port.ClearReceiveCancel();
-    EXPECT_FALSE(port.ReceiveCancelled());
-    port.SetTerminator("\r");
-    EXPECT_EQ(port.Terminator(), "\r");
-}
-
 }  // namespace
 }  // namespace morvik
