@@ -22,7 +22,7 @@ enum class RecordKind : char {
     Toruca = '4',
 };
 
-// Browser launch: the phone opens URL; message is shown on the terminal's side of the phone.
+// Browser launch: the phone opens url; message is a short text that travels with it.
 struct BrowserRecord {
     std::string url;
     std::string message;

@@ -1,5 +1,7 @@
 #include "model/FunctionRecordSet.h"
 
+#include <type_traits>
+
 #include "model/FunctionRecordParse.h"
 #include "model/FunctionRecordQuery.h"
 #include "model/FunctionRecordValidate.h"
