@@ -24,6 +24,14 @@ constexpr CommTimeouts kSynchronousTimeouts{kMaxTimeout, kMaxTimeout, 0, 10, 100
 
 using Clock = std::chrono::steady_clock;
 
+// Time-out products (per-byte multiplier times a byte count) can exceed what a clock can add;
+// nothing here is worth waiting longer than a day for.
+constexpr uint64_t kLongestWaitMs = 24ull * 60 * 60 * 1000;
+
+uint64_t Limited(uint64_t ms) {
+    return ms < kLongestWaitMs ? ms : kLongestWaitMs;
+}
+
 int64_t MsLeft(Clock::time_point deadline) {
     auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -125,8 +133,8 @@ bool CSerialCommAPI::WriteBytes(const void* bytes, size_t count) {
     if (!IsOpen()) {
         return false;
     }
-    const uint64_t limitMs = static_cast<uint64_t>(timeouts_.writeTotalMultiplier) * count +
-                             timeouts_.writeTotalConstant;
+    const uint64_t limitMs = Limited(static_cast<uint64_t>(timeouts_.writeTotalMultiplier) * count +
+                                     timeouts_.writeTotalConstant);
     const bool limited = limitMs != 0;
     const auto deadline = Clock::now() + std::chrono::milliseconds(limited ? limitMs : 0);
     const auto* p = static_cast<const uint8_t*>(bytes);
@@ -161,8 +169,9 @@ long CSerialCommAPI::ReadCall(uint8_t* buffer, size_t max) {
     if (t.readInterval == kMaxTimeout && t.readTotalMultiplier == kMaxTimeout) {
         // Return what is queued; with nothing queued wait up to the constant for the first byte
         // and return as soon as something arrives.
-        if (t.readTotalConstant != 0 && t.readTotalConstant != kMaxTimeout) {
-            int ready = posix::WaitReadable(fd_, t.readTotalConstant);
+        if (t.readTotalConstant != 0) {
+            int ready =
+                posix::WaitReadable(fd_, static_cast<int64_t>(Limited(t.readTotalConstant)));
             if (ready < 0) {
                 return -1;
             }
@@ -179,7 +188,7 @@ long CSerialCommAPI::ReadCall(uint8_t* buffer, size_t max) {
     // (multiplier per byte plus constant; 0 means none) has passed, or when the gap after a byte
     // exceeds the interval (0 means none).
     const uint64_t totalMs =
-        static_cast<uint64_t>(t.readTotalMultiplier) * max + t.readTotalConstant;
+        Limited(static_cast<uint64_t>(t.readTotalMultiplier) * max + t.readTotalConstant);
     const auto deadline = Clock::now() + std::chrono::milliseconds(totalMs);
     size_t got = 0;
     while (got < max) {
