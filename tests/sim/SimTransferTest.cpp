@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <thread>
 
 #include "support/RawTerminal.h"
@@ -227,6 +228,26 @@ TEST(SimDetectionLog, RecordsArriveInBlocksOfFourAndADamagedBlockIsSentAgain) {
     t.Write(std::string(1, kCan));
     EXPECT_TRUE(sim.WaitForLogLine("[dlog 0 records]"));
     EXPECT_EQ(t.Command("pget tlog"), "pget tlog\r\ntlog 0\r\n%");
+}
+
+TEST(SimDetectionLog, GivenRecordsAreSentAsTheyStand) {
+    TempDir dir;
+    std::string records(64, '\0');
+    for (size_t i = 0; i < records.size(); ++i)
+        records[i] = static_cast<char>(i * 11);
+    const std::string file = dir.File("records.bin");
+    std::FILE* f = std::fopen(file.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(records.data(), 1, records.size(), f);
+    std::fclose(f);
+    SimProcess sim(SimOptionsFor("mini", {"--dlog-file", file}));
+    RawTerminal t(sim.DevicePath());
+    ASSERT_TRUE(t.OpenSession());
+    t.SendLine("dlog g");
+    EXPECT_EQ(t.ReadUntil("dlog: 2\r\n"), "dlog g\r\ndlog: 2\r\n");
+    int naks = 0;
+    EXPECT_EQ(ReceiveLog(t, naks), records + std::string(64, '\xFF'));
+    EXPECT_EQ(naks, 0);
 }
 
 TEST(SimDetectionLog, CancelEndsTheTransferAtOnce) {

@@ -106,6 +106,12 @@ SimProcess::SimProcess(SimOptions options)
                                      "--log",
                                      logPath_};
     argv.insert(argv.end(), options.args.begin(), options.args.end());
+    // A simulator linked with --com must never write into the real ~/.config: without a
+    // configuration folder of the test's own, it gets one inside its TempDir.
+    const char* configDir = std::getenv("MORVIK_CONFIG_DIR");
+    if (options.env.count("MORVIK_CONFIG_DIR") == 0 && (configDir == nullptr || *configDir == 0)) {
+        options.env["MORVIK_CONFIG_DIR"] = dir_.File("config");
+    }
     std::vector<std::string> env = ChildEnvironment(options.env);
 
     int out[2];

@@ -8,6 +8,8 @@
 //
 // Every simulator gets its own TempDir holding its state file ("state") and its log ("log"); the
 // log has one line per line the terminal received and one "[...]" line per transfer, in order.
+// Unless the test (or its environment) names MORVIK_CONFIG_DIR, the simulator gets the folder
+// "config" in that TempDir, so "--com N" links never reach the real ~/.config.
 
 #include <sys/types.h>
 
