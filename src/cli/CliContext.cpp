@@ -1,6 +1,6 @@
 #include "cli/CliContext.h"
 
-#include "cli/Preferences.h"
+#include "files/Preferences.h"
 #include "link/AdapterLookup.h"
 #include "link/PortMap.h"
 #include "res/StringIds.h"
@@ -30,8 +30,15 @@ void CliContext::SettlePort() {
     } else if (options_.port) {
         terminal_.SetPortNumber(*options_.port);
     } else {
+        // The cable's port wins; the preferences file is only read here, never written.
         const std::optional<int> adapter = LookupAdapterPort();
-        terminal_.SetPortNumber(adapter ? *adapter : ReadPreferredPort(PreferencesPath()));
+        if (adapter) {
+            terminal_.SetPortNumber(*adapter);
+        } else {
+            Preferences preferences;
+            preferences.LoadPort();
+            terminal_.SetPortNumber(preferences.Port());
+        }
     }
 }
 
