@@ -1,6 +1,6 @@
-// The desktop tool's own texts (labels and messages of its windows): numbers 4000-4999.
-// The system's texts (res/StringIds.h) are shared, not repeated here. Keep the list sorted by
-// number; the table merges it with the system's entries on first use.
+// The desktop tool's own texts (labels and messages of its windows): numbers 4000-4999, named in
+// src/app/AppStringIds.h. The system's texts (res/StringIds.h) are shared, not repeated here.
+// Keep the list sorted by number; the table merges it with the system's entries on first use.
 
 #include <vector>
 
@@ -10,7 +10,20 @@ namespace morvik::res {
 
 std::span<const StringEntry> AppEntries() {
     static const std::vector<StringEntry> kEntries = {
-        // {4000, "..."},
+        {4000, "ファイル(&F)"},
+        {4001, "機器(&D)"},
+        {4002, "ヘルプ(&H)"},
+        {4003, "「%s」の画面はまだ用意されていません。"},
+        {4004,
+         "使い方: morvik-tool [--device PATH]\n"
+         "モルヴィク端末の設定ツールを開きます。\n\n"
+         "  --device PATH  COMポートの代わりに装置 PATH を使う (例: morvik-sim の擬似端末)\n"
+         "  --help         この説明を表示する\n\n"
+         "環境変数 MORVIK_TRACE を設定すると、端末との送受信を標準エラーに表示します。"},
+        {4005, "不明なオプションです: %s"},
+        {4006,
+         "画面(ディスプレイ)がありません。DISPLAY を設定するか、Xvfb の上で開いてください:\n"
+         "  xvfb-run -a morvik-tool"},
     };
     return kEntries;
 }

@@ -1,0 +1,14 @@
+#pragma once
+// Names of the desktop tool's own string-table entries (res/AppStrings.cpp, 4000-4999).
+
+namespace morvik::res::ids {
+
+inline constexpr int kAppMenuFile = 4000;
+inline constexpr int kAppMenuTerminal = 4001;
+inline constexpr int kAppMenuHelp = 4002;
+inline constexpr int kAppWindowNotYetAvailable = 4003;  // "%s": the command's name
+inline constexpr int kAppUsage = 4004;
+inline constexpr int kAppUnknownOption = 4005;  // "%s": the option
+inline constexpr int kAppNoDisplay = 4006;
+
+}  // namespace morvik::res::ids

@@ -1,0 +1,180 @@
+#pragma once
+// The main window: the tool's only top-level window, the owner of the one terminal object (and
+// with it the serial port) and of the preferences, the keeper of the open settings windows, and
+// the place every menu command starts from. Terminal-facing work is the core's CTerminal; this
+// window forwards to it and shows what it reports.
+//
+// Windows that come with later work (settings editors, progress and transfer dialogs) hold a
+// pointer to this window and use: Terminal() for connect, session, exchange and identification;
+// ErrorBox / MessageBox; ModalGuard around their own modal work; the settings window lists and
+// slots; Prefs() for the preferences path and the service defaults.
+//
+// Hooks for those windows: each command whose window is not part of the main window calls one
+// private member below, defined alone in its own file (src/app/Hook*.cpp). Until the window
+// exists the hook says so in a message box; whoever builds the window replaces the body of that
+// one file and nothing else.
+
+#include <QDialog>
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/CQtReporter.h"
+#include "files/Preferences.h"
+#include "protocol/DeviceInfo.h"
+#include "protocol/Edition.h"
+#include "protocol/Terminal.h"
+
+class QAction;
+class QLineEdit;
+class QMenuBar;
+class QWidget;
+
+namespace morvik {
+
+// How the program was started.
+struct AppStartOptions {
+    std::string devicePath;       // a device to use instead of the COM port (--device)
+    std::string preferencesPath;  // empty: the preferences file of the user
+    bool pickAdapterPort = true;  // take the port of the terminal's cable when attached
+};
+
+class CMVKAppDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    using StartOptions = AppStartOptions;
+
+    // At most this many settings windows per edition family are open at once.
+    static constexpr int kMaxSettingsWindows = 16;
+
+    enum class Family { Slim, Mini, MiniSx };
+
+    explicit CMVKAppDlg(StartOptions options = StartOptions(), QWidget* parent = nullptr);
+    // Closes the Slim settings windows and leaves a reachable terminal out of command mode.
+    ~CMVKAppDlg() override;
+
+    // ---- Terminal and preferences ----------------------------------------------------------
+    CTerminal& Terminal() { return terminal_; }
+    CQtReporter& Reporter() { return *reporter_; }
+    Preferences& Prefs() { return prefs_; }
+    const std::string& IniPath() const { return prefs_.Path(); }
+    int PortNumber() const { return terminal_.PortNumber(); }
+    // The port every later connect opens; a COM number chosen here replaces a --device path.
+    void SetPortNumber(int port);
+    bool CloseAfterWrite() const { return prefs_.CloseAfterWrite(); }
+    // Writes the current port and close-after-write flag (failures are silent).
+    void SavePreferences();
+
+    // ---- Messages and the modal guard ------------------------------------------------------
+    // The error box: caption "エラー", warning icon, owned by owner (the main window when null).
+    void ErrorBox(const QString& text, QWidget* owner = nullptr, bool guard = true);
+    QMessageBox::StandardButton MessageBox(QWidget* owner, const QString& caption,
+                                           const QString& text, QMessageBox::Icon icon,
+                                           QMessageBox::StandardButtons buttons, bool guard);
+    // Disables (on) or enables again (off) every settings window and the main window, so that
+    // nothing starts a second exchange while one runs. Calls nest: the windows come back when
+    // every "on" has had its "off".
+    void ModalGuard(bool on);
+    bool Guarded() const { return guardDepth_ > 0; }
+
+    // ---- Settings windows ------------------------------------------------------------------
+    bool SettingsWindowLimitReached() const;
+    // Windows opened from files; false when the family's list is full. A window unregisters
+    // when it closes (it is also dropped from its list when it is destroyed).
+    bool RegisterSettingsWindow(Family family, QWidget* window);
+    void UnregisterSettingsWindow(QWidget* window);
+    int SettingsWindowCount(Family family) const;
+    // The Slim window opened by reading a terminal, and the two further single-window slots.
+    QWidget* SlimSlot() const { return slimSlot_; }
+    void SetSlimSlot(QWidget* window);
+    void SetMiniSlot(QWidget* window) { miniSlot_ = window; }
+    void SetMiniSxSlot(QWidget* window) { miniSxSlot_ = window; }
+
+    // ---- Information panel -----------------------------------------------------------------
+    void ShowDeviceInfo(const DeviceInfo& info);
+    DeviceInfo PanelInfo() const;
+    // The six lines the copy command puts on the clipboard.
+    QString PanelClipboardText() const;
+
+    // The menu command's action (the numbers of app/CommandIds.h), for the settings windows'
+    // enabling and for tests.
+    QAction* Action(int commandId) const;
+
+    // Grays the Exit command while the port is open; closing is refused meanwhile.
+    void SetCanClose(bool canClose);
+
+  public slots:
+    void OnReadDeviceInfo();
+    void OnCopyDeviceInfo();
+    void OnSetClock();
+    void OnEraseDetectionLog();
+    void OnOptions();
+    void OnAbout();
+    void OnExit();
+    void OnOpenSettingsFile();
+    void OnChangeSettings();
+    void OnSaveMaintenance();
+    void OnUpdateFirmware();
+    void OnGetDetectionLog();
+    void OnServiceSettings();
+
+  protected:
+    // Escape, the Close box and Exit all end here: the window closes only while the port is
+    // closed and no modal work runs.
+    void reject() override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+  private:
+    void BuildWindow();
+    void BuildMenu(QMenuBar* menuBar);
+    QAction* AddCommand(int commandId, const QString& text, const QKeySequence& shortcut);
+    void InitialiseState(const StartOptions& options);
+    void AddSystemMenuAbout();
+    // The close-after-write flag into every open settings window.
+    void PropagateCloseAfterWrite();
+    QList<QWidget*> GuardedWindows() const;
+
+    // ---- Hooks for the windows of later work (one file each) -------------------------------
+    // Change settings on a Mini-family terminal: the mode chooser, run modally. It is entered
+    // with the modal guard on and the terminal disconnected; the chooser turns the guard off.
+    void RunModeChooser(EditionCode code);
+    // Change settings on a Slim: open (or reuse) the Slim slot window titled with the terminal
+    // ID and let it read the terminal (the session is open and stays so for the window).
+    void OpenSlimSettingsFromTerminal(const std::string& terminalId);
+    // Open a device settings file (already known to open) in a new settings window.
+    void OpenSettingsFileWindow(const QString& path);
+    // The firmware dialog for the edition; the port is connected around it. Guard applied.
+    void RunFirmwareDialog(EditionCode code);
+    // The maintenance information dialog. Guard applied.
+    void RunMaintenanceDialog();
+    // The detection log dialog (Mini/MiniS only). Guard applied.
+    void RunDetectionLogDialog();
+    // The service settings window of the edition. Guard applied.
+    void RunServiceSettingsDialog(EditionCode code);
+    // What a hook shows while its window does not exist yet.
+    void WindowNotYetAvailable(int commandTextId);
+
+    std::unique_ptr<CQtReporter> reporter_;
+    CTerminal terminal_;
+    Preferences prefs_;
+    std::array<QLineEdit*, 6> fields_{};
+    QWidget* content_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    std::map<int, QAction*> actions_;
+    int guardDepth_ = 0;
+    bool canClose_ = true;
+
+    QPointer<QWidget> slimSlot_;
+    QPointer<QWidget> miniSlot_;
+    QPointer<QWidget> miniSxSlot_;
+    std::array<QList<QPointer<QWidget>>, 3> lists_;
+};
+
+}  // namespace morvik

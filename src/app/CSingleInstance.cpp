@@ -1,0 +1,67 @@
+#include "app/CSingleInstance.h"
+
+#include <unistd.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocalSocket>
+
+#include "link/ConfigDir.h"
+
+namespace morvik {
+
+namespace {
+
+constexpr int kRequestTimeoutMs = 2000;
+
+}  // namespace
+
+QString CSingleInstance::DefaultName() {
+    const QByteArray identity = QByteArray::number(static_cast<qulonglong>(::getuid())) + ':' +
+                                QByteArray::fromStdString(ConfigDir());
+    const QByteArray hash = QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex();
+    return QStringLiteral("morvik-tool-") + QString::fromLatin1(hash.left(16));
+}
+
+CSingleInstance::CSingleInstance(QString name)
+    : name_(std::move(name)), lock_(QDir::temp().filePath(name_ + QStringLiteral(".lock"))) {
+    // The lock is held for the whole run: only a copy that is gone frees it, never its age.
+    lock_.setStaleLockTime(0);
+}
+
+CSingleInstance::~CSingleInstance() {
+    if (server_) {
+        server_->close();
+    }
+}
+
+bool CSingleInstance::Acquire() {
+    if (!lock_.tryLock(0)) {
+        AskFirstCopyToShow();
+        return false;
+    }
+    server_ = std::make_unique<QLocalServer>();
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    // A socket left behind by a copy that crashed is ours now: the lock says so.
+    QLocalServer::removeServer(name_);
+    server_->listen(name_);
+    connect(server_.get(), &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = server_->nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            emit activationRequested();
+        }
+    });
+    return true;
+}
+
+void CSingleInstance::AskFirstCopyToShow() {
+    QLocalSocket socket;
+    socket.connectToServer(name_);
+    if (socket.waitForConnected(kRequestTimeoutMs)) {
+        socket.write("show\n");
+        socket.waitForBytesWritten(kRequestTimeoutMs);
+        socket.disconnectFromServer();
+    }
+}
+
+}  // namespace morvik

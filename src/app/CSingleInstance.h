@@ -1,0 +1,43 @@
+#pragma once
+// One copy of the tool per user: the first copy holds a lock file and listens on a local socket
+// of the same name; a later copy finds the lock taken, asks the first copy through the socket to
+// bring its window to the front, and ends without a window of its own.
+//
+// The name is formed from the user and the preferences folder, so every copy that would share
+// one preferences file (and one port) shares it, and tests that give each run a folder of its
+// own do not meet a copy the user has open.
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace morvik {
+
+class CSingleInstance : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit CSingleInstance(QString name = DefaultName());
+    ~CSingleInstance() override;
+
+    static QString DefaultName();
+
+    // True for the first copy, which from now on hears later copies. False when another copy
+    // holds the lock; it has been asked to come to the front.
+    bool Acquire();
+
+  signals:
+    // A later copy was started: bring the window to the front.
+    void activationRequested();
+
+  private:
+    void AskFirstCopyToShow();
+
+    QString name_;
+    QLockFile lock_;
+    std::unique_ptr<QLocalServer> server_;
+};
+
+}  // namespace morvik

@@ -1,0 +1,19 @@
+#pragma once
+// The edge between the core's code page 932 texts and Qt's Unicode strings, and the string
+// table as QString.
+
+#include <QString>
+#include <string>
+
+namespace morvik {
+
+QString FromCp932(const std::string& bytes);
+// A character the code page lacks becomes "?" (the editors refuse such text before it gets here).
+std::string ToCp932(const QString& text);
+// Entry id of the string table.
+QString Tr(int id);
+// A file dialog filter of the string table ("機器設定ファイル (*.dat)|*.dat||") in Qt's form
+// ("機器設定ファイル (*.dat)"; several filters separated by ";;").
+QString QtFileFilter(int id);
+
+}  // namespace morvik

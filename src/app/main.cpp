@@ -1,0 +1,71 @@
+// morvik-tool: the desktop settings tool.
+
+#include <QApplication>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/AppStringIds.h"
+#include "app/CMVKAppApp.h"
+#include "res/Strings.h"
+
+namespace {
+
+constexpr int kExitUsage = 2;
+constexpr int kExitNoDisplay = 3;
+
+std::string Text(int id) {
+    return std::string(morvik::res::Text(id));
+}
+
+bool HasEnv(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// Without a display and without a platform chosen, Qt would abort; say what to do instead.
+bool DisplayAvailable(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0) {
+            return true;
+        }
+    }
+    return HasEnv("DISPLAY") || HasEnv("WAYLAND_DISPLAY") || HasEnv("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("%s\n", Text(morvik::res::ids::kAppUsage).c_str());
+            return 0;
+        }
+    }
+    if (!DisplayAvailable(argc, argv)) {
+        std::fprintf(stderr, "%s\n", Text(morvik::res::ids::kAppNoDisplay).c_str());
+        return kExitNoDisplay;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("morvik-tool"));
+
+    morvik::CMVKAppDlg::StartOptions options;
+    const QStringList args = QApplication::arguments().mid(1);  // Qt's own options are gone
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--device") && i + 1 < args.size()) {
+            options.devicePath = args[++i].toStdString();
+        } else if (arg.startsWith(QLatin1String("--device=")) && arg.size() > 9) {
+            options.devicePath = arg.mid(9).toStdString();
+        } else {
+            const std::string message = morvik::res::Format(
+                Text(morvik::res::ids::kAppUnknownOption), arg.toUtf8().constData());
+            std::fprintf(stderr, "%s\n%s\n", message.c_str(),
+                         Text(morvik::res::ids::kAppUsage).c_str());
+            return kExitUsage;
+        }
+    }
+    return morvik::CMVKAppApp().Run(options);
+}
