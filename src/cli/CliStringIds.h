@@ -47,4 +47,19 @@ inline constexpr int kPortListUnreadable = 3136;
 inline constexpr int kSearchFound = 3137;
 inline constexpr int kCurrentPort = 3138;
 
+// firmware, maint, dlog get
+inline constexpr int kFirmwareSummary = 3150;
+inline constexpr int kFirmwareHelp = 3151;
+inline constexpr int kFileArgumentNeeded = 3152;
+inline constexpr int kBadWaitTime = 3153;
+inline constexpr int kNoUpdateMode = 3154;
+inline constexpr int kReportedVersion = 3155;
+inline constexpr int kFirmwareProgress = 3156;
+inline constexpr int kMaintSummary = 3160;
+inline constexpr int kMaintHelp = 3161;
+inline constexpr int kMaintProgress = 3162;
+inline constexpr int kDlogGetSummary = 3170;
+inline constexpr int kDlogGetHelp = 3171;
+inline constexpr int kDlogGetProgress = 3172;
+
 }  // namespace morvik::cli::ids
