@@ -30,11 +30,13 @@ constexpr size_t kMaxFirmwareData = 0xF800;
 }  // namespace
 
 bool SoundImageIsSound(std::string_view image) {
-    if (image.size() <= kSoundHeader || Byte(image, 0) != 0xFF) {
+    // An image without entries (the header alone) is how the tool empties the sound memory
+    // when every slot was cleared with the sounds to be registered.
+    if (image.size() < kSoundHeader || Byte(image, 0) != 0xFF) {
         return false;
     }
     size_t entries = Byte(image, 3);
-    if (entries == 0 || entries > kMaxEntries) {
+    if (entries > kMaxEntries) {
         return false;
     }
     if (Sum(image, 2, (entries + 1) * 16) != Byte(image, 1)) {

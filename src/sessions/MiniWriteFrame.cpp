@@ -1,0 +1,99 @@
+#include "sessions/MiniWriteFrame.h"
+
+#include <algorithm>
+#include <ctime>
+
+#include "protocol/ClockLine.h"
+#include "protocol/ReplyCheck.h"
+#include "sessions/MiniExchange.h"
+#include "sessions/SoundUpload.h"
+
+namespace morvik {
+
+CMiniWriteFrame::CMiniWriteFrame(CTerminal& terminal, bool setClock)
+    : terminal_(terminal), setClock_(setClock) {
+    SetMaximum(kMiniWriteRange);
+}
+
+void CMiniWriteFrame::UpdateUploadProgress() {
+    if (!uploading_.load(std::memory_order_acquire)) {
+        return;
+    }
+    const std::size_t total = uploadSize_.load(std::memory_order_acquire);
+    const int steps = uploadSteps_.load(std::memory_order_acquire);
+    const auto sent = static_cast<std::size_t>(std::max(0, terminal_.Port().SentBytes()));
+    if (total == 0 || sent >= total) {
+        SetPosition(steps);
+        return;
+    }
+    SetPosition(static_cast<int>(sent * static_cast<std::size_t>(steps) / total));
+}
+
+bool CMiniWriteFrame::UploadImage(std::span<const std::uint8_t> image, int progressSteps) {
+    uploadSteps_.store(progressSteps, std::memory_order_release);
+    uploadSize_.store(image.size(), std::memory_order_release);
+    uploading_.store(progressSteps > 0, std::memory_order_release);
+    const UploadOutcome outcome = AnnouncedUpload(terminal_, image);
+    uploading_.store(false, std::memory_order_release);
+    if (outcome != UploadOutcome::Done) {
+        Fail(UploadFailureText(outcome));
+        return false;
+    }
+    steps_ += progressSteps;
+    SetPosition(steps_);
+    return true;
+}
+
+bool CMiniWriteFrame::SendValues(std::span<const MiniKeyValue> values) {
+    for (const MiniKeyValue& value : values) {
+        if (StopIfCancelled()) {
+            return false;
+        }
+        const int outcome = ReplyCheck(MiniSetValue(terminal_, value.key, value.value));
+        if (outcome != kReplyOk) {
+            Fail(MiniWriteFailureText(value.key, outcome));
+            return false;
+        }
+        ++steps_;
+        SetPosition(steps_);
+    }
+    return true;
+}
+
+void CMiniWriteFrame::FinishWrite() {
+    if (StopIfCancelled()) {
+        return;
+    }
+    if (setClock_) {
+        // The PC's time at the moment it is sent, so the terminal is not behind by the write.
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        const int outcome = ReplyCheck(terminal_.Exchange(ClockSetLine(local), true));
+        if (outcome != kReplyOk) {
+            // Reported, not passed over: the operator asked for the clock and would otherwise
+            // be told that everything was written.
+            Fail(MiniWriteFailureText({}, outcome == kReplyChecksumError ? kReplyError : outcome));
+            return;
+        }
+    }
+    SetPosition(Maximum());
+    SendApplyingReboot(terminal_);
+    Complete();
+}
+
+bool CMiniWriteFrame::StopIfCancelled() {
+    if (!CancelRequested()) {
+        return false;
+    }
+    Fail({});
+    return true;
+}
+
+void EndMiniWrite(CTerminal& terminal, const CSessionWorker& session) {
+    if (!session.Completed() && terminal.IsConnected()) {
+        terminal.SendReboot();
+    }
+}
+
+}  // namespace morvik
