@@ -1,0 +1,207 @@
+#include "model/MiniSxAdditions.h"
+
+#include <optional>
+
+#include "model/Validators.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
+
+namespace morvik {
+namespace {
+
+namespace ids = res::ids;
+
+// A small decimal setting as the terminal stores it: an optional "-" and digits only. Anything
+// else (an empty value from a file that lacks the key, a letter) has no value, which the
+// decoders treat like a number out of range rather than reading it as 0.
+std::optional<int> SmallDecimal(std::string_view text) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (!text.empty() && text.front() == '-') {
+        negative = true;
+        i = 1;
+    }
+    constexpr std::size_t kMaxDigits = 6;
+    if (i == text.size() || text.size() - i > kMaxDigits) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (text[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
+bool InRange(const std::optional<int>& value, int low, int high) {
+    return value && *value >= low && *value <= high;
+}
+
+void Add(std::vector<std::string>& messages, int id) {
+    messages.push_back(res::TextCp932(id));
+}
+
+void AddUrlTooLong(std::vector<std::string>& messages) {
+    messages.push_back(res::Format(res::TextCp932(ids::kUrlTooLong), kNfcUrlLimit));
+}
+
+}  // namespace
+
+int NfcQueryListIndex(int query) {
+    switch (query) {
+        case kNfcQueryNone:
+            return 2;
+        case kNfcQueryPlain:
+            return 1;
+        default:
+            return 0;
+    }
+}
+
+int NfcQueryOfListIndex(int listIndex) {
+    switch (listIndex) {
+        case 1:
+            return kNfcQueryPlain;
+        case 2:
+            return kNfcQueryNone;
+        default:
+            return kNfcQueryEncrypted;
+    }
+}
+
+NdefText SplitNdefText(std::string_view text) {
+    const std::size_t space = text.find(' ');
+    if (space == std::string_view::npos) {
+        return {std::string(text), "00"};
+    }
+    const std::size_t next = text.find(' ', space + 1);
+    const std::size_t end = next == std::string_view::npos ? text.size() : next;
+    return {std::string(text.substr(0, space)),
+            std::string(text.substr(space + 1, end - space - 1))};
+}
+
+MiniSXNfcSettings DecodeNfcSettings(std::string_view mode, std::string_view query,
+                                    std::string_view ndefText, std::vector<std::string>& messages) {
+    MiniSXNfcSettings nfc;
+    const std::optional<int> modeValue = SmallDecimal(mode);
+    if (!InRange(modeValue, kNfcModeNotDetected, kNfcModeBrowser)) {
+        Add(messages, ids::kNfcDetectionInvalid);
+        nfc.mode = kNfcModeBrowser;
+        nfc.query = kNfcQueryEncrypted;
+        return nfc;
+    }
+    nfc.mode = *modeValue;
+    const bool browser = nfc.mode == kNfcModeBrowser;
+
+    const std::optional<int> queryValue = SmallDecimal(query);
+    if (InRange(queryValue, kNfcQueryNone, kNfcQueryEncrypted)) {
+        nfc.query = *queryValue;
+    } else {
+        if (browser) {
+            Add(messages, ids::kNfcBrowserQueryInvalid);
+        }
+        nfc.query = kNfcQueryEncrypted;
+    }
+
+    NdefText split = SplitNdefText(ndefText);
+    if (!IsHexadecimal(split.option) || HexValue(split.option) != 0) {
+        // A record written by something else than this tool: showing its URL and writing it back
+        // would lose what the option stands for.
+        if (browser) {
+            Add(messages, ids::kNfcFormatUnreadable);
+        }
+        return nfc;
+    }
+    if (static_cast<int>(split.url.size()) > kNfcUrlLimit) {
+        if (browser) {
+            AddUrlTooLong(messages);
+        }
+        return nfc;
+    }
+    if (!IsUrlText(split.url)) {
+        if (browser) {
+            Add(messages, ids::kUrlInvalidChars);
+        }
+        return nfc;
+    }
+    nfc.url = std::move(split.url);
+    return nfc;
+}
+
+std::vector<std::string> ValidateNfcSettings(const MiniSXNfcSettings& nfc) {
+    std::vector<std::string> messages;
+    if (nfc.mode != kNfcModeBrowser) {
+        return messages;
+    }
+    if (nfc.url.empty()) {
+        Add(messages, ids::kUrlEmpty);
+        return messages;
+    }
+    if (!IsUrlText(nfc.url)) {
+        Add(messages, ids::kUrlInvalidChars);
+    }
+    if (static_cast<int>(nfc.url.size()) > kNfcUrlLimit) {
+        AddUrlTooLong(messages);
+    }
+    if (nfc.query != kNfcQueryNone && !nfc.url.ends_with('?') && !nfc.url.ends_with('&')) {
+        Add(messages, ids::kUrlQueryEnding);
+    }
+    return messages;
+}
+
+std::string NdefWriteLine(const MiniSXNfcSettings& nfc) {
+    return res::TextCp932(ids::kCmdNdefSet) + " " + std::to_string(nfc.query) + " " + nfc.url;
+}
+
+SmartphoneChoice MiniSXSmartphoneDetection::Choice() const {
+    if (mode != 2) {
+        return SmartphoneChoice::Basic;
+    }
+    return variant == 2 ? SmartphoneChoice::SmartphoneSettings : SmartphoneChoice::KelTouch;
+}
+
+void MiniSXSmartphoneDetection::Choose(SmartphoneChoice choice) {
+    switch (choice) {
+        case SmartphoneChoice::Basic:
+            mode = 0;
+            break;
+        case SmartphoneChoice::KelTouch:
+            mode = 2;
+            variant = 1;
+            break;
+        case SmartphoneChoice::SmartphoneSettings:
+            mode = 2;
+            variant = 2;
+            break;
+    }
+}
+
+MiniSXSmartphoneDetection DecodeSmartphoneDetection(std::string_view mode, std::string_view variant,
+                                                    std::vector<std::string>& messages) {
+    const std::optional<int> modeValue = SmallDecimal(mode);
+    if (!InRange(modeValue, 0, 2)) {
+        Add(messages, ids::kSmartphoneDetectionInvalid);
+        return {};
+    }
+    const std::optional<int> variantValue = SmallDecimal(variant);
+    if (InRange(variantValue, 1, 2)) {
+        return {*modeValue, *variantValue};
+    }
+    if (*modeValue == 2) {
+        Add(messages, ids::kSmartphoneDetectionInvalid);
+    }
+    return {};
+}
+
+bool DecodeClockCheck(std::string_view value, std::vector<std::string>& messages) {
+    const std::optional<int> parsed = SmallDecimal(value);
+    if (InRange(parsed, 0, 1)) {
+        return *parsed == 1;
+    }
+    Add(messages, ids::kClockCheckInvalid);
+    return false;
+}
+
+}  // namespace morvik

@@ -1,0 +1,81 @@
+// Key lists, checks before a write and write error codes of the MiniSx settings model.
+
+#include "model/MiniSxSettings.h"
+
+#include <algorithm>
+
+#include "model/MiniCatalogue.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
+
+namespace morvik {
+namespace {
+
+namespace ids = res::ids;
+
+constexpr std::array kReadKeyIds = {
+    ids::kKeyPsA1, ids::kKeyPsA2, ids::kKeyPsB1, ids::kKeyPsB2, ids::kKeyQue1, ids::kKeyQue2,
+    ids::kKeyFchg, ids::kKeyRtcc, ids::kKeySmp,  ids::kKeyNfc,  ids::kKeyNque, ids::kKeyNdefUrl,
+    ids::kKeySov1, ids::kKeySnv1, ids::kKeySob1, ids::kKeySnb1, ids::kKeySov2, ids::kKeySob2,
+    ids::kKeyLov1, ids::kKeyLnv1, ids::kKeyLiv1, ids::kKeyLob1, ids::kKeyLnb1, ids::kKeyLib1,
+    ids::kKeyLov2, ids::kKeyLob2,
+};
+
+constexpr std::array kFileOnlyKeyIds = {
+    ids::kKeyPsA1KanaId,  ids::kKeyPsA1ReId,    ids::kKeyPsA1ColorId, ids::kKeyPsA2KanaId,
+    ids::kKeyPsA2ReId,    ids::kKeyPsA2ColorId, ids::kKeySov1Path,    ids::kKeySnv1Path,
+    ids::kKeySob1Path,    ids::kKeySnb1Path,    ids::kKeySov2Path,    ids::kKeySob2Path,
+    ids::kKeySoundRegist,
+};
+
+}  // namespace
+
+int MiniSXNdefKeyId() {
+    return ids::kKeyNdefUrl;
+}
+
+std::span<const int> MiniSXReadKeyIds() {
+    return kReadKeyIds;
+}
+
+std::span<const int> MiniSXFileOnlyKeyIds() {
+    return kFileOnlyKeyIds;
+}
+
+std::vector<std::string> ValidateMiniSXSettings(const MiniSXSettings& settings) {
+    std::vector<std::string> messages;
+    for (const FunctionSet& set : settings.sets) {
+        for (std::string& line : ValidateFunctionSet(set)) {
+            messages.push_back(std::move(line));
+        }
+    }
+    for (std::string& line : ValidateNfcSettings(settings.nfc)) {
+        messages.push_back(std::move(line));
+    }
+    return messages;
+}
+
+std::vector<std::string> CheckMiniSXSounds(const MiniSXSettings& settings) {
+    // The checks look at the files only, not at which slot holds them.
+    MiniSettings asMini;
+    asMini.registerSounds = settings.registerSounds;
+    std::copy(settings.soundPaths.begin(), settings.soundPaths.end(), asMini.soundPaths.begin());
+    return CheckMiniSounds(asMini);
+}
+
+std::string MiniSXWriteErrorCode(const std::string& key) {
+    struct Code {
+        int keyId;
+        int codeId;
+    };
+    for (const Code& code : {Code{ids::kKeySmp, ids::kCodeSmp}, Code{ids::kKeyNfc, ids::kCodeNfc},
+                             Code{ids::kCmdNdef, ids::kCodeNdef}}) {
+        if (key == res::TextCp932(code.keyId)) {
+            return res::TextCp932(code.codeId);
+        }
+    }
+    const MiniParameter* parameter = FindMiniParameter(key);
+    return parameter != nullptr ? MiniWriteErrorCode(*parameter) : std::string();
+}
+
+}  // namespace morvik

@@ -1,0 +1,192 @@
+// The MiniSx settings model and its settings file: round trips, the file's line order, what a
+// write sends, warnings that never stop a read, and files of the other Mini editions refused.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "files/MiniSxSettingsFile.h"
+#include "files/SettingsFile.h"
+#include "files/SettingsFileMini.h"
+#include "minisx/MiniSxGen.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
+#include "support/SimProcess.h"
+
+namespace morvik {
+namespace {
+
+namespace ids = res::ids;
+using test::MiniSxGen;
+
+std::vector<std::string> Keys(const std::vector<MiniKeyValue>& values) {
+    std::vector<std::string> keys;
+    for (const MiniKeyValue& kv : values) {
+        keys.push_back(kv.key);
+    }
+    return keys;
+}
+
+std::vector<std::string> Split(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t from = 0;
+    for (std::size_t at; (at = text.find(' ', from)) != std::string::npos; from = at + 1) {
+        words.push_back(text.substr(from, at - from));
+    }
+    words.push_back(text.substr(from));
+    return words;
+}
+
+TEST(MiniSxSettingsFile, RandomModelsRoundTripThroughText) {
+    MiniSxGen gen(3030);
+    int browser = 0;
+    for (int n = 0; n < 300; ++n) {
+        const MiniSXSettings model = gen.Any();
+        browser += model.nfc.mode == kNfcModeBrowser ? 1 : 0;
+        ASSERT_TRUE(ValidateMiniSXSettings(model).empty())
+            << MessageLines(ValidateMiniSXSettings(model));
+        const std::string text = MiniSXSettingsFileText(model);
+        MiniSXSettings back;
+        const MiniReadResult read = LoadMiniSXSettingsText(text + "\r\n", back);
+        ASSERT_FALSE(read.Failed()) << read.error;
+        ASSERT_TRUE(read.warnings.empty()) << MessageLines(read.warnings);
+        ASSERT_EQ(back, model) << "model " << n;
+        ASSERT_EQ(MiniSXSettingsFileText(back), text);
+    }
+    EXPECT_GT(browser, 50);
+}
+
+TEST(MiniSxSettingsFile, LinesInTheirOrderOnDisk) {
+    MiniSxGen gen(7);
+    MiniSXSettings model = gen.Any();
+    test::TempDir dir;
+    std::string message;
+    ASSERT_TRUE(SaveMiniSXSettingsFile(dir.File("sx.dat"), model, message)) << message;
+    std::ifstream in(dir.File("sx.dat"), std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    std::vector<std::string> keys;
+    for (std::size_t from = 0, end; (end = text.find("\r\n", from)) != std::string::npos;
+         from = end + 2) {
+        const std::string line = text.substr(from, end - from);
+        keys.push_back(line.substr(0, line.find(' ')));
+    }
+    ASSERT_FALSE(keys.empty());
+    EXPECT_EQ(text.substr(0, text.find("\r\n")), res::TextCp932(ids::kMiniSxFileHeader));
+    keys.erase(keys.begin());  // the header
+    const std::vector<std::string> expected = Split(
+        "ver psA1 psA1-kanaID psA1-reID psA1-colorID psB1 fchg smp psA2 psA2-kanaID psA2-reID "
+        "psA2-colorID psB2 que1 que2 nfc nque ndef_url sov1 snv1 sob1 snb1 sov2 sob2 lov1 lnv1 "
+        "liv1 lob1 lnb1 lib1 lov2 lob2 rtcc sov1path snv1path sob1path snb1path sov2path "
+        "sob2path sound_regist");
+    EXPECT_EQ(keys, expected);
+
+    MiniSXSettings back;
+    const MiniReadResult read = LoadMiniSXSettingsFile(dir.File("sx.dat"), back);
+    ASSERT_FALSE(read.Failed()) << read.error;
+    EXPECT_EQ(back, model);
+}
+
+TEST(MiniSxSettingsFile, OtherMiniEditionsAreRefusedBothWays) {
+    MiniSxGen gen(11);
+    const MiniSXSettings sx = gen.Any();
+    const std::string sxText = MiniSXSettingsFileText(sx) + "\r\n";
+    const std::string miniText = MiniSettingsFileText(MiniSettings{}) + "\r\n";
+    EXPECT_EQ(DetectSettingsFileEdition(sxText), SettingsFileEdition::MiniSx);
+    EXPECT_EQ(DetectSettingsFileEdition(miniText), SettingsFileEdition::Mini);
+
+    MiniSXSettings untouched = sx;
+    MiniReadResult read = LoadMiniSXSettingsText(miniText, untouched);
+    EXPECT_EQ(read.error, res::TextCp932(ids::kSettingsFileInvalid));
+    EXPECT_EQ(untouched, sx);
+
+    MiniSettings mini;
+    read = LoadMiniSettingsText(sxText, mini);
+    EXPECT_EQ(read.error, res::TextCp932(ids::kSettingsFileInvalid));
+}
+
+TEST(MiniSxSettingsFile, NdefTextOfAFileIsDecodedLikeATerminals) {
+    // Lines are found by search and the first of a key wins: these come before the model's own.
+    const std::string header = res::TextCp932(ids::kMiniSxFileHeader);
+    const std::string model = MiniSXSettingsFileText(MiniSxGen(3).Any());
+    MiniSXSettings settings;
+    const MiniReadResult read =
+        LoadMiniSXSettingsText("junk\r\n" + header +
+                                   "\r\nnfc 2\r\nnque 1\r\nndef_url http://a/? 01\r\nfchg 2\r\n"
+                                   "smp 2\r\nrtcc 1\r\n" +
+                                   model + "\r\n",
+                               settings);
+    ASSERT_FALSE(read.Failed()) << read.error;
+    EXPECT_EQ(settings.nfc, (MiniSXNfcSettings{2, 1, ""}));
+    EXPECT_EQ(settings.smartphone.Choice(), SmartphoneChoice::SmartphoneSettings);
+    EXPECT_TRUE(settings.clockCheck);
+    EXPECT_EQ(read.warnings, std::vector<std::string>{res::TextCp932(ids::kNfcFormatUnreadable)});
+}
+
+TEST(MiniSxSettingsWrite, DetailedWriteKeysAndNoMiniOnlyKey) {
+    MiniSxGen gen(5);
+    MiniSXSettings model = gen.Any();
+    model.registerSounds = true;
+    EXPECT_EQ(Keys(MiniSXWriteValues(model)),
+              Split("rtcc psA1 psB1 que1 sov1 snv1 sob1 snb1 lov1 lnv1 liv1 lob1 lnb1 lib1 fchg "
+                    "smp psA2 psB2 que2 sov2 sob2 lov2 lob2 nfc"));
+    model.registerSounds = false;
+    EXPECT_EQ(Keys(MiniSXWriteValues(model)),
+              Split("rtcc psA1 psB1 que1 lov1 lnv1 liv1 lob1 lnb1 lib1 fchg smp psA2 psB2 que2 "
+                    "lov2 lob2 nfc"));
+}
+
+TEST(MiniSxSettingsWrite, SoundNumbersFollowThePackingOrder) {
+    MiniSXSettings model;
+    model.registerSounds = true;
+    model.soundPaths = {"ok.wav", "ng.wav", "ok.wav", "ng.wav", "fin.wav", ""};
+    std::vector<std::string> sounds;
+    for (const MiniKeyValue& kv : MiniSXWriteValues(model)) {
+        if (kv.key.starts_with("s") && kv.key != "smp") {
+            sounds.push_back(kv.key + "=" + kv.value);
+        }
+    }
+    EXPECT_EQ(sounds, Split("sov1=0 snv1=1 sob1=0 snb1=1 sov2=2 sob2=255"));
+}
+
+TEST(MiniSxSettingsRead, WarningsNeverStopARead) {
+    MiniSxGen gen(21);
+    const MiniSXSettings model = gen.Any();
+    MiniValues values;
+    for (const MiniKeyValue& kv : MiniSXFileValues(model)) {
+        values[kv.key] = kv.value;
+    }
+    values["fchg"] = "9";
+    values["nfc"] = "3";
+    values["rtcc"] = "7";
+    values["lnv1"] = "zz";
+    values["psA2"] = "9junk";
+    MiniSXSettings settings;
+    MiniReadResult read = ReadMiniSXSettings(values, MiniValueSource::Terminal, settings);
+    ASSERT_FALSE(read.Failed()) << read.error;
+    const std::vector<std::string> expected = {
+        res::TextCp932(ids::kSmartphoneDetectionInvalid), res::TextCp932(ids::kNfcDetectionInvalid),
+        res::TextCp932(ids::kClockCheckInvalid),          res::TextCp932(ids::kFunctionInvalid),
+        res::TextCp932(ids::kLampValueInvalid),
+    };
+    EXPECT_EQ(read.warnings, expected);
+    // Everything that was sound is taken.
+    EXPECT_EQ(settings.sets[0], model.sets[0]);
+    EXPECT_EQ(settings.sets[1].other, model.sets[1].other);
+    EXPECT_EQ(settings.nfc, (MiniSXNfcSettings{2, 2, ""}));
+
+    // From a file a record no page can show fails the load as a whole.
+    MiniSXSettings fromFile = model;
+    read = ReadMiniSXSettings(values, MiniValueSource::File, fromFile);
+    EXPECT_EQ(read.error, res::TextCp932(ids::kSettingsFileInvalid));
+    EXPECT_EQ(fromFile, model);
+
+    // A failure reply in any value ends the read.
+    values["psA2"] = values["psA1"];
+    values["ndef_url"] = "noreply";
+    read = ReadMiniSXSettings(values, MiniValueSource::Terminal, settings);
+    EXPECT_EQ(read.error, res::TextCp932(ids::kReadFailed));
+}
+
+}  // namespace
+}  // namespace morvik
