@@ -1,0 +1,103 @@
+// morvik dlog get FILE.csv: 検出ログの取得 (Mini and MiniS only).
+
+#include <chrono>
+#include <thread>
+
+#include "cli/CliCommand.h"
+#include "cli/CliContext.h"
+#include "cli/CliOutput.h"
+#include "cli/CliProgress.h"
+#include "cli/CliStringIds.h"
+#include "protocol/ReplyCheck.h"
+#include "res/StringIds.h"
+#include "sessions/DetectionLogSession.h"
+
+namespace morvik::cli {
+namespace {
+
+namespace sys = res::ids;
+constexpr std::chrono::milliseconds kPoll{100};
+
+const std::string& Cp932(int id) {
+    return res::TextCp932(id);
+}
+
+int Receive(CTerminal& terminal, const std::string& path, std::int64_t count) {
+    CDetectionLogWorker worker(terminal, path, count);
+    PrintError(Text(sys::kDetectionLogSaving));
+    worker.Start();
+    {
+        CliProgress progress(Text(ids::kDlogGetProgress));
+        while (!worker.Finished()) {
+            progress.Show(worker.Records(), count);
+            std::this_thread::sleep_for(kPoll);
+        }
+        if (worker.Completed()) {
+            progress.Show(count, count);
+        }
+    }
+    worker.Join();
+    if (worker.Outcome() == DetectionLogOutcome::kSaved) {
+        PrintOut(Text(worker.StatusId()));
+        return kExitOk;
+    }
+    PrintError(Text(worker.StatusId()));
+    return kExitFailure;
+}
+
+int RunDlogGet(CliContext& context, std::vector<std::string>& args) {
+    if (args.empty() || args.front().starts_with("-")) {
+        PrintError(args.empty() ? Text(ids::kFileArgumentNeeded)
+                                : FormatText(ids::kUnknownOption, args.front()));
+        return kExitUsage;
+    }
+    const std::string path = args.front();
+    args.erase(args.begin());
+    if (!NoArgumentsLeft(args)) {
+        return kExitUsage;
+    }
+
+    CTerminal& terminal = context.Terminal();
+    IReporter& reporter = context.Reporter();
+    const EditionCode code = terminal.DetectEdition(false);
+    if (code == kEditionNone) {
+        if (context.Reporter().ErrorsShown() == 0) {
+            PrintError(Text(sys::kDetectionLogFailed));
+        }
+        return kExitFailure;
+    }
+    if (code != kEditionMini) {
+        reporter.ShowError(Cp932(sys::kMiniNotFound));
+        return kExitFailure;
+    }
+    if (!FileCanBeWritten(path)) {
+        reporter.ShowError(Cp932(sys::kFileOpenFailed));
+        return kExitFailure;
+    }
+    if (!terminal.Connect(false)) {
+        return kExitFailure;
+    }
+    if (!terminal.OpenSession()) {
+        terminal.Disconnect();
+        return kExitFailure;
+    }
+    const std::int64_t count = RequestDetectionLog(terminal);
+    if (count < 0) {
+        reporter.ShowError(Cp932(sys::kDetectionLogFailed));
+        terminal.SendReboot();
+        terminal.Disconnect();
+        return kExitFailure;
+    }
+    if (count == 0) {
+        reporter.ShowInformation(Cp932(sys::kDetectionLogCaption), Cp932(sys::kDetectionLogEmpty));
+        EndEmptyDetectionLog(terminal);
+        return kExitOk;
+    }
+    return Receive(terminal, path, count);
+}
+
+const CliCommandRegistration kDlogGet({"dlog get", ids::kDlogGetSummary, ids::kDlogGetHelp,
+                                       RunDlogGet});
+
+}  // namespace
+}  // namespace morvik::cli

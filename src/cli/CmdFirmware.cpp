@@ -1,0 +1,186 @@
+// morvik firmware IMAGE.x: ファームウェアの更新. The same steps as the desktop dialog: the image
+// is checked for the connected edition, the operator switches the terminal off and on while the
+// update-mode trigger runs, the image is sent, and the restarted terminal must report the
+// image's version.
+
+#include <charconv>
+#include <chrono>
+#include <thread>
+
+#include "cli/CliCommand.h"
+#include "cli/CliContext.h"
+#include "cli/CliOutput.h"
+#include "cli/CliProgress.h"
+#include "cli/CliStringIds.h"
+#include "files/FirmwareImage.h"
+#include "res/StringIds.h"
+#include "sessions/FirmwareTrigger.h"
+#include "sessions/FirmwareUpdate.h"
+
+namespace morvik::cli {
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+
+constexpr int kDefaultWaitSeconds = 60;
+constexpr int kMaxWaitSeconds = 3600;
+// The port's read constant while the dialog's steps run, as the desktop dialog sets it.
+constexpr uint32_t kUpdateReadConstantMs = 400;
+constexpr milliseconds kPoll{100};
+
+// Takes "--wait N" or "--wait=N" out of args. False (with a message) for a bad value.
+bool TakeWait(std::vector<std::string>& args, int& waitSeconds) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string value;
+        size_t taken = 1;
+        if (args[i] == "--wait") {
+            if (i + 1 >= args.size()) {
+                PrintError(FormatText(ids::kOptionNeedsValue, "--wait"));
+                return false;
+            }
+            value = args[i + 1];
+            taken = 2;
+        } else if (args[i].starts_with("--wait=")) {
+            value = args[i].substr(7);
+        } else {
+            continue;
+        }
+        int number = 0;
+        const char* end = value.data() + value.size();
+        auto [stop, error] = std::from_chars(value.data(), end, number);
+        if (value.empty() || error != std::errc() || stop != end || number < 1 ||
+            number > kMaxWaitSeconds) {
+            PrintError(FormatText(ids::kBadWaitTime, value));
+            return false;
+        }
+        waitSeconds = number;
+        args.erase(args.begin() + static_cast<long>(i),
+                   args.begin() + static_cast<long>(i + taken));
+        --i;
+    }
+    return true;
+}
+
+std::string StepText(int step, bool miniFamily) {
+    return Text(FirmwareStepTextId(step, miniFamily));
+}
+
+// Step 1: the trigger runs until the terminal answers from its loader or the time is up.
+bool WaitForUpdateMode(CSerialCommAPI& port, const CommTimeouts& saved, int waitSeconds) {
+    CFirmwareTrigger trigger(port, saved);
+    trigger.Start();
+    const auto deadline = std::chrono::steady_clock::now() + seconds(waitSeconds);
+    while (!trigger.Finished() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(kPoll);
+    }
+    trigger.Stop();
+    port.SetTimeouts(saved);
+    return trigger.TerminalInUpdateMode();
+}
+
+int SendAndVerify(CTerminal& terminal, const std::string& path, const FirmwareImageCheck& image) {
+    CFirmwareUpdateWorker worker(terminal, path, image.version, image.dataLength);
+    worker.Start();
+    {
+        CliProgress progress(Text(ids::kFirmwareProgress));
+        while (!worker.Finished()) {
+            if (!worker.Verifying()) {
+                progress.Show(worker.SentBytes(), image.dataLength);
+            }
+            std::this_thread::sleep_for(kPoll);
+        }
+        if (worker.Outcome() != FirmwareOutcome::kSendFailed) {
+            progress.Show(image.dataLength, image.dataLength);
+        }
+    }
+    worker.Join();
+    if (worker.TerminalReached()) {
+        PrintOut(FormatText(ids::kReportedVersion, ForScreen(worker.ReportedVersion())));
+    }
+    switch (worker.Outcome()) {
+        case FirmwareOutcome::kUpdated:
+            PrintOut(StepText(kFirmwareStepUpdated, true));
+            return kExitOk;
+        case FirmwareOutcome::kSendFailed:
+            PrintError(StepText(kFirmwareStepSendFailed, true));
+            return kExitFailure;
+        default:
+            PrintError(StepText(kFirmwareStepNotVerified, true));
+            return kExitFailure;
+    }
+}
+
+int RunFirmware(CliContext& context, std::vector<std::string>& args) {
+    int waitSeconds = kDefaultWaitSeconds;
+    if (!TakeWait(args, waitSeconds)) {
+        return kExitUsage;
+    }
+    if (args.empty() || args.front().starts_with("-")) {
+        PrintError(args.empty() ? Text(ids::kFileArgumentNeeded)
+                                : FormatText(ids::kUnknownOption, args.front()));
+        return kExitUsage;
+    }
+    const std::string path = args.front();
+    args.erase(args.begin());
+    if (!NoArgumentsLeft(args)) {
+        return kExitUsage;
+    }
+
+    CTerminal& terminal = context.Terminal();
+    const EditionCode code = terminal.DetectEdition(false);
+    if (code == kEditionNone) {
+        if (context.Reporter().ErrorsShown() == 0) {
+            PrintError(StepText(kFirmwareStepNotVerified, true));
+        }
+        return kExitFailure;
+    }
+    const bool miniFamily = code != kEditionSlim;
+    FirmwareImageCheck image = CheckFirmwareImage(path, miniFamily);
+    if (!image.valid) {
+        PrintError(ForScreen(image.outcome));
+        return kExitFailure;
+    }
+    PrintOut(ForScreen(image.outcome));
+
+    if (!terminal.Connect(false)) {
+        return kExitFailure;
+    }
+    CSerialCommAPI& port = terminal.Port();
+    port.SetMode(CSerialCommAPI::kModeSynchronous);
+    const CommTimeouts saved = port.GetTimeouts();
+    CommTimeouts stepTimeouts = saved;
+    stepTimeouts.readTotalConstant = kUpdateReadConstantMs;
+    port.SetTimeouts(stepTimeouts);
+
+    PrintOut(StepText(kFirmwareStepStart, miniFamily) + "\n" +
+             Text(res::ids::kFirmwareSaveSettingsFirst));
+    PrintOut(StepText(kFirmwareStepEnterUpdateMode, miniFamily));
+    const bool updateMode = WaitForUpdateMode(port, stepTimeouts, waitSeconds);
+    port.SetTimeouts(saved);
+    if (!updateMode) {
+        PrintError(FormatText(ids::kNoUpdateMode, waitSeconds));
+        PrintError(StepText(kFirmwareStepCancelled, miniFamily));
+        terminal.Disconnect();
+        return kExitFailure;
+    }
+
+    // The file may have changed while the operator was busy with the terminal.
+    image = CheckFirmwareImage(path, miniFamily);
+    if (!image.valid) {
+        PrintError(ForScreen(image.outcome));
+        PrintError(StepText(kFirmwareStepCancelled, miniFamily));
+        terminal.Disconnect();
+        return kExitFailure;
+    }
+    PrintOut(StepText(kFirmwareStepSending, miniFamily));
+    const int exitCode = SendAndVerify(terminal, path, image);
+    terminal.Disconnect();
+    return exitCode;
+}
+
+const CliCommandRegistration kFirmware({"firmware", ids::kFirmwareSummary, ids::kFirmwareHelp,
+                                        RunFirmware});
+
+}  // namespace
+}  // namespace morvik::cli

@@ -1,0 +1,63 @@
+// morvik maint FILE.mnt: メインテナンス情報の保存.
+
+#include <chrono>
+#include <thread>
+
+#include "cli/CliCommand.h"
+#include "cli/CliContext.h"
+#include "cli/CliOutput.h"
+#include "cli/CliProgress.h"
+#include "cli/CliStringIds.h"
+#include "res/StringIds.h"
+#include "sessions/MaintenanceSave.h"
+
+namespace morvik::cli {
+namespace {
+
+constexpr std::chrono::milliseconds kPoll{100};
+
+int RunMaint(CliContext& context, std::vector<std::string>& args) {
+    if (args.empty() || args.front().starts_with("-")) {
+        PrintError(args.empty() ? Text(ids::kFileArgumentNeeded)
+                                : FormatText(ids::kUnknownOption, args.front()));
+        return kExitUsage;
+    }
+    const std::string path = args.front();
+    args.erase(args.begin());
+    if (!NoArgumentsLeft(args)) {
+        return kExitUsage;
+    }
+
+    CMaintenanceWorker worker(context.Terminal(), path);
+    PrintError(Text(res::ids::kMaintenanceSaving));
+    worker.Start();
+    {
+        CliProgress progress(Text(ids::kMaintProgress));
+        while (!worker.Finished()) {
+            progress.Show(worker.Position(), worker.Maximum());
+            std::this_thread::sleep_for(kPoll);
+        }
+        if (worker.Completed()) {
+            progress.Show(1, 1);
+        }
+    }
+    worker.Join();
+    switch (worker.Outcome()) {
+        case MaintenanceOutcome::kSaved:
+            PrintOut(Text(res::ids::kMaintenanceSaved));
+            return kExitOk;
+        case MaintenanceOutcome::kTimeout:
+            PrintError(Text(res::ids::kMaintenanceTimeout));
+            return kExitFailure;
+        case MaintenanceOutcome::kNoConnection:
+            return kExitFailure;  // the connection messages have been shown
+        default:
+            PrintError(Text(res::ids::kMaintenanceCancelled));
+            return kExitFailure;
+    }
+}
+
+const CliCommandRegistration kMaint({"maint", ids::kMaintSummary, ids::kMaintHelp, RunMaint});
+
+}  // namespace
+}  // namespace morvik::cli
