@@ -1,0 +1,263 @@
+// The main window against simulated terminals: the information panel, the clipboard, the clock,
+// the detection log's erasure, start-up from the preferences, the close rules and the commands
+// whose windows are still to come.
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <fstream>
+
+#include "app/AppFixture.h"
+#include "app/CommandIds.h"
+
+namespace morvik {
+namespace {
+
+using test::AppFixture;
+
+constexpr const char* kFirstNotice = "通信を開始します|";
+
+QStringList PanelTexts(const CMVKAppDlg& window) {
+    QStringList texts;
+    for (int i = 0; i < 6; ++i) {
+        texts << window.findChild<QLineEdit*>(QStringLiteral("infoField%1").arg(i))->text();
+    }
+    return texts;
+}
+
+// Only the boxes that are not the once-per-run notice of the first session.
+std::vector<std::string> Messages(const test::BoxAnswerer& boxes) {
+    std::vector<std::string> out;
+    for (const std::string& box : boxes.Boxes()) {
+        if (!box.starts_with(kFirstNotice)) {
+            out.push_back(box);
+        }
+    }
+    return out;
+}
+
+class MainWindowTest : public AppFixture {};
+
+TEST_F(MainWindowTest, ReadDeviceInfoFillsTheSixFieldsForEveryEdition) {
+    struct Case {
+        const char* edition;
+        const char* version;
+        const char* product;
+        const char* touches;  // the panel's text
+    };
+    const Case cases[] = {
+        {"slim", "2.05", "ZRT410N", "-"},
+        {"mini", "1.20", "ZRT450", "321"},
+        {"minis", "3.01", "ZRT450S", "321"},
+        {"minisx", "4.10", "ZRT450SX", "321"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.edition);
+        test::SimProcess& sim =
+            StartSim(c.edition, {"--tid", "T-77", "--version", c.version, "--boot", "12", "--wdog",
+                                 "3", "--touches", "321"});
+        CMVKAppDlg& window = Window(sim.DevicePath());
+        boxes_.Clear();
+        window.Action(cmd::kReadDeviceInfo)->trigger();
+
+        const QStringList texts = PanelTexts(window);
+        EXPECT_EQ(texts[0].toStdString(), c.product);
+        EXPECT_EQ(texts[1].toStdString(), "T-77");
+        EXPECT_EQ(texts[2].toStdString(), c.version);
+        EXPECT_EQ(texts[3].toStdString(), "15");  // boot + watchdog restarts
+        EXPECT_EQ(texts[4].toStdString(), c.touches);
+        // A Slim keeps no clock of its own.
+        const QString clock = std::string(c.edition) == "slim"
+                                  ? QStringLiteral("^----/--/-- --:--:--$")
+                                  : QStringLiteral(R"(^20\d\d/\d\d/\d\d \d\d:\d\d:\d\d$)");
+        EXPECT_TRUE(QRegularExpression(clock).match(texts[5]).hasMatch()) << texts[5].toStdString();
+        // The first session of a run shows its notice once; nothing else was said.
+        ASSERT_EQ(boxes_.Boxes().size(), 1u);
+        EXPECT_TRUE(boxes_.Boxes()[0].starts_with(kFirstNotice));
+        EXPECT_FALSE(window.Terminal().IsConnected());
+        EXPECT_TRUE(window.Action(cmd::kExit)->isEnabled());
+    }
+}
+
+TEST_F(MainWindowTest, ClipboardHoldsSixLabelledLines) {
+    CMVKAppDlg& window = Window();
+    window.Action(cmd::kCopyDeviceInfo)->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              "製品名:\r\n端末ID:\r\nファームウェアバージョン:\r\n起動カウンタ:\r\n"
+              "累積タッチカウンタ:\r\n時刻:\r\n");
+
+    test::SimProcess& sim = StartSim("mini", {"--tid", "ＩＤ全角", "--version", "1.07", "--boot",
+                                              "1", "--wdog", "0", "--touches", "9"});
+    window.Terminal().SetDevicePath(sim.DevicePath());
+    window.Action(cmd::kReadDeviceInfo)->trigger();
+    window.Action(cmd::kCopyDeviceInfo)->trigger();
+    const QString text = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(text.startsWith(QStringLiteral(
+        "製品名:ZRT450\r\n端末ID:ＩＤ全角\r\nファームウェアバージョン:1.07\r\n起動カウンタ:1\r\n"
+        "累積タッチカウンタ:9\r\n時刻:20")))
+        << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("\r\n")), 6);
+}
+
+TEST_F(MainWindowTest, NoTerminalLeavesThePanelAndSaysWhy) {
+    test::SimProcess& sim = StartSim("minis", {"--tid", "A1"});
+    CMVKAppDlg& window = Window(sim.DevicePath());
+    window.Action(cmd::kReadDeviceInfo)->trigger();
+    ASSERT_EQ(PanelTexts(window)[1], QStringLiteral("A1"));
+
+    // A COM port without a device: the port does not open and the panel keeps its texts.
+    window.SetPortNumber(200);
+    boxes_.Clear();
+    window.Action(cmd::kReadDeviceInfo)->trigger();
+    EXPECT_EQ(Messages(boxes_),
+              std::vector<std::string>{"エラー|COMポートのオープンに失敗しました。"});
+    EXPECT_EQ(PanelTexts(window)[1], QStringLiteral("A1"));
+
+    // A terminal that never answers: the session does not open.
+    test::SimProcess& mute = StartSim("mini", {"--fault", "no-reply"});
+    window.Terminal().SetDevicePath(mute.DevicePath());
+    boxes_.Clear();
+    window.Action(cmd::kReadDeviceInfo)->trigger();
+    EXPECT_EQ(Messages(boxes_), std::vector<std::string>{"エラー|機器との接続に失敗しました。"});
+    EXPECT_EQ(PanelTexts(window)[1], QStringLiteral("A1"));
+    EXPECT_FALSE(window.Terminal().IsConnected());
+}
+
+TEST_F(MainWindowTest, ClockIsSetOnTheMiniFamilyOnly) {
+    test::SimProcess& minisx = StartSim("minisx");
+    CMVKAppDlg& window = Window(minisx.DevicePath());
+    window.Action(cmd::kSetClock)->trigger();
+    EXPECT_EQ(Messages(boxes_), std::vector<std::string>{"時刻合わせ|時刻を合わせました"});
+    bool sent = false;
+    for (const std::string& line : minisx.LogLines()) {
+        sent = sent || QRegularExpression(
+                           QStringLiteral("^rtc s \\d\\d \\d\\d \\d\\d \\d\\d \\d\\d \\d\\d$"))
+                           .match(QString::fromStdString(line))
+                           .hasMatch();
+    }
+    EXPECT_TRUE(sent);
+
+    test::SimProcess& slim = StartSim("slim");
+    window.Terminal().SetDevicePath(slim.DevicePath());
+    boxes_.Clear();
+    window.Action(cmd::kSetClock)->trigger();
+    EXPECT_EQ(Messages(boxes_),
+              std::vector<std::string>{"エラー|モルヴィク･ミニ/ミニSが見つかりません。"});
+}
+
+TEST_F(MainWindowTest, EraseDetectionLogAsksFirst) {
+    test::SimProcess& sim = StartSim("mini", {"--dlog-records", "4"});
+    CMVKAppDlg& window = Window(sim.DevicePath());
+
+    boxes_.SetAnswer(QMessageBox::Cancel);
+    window.Action(cmd::kEraseDetectionLog)->trigger();
+    EXPECT_EQ(Messages(boxes_),
+              std::vector<std::string>{"検出ログ消去|検出ログを消去します。\r\nよろしいですか?"});
+    EXPECT_TRUE(sim.LogLines().empty());  // Cancel: the terminal was not even woken
+
+    boxes_.SetAnswer(QMessageBox::Ok);
+    boxes_.Clear();
+    window.Action(cmd::kEraseDetectionLog)->trigger();
+    EXPECT_EQ(Messages(boxes_),
+              (std::vector<std::string>{"検出ログ消去|検出ログを消去します。\r\nよろしいですか?",
+                                        "検出ログ消去|検出ログを消去しました。"}));
+    EXPECT_TRUE(Logged(sim, "dlog e"));
+}
+
+TEST_F(MainWindowTest, StartUpTakesThePortAndFlagFromThePreferences) {
+    test::SimProcess& sim = StartSim("mini", {"--tid", "COM9"}, 9);
+    std::ofstream(IniPath()) << "[MorvikMini/Slim]\r\nSerialPortNum=9\r\nCloseCheck=257\r\n";
+    CMVKAppDlg& window = Window();
+    EXPECT_EQ(window.PortNumber(), 9);
+    EXPECT_TRUE(window.CloseAfterWrite());
+    // The COM number leads through the ports folder to the simulated terminal.
+    window.Action(cmd::kReadDeviceInfo)->trigger();
+    EXPECT_EQ(PanelTexts(window)[1], QStringLiteral("COM9"));
+    EXPECT_TRUE(Logged(sim, "ver"));
+
+    std::ofstream(IniPath()) << "[MorvikMini/Slim]\r\nSerialPortNum=257\r\nCloseCheck=2\r\n";
+    CMVKAppDlg& second = Window();
+    EXPECT_EQ(second.PortNumber(), 1);
+    EXPECT_FALSE(second.CloseAfterWrite());
+}
+
+TEST_F(MainWindowTest, ClosingIsRefusedWhileThePortIsOpen) {
+    test::SimProcess& sim = StartSim("mini");
+    CMVKAppDlg& window = Window(sim.DevicePath());
+    window.show();
+    ASSERT_TRUE(window.Terminal().Connect(false));
+    EXPECT_FALSE(window.Action(cmd::kExit)->isEnabled());
+    EXPECT_FALSE(window.close());
+    window.Action(cmd::kExit)->trigger();  // even when asked directly
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+
+    window.Terminal().Disconnect();
+    EXPECT_TRUE(window.Action(cmd::kExit)->isEnabled());
+    window.Action(cmd::kExit)->trigger();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+}
+
+TEST_F(MainWindowTest, WindowsStillToComeSayWhyAndReleaseEverything) {
+    test::SimProcess& sim = StartSim("mini");
+    CMVKAppDlg& window = Window(sim.DevicePath());
+    window.Action(cmd::kSaveMaintenance)->trigger();
+    EXPECT_EQ(
+        Messages(boxes_),
+        std::vector<std::string>{"メインテナンス情報の保存|"
+                                 "「メインテナンス情報の保存」の画面はまだ用意されていません。"});
+    boxes_.Clear();
+    window.Action(cmd::kChangeSettings)->trigger();  // Mini: the terminal is restarted first
+    EXPECT_EQ(Messages(boxes_).size(), 1u);
+    EXPECT_TRUE(sim.WaitForLogLine("reboot s"));
+
+    for (int id : {cmd::kUpdateFirmware, cmd::kGetDetectionLog, cmd::kServiceSettings}) {
+        boxes_.Clear();
+        window.Action(id)->trigger();
+        EXPECT_EQ(Messages(boxes_).size(), 1u) << id;
+    }
+    EXPECT_FALSE(window.Guarded());
+    EXPECT_FALSE(window.Terminal().IsConnected());
+    EXPECT_TRUE(window.Action(cmd::kReadDeviceInfo)->isEnabled());
+}
+
+TEST_F(MainWindowTest, DetectionLogOfASlimIsRefused) {
+    test::SimProcess& sim = StartSim("slim");
+    CMVKAppDlg& window = Window(sim.DevicePath());
+    window.Action(cmd::kGetDetectionLog)->trigger();
+    EXPECT_EQ(Messages(boxes_),
+              std::vector<std::string>{"エラー|モルヴィク･ミニ/ミニSが見つかりません。"});
+}
+
+TEST_F(MainWindowTest, SettingsWindowsAreLimitedAndGuarded) {
+    CMVKAppDlg& window = Window();
+    std::vector<std::unique_ptr<QWidget>> windows;
+    for (int i = 0; i < CMVKAppDlg::kMaxSettingsWindows; ++i) {
+        windows.push_back(std::make_unique<QWidget>());
+        ASSERT_TRUE(window.RegisterSettingsWindow(CMVKAppDlg::Family::Mini, windows.back().get()));
+    }
+    QWidget extra;
+    EXPECT_FALSE(window.RegisterSettingsWindow(CMVKAppDlg::Family::Mini, &extra));
+    EXPECT_TRUE(window.SettingsWindowLimitReached());
+    window.Action(cmd::kChangeSettings)->trigger();
+    EXPECT_EQ(Messages(boxes_),
+              std::vector<std::string>{"エラー|機器設定画面は16個までしか開けません。"});
+
+    window.ModalGuard(true);
+    window.ModalGuard(true);
+    window.ModalGuard(false);
+    EXPECT_FALSE(windows[3]->isEnabled());  // still inside the outer guard
+    window.ModalGuard(false);
+    EXPECT_TRUE(windows[3]->isEnabled());
+
+    windows.pop_back();  // a destroyed window leaves its list
+    EXPECT_FALSE(window.SettingsWindowLimitReached());
+    EXPECT_TRUE(window.RegisterSettingsWindow(CMVKAppDlg::Family::Mini, &extra));
+}
+
+}  // namespace
+}  // namespace morvik
