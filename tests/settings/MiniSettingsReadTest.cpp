@@ -57,18 +57,6 @@ TEST(MiniSettingsRead, TerminalSettingsChecksEndTheReadInTheirOrder) {
     }
 }
 
-TEST(MiniSettingsRead, TerminalSettingValuesMapToTheirControls) {
-    MiniValues values = ValuesOf(SomeModel());
-    values["pow"] = "0";
-    values["rtcc"] = "5";
-    values["fchg"] = "2";
-    MiniSettings settings;
-    ASSERT_FALSE(ReadMiniSettings(values, MiniValueSource::Terminal, settings).Failed());
-    EXPECT_EQ(settings.terminal.operationMode, 2);  // 常に常時起動
-    EXPECT_TRUE(settings.terminal.clockCheck);
-    EXPECT_EQ(settings.terminal.settingSwitch, 2);  // スマートフォン自動判別
-}
-
 TEST(MiniSettingsRead, AFailureReplyEndsTheRead) {
     for (std::string key : {"psA1", "lnv1", "spb2", "isc"}) {
         for (std::string reply : {"error", "noreply", "csumerror"}) {

@@ -80,21 +80,6 @@ TEST(MiniSettingsRoundTrip, RandomModelsThroughSettingsFileText) {
     EXPECT_GT(queries, 100);
 }
 
-TEST(MiniSettingsRoundTrip, ThroughAFileOnDisk) {
-    MiniSettingsGen gen(99);
-    test::TempDir dir;
-    for (int n = 0; n < 20; ++n) {
-        MiniSettings model = gen.Any();
-        std::string message;
-        ASSERT_TRUE(SaveMiniSettingsFile(dir.File("a.dat"), model, message)) << message;
-        MiniSettings back;
-        MiniReadResult read = LoadMiniSettingsFile(dir.File("a.dat"), back);
-        ASSERT_FALSE(read.Failed()) << read.error;
-        ASSERT_TRUE(read.warnings.empty()) << Joined(read.warnings);
-        ASSERT_EQ(back, model);
-    }
-}
-
 // Sends a line and takes everything up to the prompt that ends the reply. Values travel escaped
 // and records come back in their stored form, so no reply holds CR LF and "%" before its end.
 std::string Exchange(test::RawTerminal& terminal, const std::string& line) {

@@ -62,15 +62,6 @@ TEST(MiniValidation, FreshSettingsNeedAUrlOnEveryBrowserPage) {
     EXPECT_TRUE(ValidateMiniSettings(m).empty());
 }
 
-TEST(MiniValidation, TheQueryTakesRoomFromTheTotal) {
-    MiniSettings m = test::MiniSettingsGen(9).Any();
-    m.sets[1].other.Select(BrowserRecord{std::string(99, 'a') + "?", std::string(10, 'b')});
-    m.sets[1].other.SetQuery(QueryChoice::None);
-    EXPECT_TRUE(ValidateMiniSettings(m).empty());
-    m.sets[1].other.SetQuery(QueryChoice::AppendEncrypted);
-    EXPECT_EQ(ValidateMiniSettings(m), std::vector<std::string>{res::Format(Msg(912), 109)});
-}
-
 // A wave file of the one format the terminal plays: 8-bit mono PCM at 8 kHz.
 void WriteWav(const std::string& path, std::size_t samples) {
     auto le32 = [](std::uint32_t v) {

@@ -91,6 +91,8 @@ TEST(SettingsFile, ValuesAreFoundByLineWhateverTheOrder) {
     // A key is a whole word: "pnt" is not found in "pntT".
     EXPECT_EQ(SettingsFileValue("pntT 0900180003\r\npnt 1\r\n", "pnt"), "1");
     EXPECT_EQ(SettingsFileValue("pnt \r\n", "pnt"), "");
+    // A file whose lines end in LF alone still gives each line's value.
+    EXPECT_EQ(SettingsFileValue("rslt 1\nfchg 2\n", "rslt"), "1");
 
     // Swapping two lines of a saved file changes nothing.
     MiniSettings model = MiniSettingsGen(2).Any();
