@@ -1,50 +1,44 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds, and reads a terminal's information with the
-# command-line tool. With the terminal's USB cable attached the real terminal is read; otherwise
-# a simulated Mini terminal is started on a pseudo-terminal for the run and stopped afterwards.
+# The main job: installs what is missing, builds, shows the command-line tool's help, and opens
+# the desktop tool against a simulated terminal when a display is available (otherwise it says
+# how to open it under Xvfb).
+#   MORVIK_SIM_EDITION=slim|mini|minis|minisx   the simulated terminal's edition (default mini)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVIK_TESTS=OFF
+./build/release/morvik --help
 
-bin=build/release
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  cat <<'TEXT'
 
-# The cable is a USB serial adapter with vendor 5a3c and product 0c41.
-cable_attached() {
-    local dev
-    for dev in /sys/bus/usb/devices/*; do
-        if [ "$(cat "$dev/idVendor" 2>/dev/null)" = 5a3c ] &&
-            [ "$(cat "$dev/idProduct" 2>/dev/null)" = 0c41 ]; then
-            return 0
-        fi
-    done
-    return 1
-}
+run: no display, so the desktop tool was not opened. To open it against a simulated terminal
+on a virtual screen:
 
-if cable_attached; then
-    exec "$bin/morvik" info
+  xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/run.sh
+
+or with a display of your own (ssh -X, a desktop session) run this script there.
+TEXT
+  exit 0
 fi
 
-work=$(mktemp -d)
+# A preferences folder of its own: the simulated terminal is linked there as COM1 and the
+# preferences point at it, so the user's own preferences and ports stay untouched.
+demo=$(mktemp -d)
 sim_pid=
 cleanup() {
-    if [ -n "$sim_pid" ]; then
-        kill "$sim_pid" 2>/dev/null || true
-        wait "$sim_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
+  if [ -n "$sim_pid" ]; then kill "$sim_pid" 2>/dev/null || true; wait "$sim_pid" 2>/dev/null || true; fi
+  rm -rf "$demo"
 }
 trap cleanup EXIT
-
-# The simulator prints the path of its pseudo-terminal as its first line.
-mkfifo "$work/out"
-MORVIK_CONFIG_DIR="$work" "$bin/morvik-sim" --edition mini --state "$work/state" >"$work/out" &
+export MORVIK_CONFIG_DIR="$demo"
+edition=${MORVIK_SIM_EDITION:-mini}
+./build/release/morvik-sim --edition "$edition" --com 1 --state "$demo/state" >"$demo/sim.out" 2>&1 &
 sim_pid=$!
-exec 3<"$work/out"
-if ! read -r -t 15 device <&3; then
-    echo "run: morvik-sim did not start" >&2
-    exit 1
-fi
-
-echo "morvik-sim (mini): $device" >&2
-MORVIK_CONFIG_DIR="$work" "$bin/morvik" --device "$device" info
+for _ in $(seq 1 50); do
+  [ -s "$demo/sim.out" ] && break
+  sleep 0.1
+done
+printf '[MorvikMini/Slim]\r\nSerialPortNum=1\r\nCloseCheck=0\r\n' >"$demo/MorvikTool.ini"
+echo "run: simulated $edition terminal on COM1 ($(head -1 "$demo/sim.out")); opening morvik-tool" >&2
+./build/release/morvik-tool
