@@ -12,6 +12,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CliOutput.h"
+#include "cli/MiniSxCheck.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsFileMini.h"
 #include "res/StringIds.h"
@@ -61,6 +62,14 @@ int CheckMini(std::string_view text) {
     return Report(LoadThenCheck(std::move(read.warnings), checked));
 }
 
+int CheckMiniSX(std::string_view text) {
+    MiniSXCheckResult check = CheckMiniSXText(text);
+    if (check.error) {
+        return Report({*check.error});
+    }
+    return Report(LoadThenCheck(std::move(check.loaded), check.checked));
+}
+
 struct EditionChecker {
     SettingsFileEdition edition;
     std::size_t maxSize;
@@ -69,6 +78,7 @@ struct EditionChecker {
 
 constexpr std::array kCheckers = {
     EditionChecker{SettingsFileEdition::Mini, kMiniFamilySettingsFileMaxSize, CheckMini},
+    EditionChecker{SettingsFileEdition::MiniSx, kMiniFamilySettingsFileMaxSize, CheckMiniSX},
 };
 
 int RunCheck(CliContext&, std::vector<std::string>& args) {
