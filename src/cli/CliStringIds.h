@@ -62,4 +62,18 @@ inline constexpr int kDlogGetSummary = 3170;
 inline constexpr int kDlogGetHelp = 3171;
 inline constexpr int kDlogGetProgress = 3172;
 
+// read, write, easy, service (Mini/MiniS settings)
+inline constexpr int kReadSummary = 3200;
+inline constexpr int kReadHelp = 3201;
+inline constexpr int kSavedTo = 3202;
+inline constexpr int kWriteSummary = 3210;
+inline constexpr int kWriteHelp = 3211;
+inline constexpr int kWriteCancelled = 3212;
+inline constexpr int kEasySummary = 3220;
+inline constexpr int kEasyHelp = 3221;
+inline constexpr int kBadOptionValue = 3222;
+inline constexpr int kTextNotForTerminal = 3223;
+inline constexpr int kServiceSummary = 3230;
+inline constexpr int kServiceHelp = 3231;
+
 }  // namespace morvik::cli::ids

@@ -1,0 +1,210 @@
+#include "cli/CliQuickWrite.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "cli/CliCommand.h"
+#include "cli/CliOutput.h"
+#include "cli/CliSessionRun.h"
+#include "cli/CliStringIds.h"
+#include "files/Preferences.h"
+#include "model/Cp932.h"
+#include "res/StringIds.h"
+#include "sessions/MiniEasyWriteSession.h"
+
+namespace morvik::cli {
+namespace {
+
+constexpr std::string_view kUrlOption = "--url";
+constexpr std::string_view kMessageOption = "--message";
+constexpr std::string_view kSoundOption = "--sound";
+constexpr std::string_view kLampOption = "--lamp";
+constexpr std::string_view kNoClockOption = "--no-clock";
+
+// The words of the choices, in the order of the windows' lists.
+constexpr std::array<std::string_view, 3> kSoundWords = {"keep", "standard", "silent"};
+constexpr std::array<std::string_view, 5> kLampWords = {"keep", "blue", "green", "rainbow", "off"};
+
+struct QuickOptions {
+    std::optional<std::string> url;      // UTF-8 as given
+    std::optional<std::string> message;  // UTF-8 as given
+    int sound = 0;                       // list index
+    int lamp = 0;                        // list index
+    bool setClock = true;                // the windows open with the clock box ticked
+};
+
+template <std::size_t N>
+std::optional<int> WordIndex(const std::array<std::string_view, N>& words, std::string_view word) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (words[i] == word) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+// Takes the options out of args; false, with the message printed, on a bad command line.
+bool ParseOptions(const std::vector<std::string>& args, QuickOptions& options) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string option = args[i];
+        std::optional<std::string> value;
+        if (const std::size_t equals = option.find('=');
+            option.starts_with("--") && equals != std::string::npos) {
+            value = option.substr(equals + 1);
+            option.resize(equals);
+        }
+        if (option == kNoClockOption && !value) {
+            options.setClock = false;
+            continue;
+        }
+        if (option != kUrlOption && option != kMessageOption && option != kSoundOption &&
+            option != kLampOption) {
+            PrintError(FormatText(
+                option.starts_with("-") ? ids::kUnknownOption : ids::kExtraArguments, args[i]));
+            return false;
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                PrintError(FormatText(ids::kOptionNeedsValue, option));
+                return false;
+            }
+            value = args[++i];
+        }
+        std::optional<int> index = 0;
+        if (option == kUrlOption) {
+            options.url = *value;
+        } else if (option == kMessageOption) {
+            options.message = *value;
+        } else if (option == kSoundOption) {
+            index = WordIndex(kSoundWords, *value);
+            options.sound = index.value_or(0);
+        } else {
+            index = WordIndex(kLampWords, *value);
+            options.lamp = index.value_or(0);
+        }
+        if (!index) {
+            PrintError(FormatText(ids::kBadOptionValue, option, *value));
+            return false;
+        }
+    }
+    return true;
+}
+
+// A text typed on the command line as the window's field would hold it: code page 932, line
+// breaks as CR LF. Nothing when a character has no place in that code page.
+std::optional<std::string> FieldText(const std::string& utf8) {
+    std::string lines;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') {
+            continue;
+        }
+        lines += utf8[i] == '\n' ? std::string("\r\n") : std::string(1, utf8[i]);
+    }
+    return Utf8ToCp932(lines);
+}
+
+// The first bytes of a code page 932 text, never cutting a double-byte character in two.
+std::string CutToBytes(const std::string& text, std::size_t bytes) {
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const std::size_t next =
+            end + (IsCp932LeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
+        if (next > bytes) {
+            break;
+        }
+        end = next;
+    }
+    return text.substr(0, end);
+}
+
+// The settings of the window from the options: nothing, with the message printed, when a text
+// cannot travel to a terminal.
+std::optional<MiniQuickSettings> QuickSettings(const QuickOptions& options, QuickWindow window) {
+    MiniQuickSettings quick;
+    quick.window = window;
+    quick.sound = SoundChoiceAt(options.sound);
+    quick.lamp = LampPresetAt(options.lamp);
+    if (window == QuickWindow::Service && (!options.url || !options.message)) {
+        Preferences preferences;
+        preferences.LoadServiceDefaults();
+        quick.url = preferences.ServiceBrowserUrl();
+        // The window's message field takes no more than its limit.
+        quick.message = CutToBytes(preferences.ServiceBrowserMessage(),
+                                   static_cast<std::size_t>(MiniQuickLimits(window).message));
+    }
+    const std::pair<const std::optional<std::string>&, std::string&> fields[] = {
+        {options.url, quick.url}, {options.message, quick.message}};
+    const std::string_view names[] = {kUrlOption, kMessageOption};
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (!fields[i].first) {
+            continue;
+        }
+        std::optional<std::string> text = FieldText(*fields[i].first);
+        if (!text) {
+            PrintError(FormatText(ids::kTextNotForTerminal, std::string(names[i])));
+            return std::nullopt;
+        }
+        fields[i].second = std::move(*text);
+    }
+    return quick;
+}
+
+void PrintAll(const std::vector<std::string>& messages) {
+    for (const std::string& message : messages) {
+        PrintError(ForScreen(message));
+    }
+}
+
+int QuickMini(CTerminal& terminal, const MiniQuickSettings& quick, bool setClock) {
+    const std::vector<std::string> problems = ValidateMiniQuick(quick);
+    if (!problems.empty()) {
+        LeaveTerminal(terminal, kEditionMini);
+        PrintAll(problems);
+        return kExitFailure;
+    }
+    MiniQuickPlan plan = BuildMiniQuickPlan(quick, ProgramFolder());
+    if (!plan.problem.empty()) {
+        LeaveTerminal(terminal, kEditionMini);
+        PrintError(ForScreen(plan.problem));
+        return kExitFailure;
+    }
+    CMiniEasyWriteSession session(terminal, std::move(plan), setClock);
+    RunSession(session);
+    EndMiniWrite(terminal, session);
+    terminal.Disconnect();
+    if (session.Completed()) {
+        PrintOut(Text(res::ids::kWriteDoneRebooted));
+        return kExitOk;
+    }
+    const std::string& text = session.ErrorText();
+    PrintError(text.empty() ? Text(ids::kWriteCancelled) : ForScreen(text));
+    return kExitFailure;
+}
+
+}  // namespace
+
+int RunQuickWrite(CliContext& context, std::vector<std::string>& args, QuickWindow window) {
+    QuickOptions options;
+    if (!ParseOptions(args, options)) {
+        return kExitUsage;
+    }
+    const std::optional<MiniQuickSettings> quick = QuickSettings(options, window);
+    if (!quick) {
+        return kExitUsage;
+    }
+
+    CTerminal& terminal = context.Terminal();
+    const std::optional<EditionCode> code = OpenForSettings(terminal);
+    if (!code) {
+        return kExitFailure;
+    }
+    switch (*code) {
+        case kEditionMini:
+            return QuickMini(terminal, *quick, options.setClock);
+        default:
+            return NotThisEdition(terminal, *code);
+    }
+}
+
+}  // namespace morvik::cli

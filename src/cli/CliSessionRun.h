@@ -1,0 +1,42 @@
+#pragma once
+// What the settings commands (read, write, easy, service) share: opening a terminal and telling
+// its edition, leaving it again the way its family expects, and running a session worker to its
+// end with a progress bar on standard error (when that is a terminal) and Ctrl+C asking the
+// worker to stop.
+//
+// A command branches on the edition OpenForSettings gives:
+//
+//   const std::optional<EditionCode> code = OpenForSettings(terminal);
+//   if (!code) return kExitFailure;                      // the reason has been shown
+//   switch (*code) {
+//       case kEditionMini: return ReadMini(...);
+//       default:           return NotThisEdition(terminal, *code);
+//   }
+
+#include <functional>
+#include <optional>
+
+#include "protocol/Edition.h"
+#include "protocol/Terminal.h"
+#include "sessions/SessionWorker.h"
+
+namespace morvik::cli {
+
+// Connects, opens a command session and identifies the terminal; the session stays open.
+// Nothing, with the port closed again, when the port or the session could not be opened (the
+// reporter has said why). kEditionNone when the terminal's reply names no edition.
+std::optional<EditionCode> OpenForSettings(CTerminal& terminal);
+
+// Leaves a terminal whose session is open: a Slim is sent "exit", any other is restarted with
+// "reboot s"; then the port is closed.
+void LeaveTerminal(CTerminal& terminal, EditionCode code);
+
+// Leaves the terminal and reports 386: the command or file is not for this edition.
+int NotThisEdition(CTerminal& terminal, EditionCode code);
+
+// Starts the session on its worker thread and polls it every 100 ms until it has finished,
+// drawing the bar under the session's title. tick, when given, is called every 150 ms meanwhile
+// (the sound upload's progress). Ctrl+C requests the session to stop.
+void RunSession(CSessionWorker& session, const std::function<void()>& tick = {});
+
+}  // namespace morvik::cli
