@@ -17,6 +17,15 @@ constexpr int kValuesFetched = 5;
 
 }  // namespace
 
+std::optional<SlimDecoded> DecodeSlimRead(const SlimSettings& values) {
+    for (SlimKey key : SlimReadOrder()) {
+        if (ReplyCheck(SlimValueOf(values, key)) != kReplyOk) {
+            return std::nullopt;
+        }
+    }
+    return DecodeSlimSettings(values);
+}
+
 CSlimReadSession::CSlimReadSession(CTerminal& terminal) : terminal_(&terminal) {
     SetMaximum(kSlimSessionRange);
 }
@@ -67,14 +76,12 @@ void CSlimReadSession::Run() {
     }
     SetPosition(kValuesFetched);
 
-    for (SlimKey key : order) {
-        if (ReplyCheck(SlimValueOf(values_, key)) != kReplyOk) {
-            Fail(res::TextCp932(ids::kReadFailed));
-            return;
-        }
+    std::optional<SlimDecoded> read = DecodeSlimRead(values_);
+    if (!read) {
+        Fail(res::TextCp932(ids::kReadFailed));
+        return;
     }
-
-    SlimDecoded decoded = DecodeSlimSettings(values_);
+    SlimDecoded& decoded = *read;
     if (FromFile() && !decoded.messages.empty()) {
         // A file is taken whole or not at all.
         Fail(std::string());

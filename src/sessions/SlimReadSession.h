@@ -8,6 +8,7 @@
 // the caller reports as 914, as it does for an oversized file or one without the Slim header.
 // A reply that is not a success ends the read with 904; a file that cannot be opened with 907.
 
+#include <optional>
 #include <string>
 
 #include "model/SlimCatalogue.h"
@@ -16,6 +17,10 @@
 #include "sessions/SessionWorker.h"
 
 namespace morvik {
+
+// What a read makes of the five values it fetched: nothing when one of them is a failed reply
+// (the read ends with 904), otherwise the decoded state with the message of every failed check.
+std::optional<SlimDecoded> DecodeSlimRead(const SlimSettings& values);
 
 class CSlimReadSession : public CSessionWorker {
   public:

@@ -1,0 +1,39 @@
+#pragma once
+// The Slim branches of the settings commands (read, write, check, service). The commands pick
+// them by the terminal's edition or by the file's header; each branch does what the Slim
+// settings window does for that command.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "protocol/Terminal.h"
+
+namespace morvik::cli {
+
+// The options of the Slim service window on the command line, besides --url and --message
+// (which the service command shares with the Mini family's).
+struct SlimServiceOptions {
+    int function = 1;                       // --function 1|2 (機能1 or 機能2)
+    std::optional<std::string> torucaUrl;   // --toruca-url, UTF-8 as given
+    std::optional<std::string> torucaIcon;  // --icon
+};
+
+// Takes --function, --toruca-url and --icon out of args; false, with the message printed, when
+// one of them is bad.
+bool TakeSlimServiceOptions(std::vector<std::string>& args, SlimServiceOptions& options);
+
+// terminal: connected, its session open, identified as a Slim. Each leaves the terminal and
+// closes the port, and returns the exit code.
+int ReadSlim(CTerminal& terminal, const std::string& path);
+int WriteSlim(CTerminal& terminal, const std::string& path);
+// url and message: --url and --message as given (UTF-8), else the preferences' service values.
+int ServiceSlim(CTerminal& terminal, const SlimServiceOptions& options,
+                const std::optional<std::string>& url, const std::optional<std::string>& message);
+
+// morvik check for the text of a Slim settings file: prints every message of loading and the
+// first message of the checks before a write; the exit code.
+int CheckSlim(std::string_view text);
+
+}  // namespace morvik::cli
