@@ -6,11 +6,14 @@
 // The edition the terminal reports decides which write runs, and the file must be one of that
 // edition's; otherwise message 386 and nothing is written.
 
+#include <algorithm>
+
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
+#include "cli/MiniSxCommands.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsFileMini.h"
 #include "res/StringIds.h"
@@ -44,12 +47,20 @@ int WriteMini(CTerminal& terminal, const std::string& fileText, bool setClock) {
         PrintError(ForScreen(loaded.error));
         return kExitFailure;
     }
-    // What loading could not take as it stood; the window shows it before the values.
-    PrintAll(loaded.warnings);
     std::vector<std::string> problems = ValidateMiniSettings(settings);
     for (std::string& problem : CheckMiniSounds(settings)) {
         problems.push_back(std::move(problem));
     }
+    // What loading could not take as it stood, except what the check before the write says
+    // again (a record's faults are found by both): each message is shown once.
+    std::vector<std::string> warnings = loaded.warnings;
+    for (const std::string& problem : problems) {
+        if (auto same = std::find(warnings.begin(), warnings.end(), problem);
+            same != warnings.end()) {
+            warnings.erase(same);
+        }
+    }
+    PrintAll(warnings);
     if (!problems.empty()) {
         LeaveTerminal(terminal, kEditionMini);
         PrintAll(problems);
@@ -94,6 +105,9 @@ int RunWrite(CliContext& context, std::vector<std::string>& args) {
     }
     if (*code == kEditionMini && fileEdition == SettingsFileEdition::Mini) {
         return WriteMini(terminal, file.text, setClock);
+    }
+    if (*code == kEditionMiniSx && fileEdition == SettingsFileEdition::MiniSx) {
+        return WriteMiniSX(terminal, file.text, setClock);
     }
     return NotThisEdition(terminal, *code);
 }

@@ -1,0 +1,140 @@
+// morvik read, write, easy and service end to end: the built program against morvik-sim.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "minisessions/MiniTestData.h"
+#include "support/SimProcess.h"
+
+namespace morvik {
+namespace {
+
+using test::Cp932;
+using test::RunResult;
+
+class MiniCli : public ::testing::Test {
+  protected:
+    RunResult Morvik(const test::SimProcess& sim, std::vector<std::string> args) {
+        args.insert(args.begin(), {test::RequiredEnv("MORVIK_CLI"), "--device", sim.DevicePath()});
+        return test::RunProgram(args, "", {{"MORVIK_CONFIG_DIR", config_.path()}},
+                                std::chrono::seconds(90));
+    }
+    test::SimProcess Sim(const std::string& edition, std::vector<std::string> args = {}) {
+        return test::SimProcess(
+            test::SimOptionsFor(edition, std::move(args), {{"MORVIK_CONFIG_DIR", config_.path()}}));
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    static std::size_t Count(const std::vector<std::string>& lines, const std::string& prefix) {
+        return static_cast<std::size_t>(
+            std::count_if(lines.begin(), lines.end(),
+                          [&](const std::string& l) { return l.starts_with(prefix); }));
+    }
+
+    test::TempDir config_;
+    test::TempDir files_;
+};
+
+TEST_F(MiniCli, ReadChangeWriteReadShowsTheChange) {
+    test::SimProcess sim = Sim("mini", {"--param", "isc=0123"});
+    const std::string first = files_.File("first.dat");
+    RunResult read = Morvik(sim, {"read", first});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    std::string text = Read(first);
+    ASSERT_NE(text.find("\r\nrslt 0\r\n"), std::string::npos);
+    text.replace(text.find("\r\nrslt 0\r\n"), 10, "\r\nrslt 1\r\n");
+    test::WriteFile(first, text);
+
+    RunResult write = Morvik(sim, {"write", first});
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    EXPECT_EQ(write.out, "書き込みが完了し、再起動しました。\n");
+    EXPECT_EQ(sim.StateValue("rslt"), "1");
+    EXPECT_TRUE(sim.WaitForLogLine("reboot"));
+
+    const std::string second = files_.File("second.dat");
+    ASSERT_EQ(Morvik(sim, {"read", second}).exitCode, 0);
+    EXPECT_EQ(Read(second), text);
+}
+
+TEST_F(MiniCli, AReadWithWarningsSavesTheFileAndSaysSo) {
+    test::SimProcess sim = Sim("mini", {"--param", "isc=12345"});
+    const std::string path = files_.File("w.dat");
+    RunResult read = Morvik(sim, {"read", path});
+    EXPECT_EQ(read.exitCode, 3);
+    EXPECT_NE(read.err.find("認証コードの設定値が不正です。"), std::string::npos) << read.err;
+    EXPECT_TRUE(std::filesystem::exists(path));
+}
+
+TEST_F(MiniCli, AFileWithProblemsIsNotWrittenAtAll) {
+    test::SimProcess sim = Sim("mini");
+    std::string text =
+        "# Morvik Mini [ZRT450] Configuration File\r\nver 1\r\n"
+        "psA1 00000\r\npsB1 00000\r\npsA2 00000\r\npsB2 00000\r\n"
+        "rslt 0\r\nfchg 0\r\ntlog 0\r\npow 2\r\nrtcc 0\r\nque1 0\r\nque2 0\r\n";
+    const std::string path = files_.File("bad.dat");
+    test::WriteFile(path, text);
+    RunResult write = Morvik(sim, {"write", path});
+    EXPECT_EQ(write.exitCode, 1);
+    // Every empty URL is reported, one line each, before anything is sent.
+    std::size_t lines = 0;
+    for (std::size_t pos = 0;
+         (pos = write.err.find("URLが設定されていません。", pos)) != std::string::npos; ++pos) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, 4u) << write.err;
+    EXPECT_EQ(Count(sim.LogLines(), "pset "), 0u);
+    EXPECT_TRUE(sim.WaitForLogLine("reboot s"));
+}
+
+TEST_F(MiniCli, AnotherEditionGets386AndNothingIsWritten) {
+    test::SimProcess slim = Sim("slim");
+    const std::string path = files_.File("slim.dat");
+    RunResult read = Morvik(slim, {"read", path});
+    EXPECT_EQ(read.exitCode, 1);
+    EXPECT_NE(read.err.find("この設定画面から設定可能な機器ではありません。"), std::string::npos)
+        << read.err;
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    RunResult easy = Morvik(slim, {"easy", "--url", "http://a/"});
+    EXPECT_EQ(easy.exitCode, 1);
+    EXPECT_EQ(Count(slim.LogLines(), "pset "), 0u);
+
+    // A Mini file on a Mini terminal is fine, a Slim file is not.
+    test::SimProcess mini = Sim("mini");
+    test::WriteFile(path, "# Morvik Slim [ZRT410] Configuration File\r\nver 1\r\nfunc 0\r\n");
+    RunResult write = Morvik(mini, {"write", path});
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_NE(write.err.find("この設定画面から設定可能な機器ではありません。"), std::string::npos);
+    EXPECT_EQ(Count(mini.LogLines(), "pset "), 0u);
+}
+
+TEST_F(MiniCli, ServiceWritesTheEncryptedQueryWithTheGivenTexts) {
+    test::SimProcess sim = Sim("mini");
+    RunResult service = Morvik(
+        sim, {"service", "--url=http://s/", "--message", "a b\nc", "--lamp", "off", "--no-clock"});
+    ASSERT_EQ(service.exitCode, 0) << service.err;
+    EXPECT_EQ(sim.StateValue("que2"), "15");
+    // The line break travels as "\r\n", the space as "\s"; lengths count CR LF as two bytes.
+    EXPECT_EQ(sim.StateValue("psB2"), "00906http://s/a\\sb\\r\\nc");
+    EXPECT_EQ(sim.StateValue("lpb2"), std::string(22, '0'));
+    EXPECT_EQ(Count(sim.LogLines(), "rtc "), 0u);
+}
+
+TEST_F(MiniCli, BadChoicesAreUsageErrors) {
+    test::SimProcess sim = Sim("mini");
+    EXPECT_EQ(Morvik(sim, {"easy", "--lamp", "purple"}).exitCode, 2);
+    EXPECT_EQ(Morvik(sim, {"easy", "--sound"}).exitCode, 2);
+    EXPECT_EQ(Morvik(sim, {"write"}).exitCode, 2);
+    EXPECT_EQ(Morvik(sim, {"read", "a.dat", "b.dat"}).exitCode, 2);
+    EXPECT_TRUE(sim.LogLines().empty());
+}
+
+}  // namespace
+}  // namespace morvik
