@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds, shows the command-line tool's help, and opens
+# The main job: installs what is missing, builds, shows the command-line tool's help, runs a
+# settings round trip on a simulated Mini with it (read, change, write, read again), and opens
 # the desktop tool against a simulated terminal when a display is available (otherwise it says
 # how to open it under Xvfb).
 #   MORVIK_SIM_EDITION=slim|mini|minis|minisx   the simulated terminal's edition (default mini)
@@ -8,6 +9,42 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVIK_TESTS=OFF
 ./build/release/morvik --help
+
+# A round trip on a simulated Mini with the command-line tool: read its settings into a file,
+# change two values, write the file back, read the terminal again and show what changed.
+# Always on a simulated terminal, never on one that happens to be attached.
+roundtrip() {
+  local dir dev pid status=0
+  dir=$(mktemp -d)
+  ./build/release/morvik-sim --edition mini --state "$dir/state" >"$dir/sim.out" 2>/dev/null &
+  pid=$!
+  for _ in $(seq 1 50); do
+    [ -s "$dir/sim.out" ] && break
+    sleep 0.1
+  done
+  dev=$(head -1 "$dir/sim.out")
+  tool() { MORVIK_CONFIG_DIR="$dir" ./build/release/morvik --device "$dev" "$@" 2>"$dir/err" || { cat "$dir/err" >&2; return 1; }; }
+  echo "run: round trip on a simulated Mini terminal ($dev)"
+  if tool read "$dir/before.dat"; then
+    # カード検出動作 to 成功表示, and periodic guidance from 10:00 to 17:00 every 5 minutes.
+    sed -e 's/^rslt 0\r$/rslt 1\r/' -e 's/^pntT [0-9]*\r$/pntT 1000170005\r/' \
+      "$dir/before.dat" >"$dir/changed.dat"
+    if tool write "$dir/changed.dat" && tool read "$dir/after.dat"; then
+      echo "run: the terminal's settings before and after (diff):"
+      diff <(iconv -f CP932 -t UTF-8 "$dir/before.dat" | tr -d '\r') \
+        <(iconv -f CP932 -t UTF-8 "$dir/after.dat" | tr -d '\r') || true
+    else
+      status=1
+    fi
+  else
+    status=1
+  fi
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  rm -rf "$dir"
+  return "$status"
+}
+roundtrip
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   cat <<'TEXT'
