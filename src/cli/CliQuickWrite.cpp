@@ -8,6 +8,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
+#include "cli/SlimCommands.h"
 #include "files/Preferences.h"
 #include "model/Cp932.h"
 #include "res/StringIds.h"
@@ -185,6 +186,11 @@ int QuickMini(CTerminal& terminal, const MiniQuickSettings& quick, bool setClock
 }  // namespace
 
 int RunQuickWrite(CliContext& context, std::vector<std::string>& args, QuickWindow window) {
+    // The Slim service window's own choices; the options below are shared.
+    SlimServiceOptions slim;
+    if (window == QuickWindow::Service && !TakeSlimServiceOptions(args, slim)) {
+        return kExitUsage;
+    }
     QuickOptions options;
     if (!ParseOptions(args, options)) {
         return kExitUsage;
@@ -202,6 +208,11 @@ int RunQuickWrite(CliContext& context, std::vector<std::string>& args, QuickWind
     switch (*code) {
         case kEditionMini:
             return QuickMini(terminal, *quick, options.setClock);
+        case kEditionSlim:
+            if (window == QuickWindow::Service) {
+                return ServiceSlim(terminal, slim, options.url, options.message);
+            }
+            return NotThisEdition(terminal, *code);
         default:
             return NotThisEdition(terminal, *code);
     }

@@ -13,8 +13,10 @@
 #include "cli/CliContext.h"
 #include "cli/CliOutput.h"
 #include "cli/MiniSxCheck.h"
+#include "cli/SlimCommands.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsFileMini.h"
+#include "files/SlimSettingsFile.h"
 #include "res/StringIds.h"
 
 namespace morvik::cli {
@@ -77,6 +79,7 @@ struct EditionChecker {
 };
 
 constexpr std::array kCheckers = {
+    EditionChecker{SettingsFileEdition::Slim, kSlimSettingsFileMaxSize, CheckSlim},
     EditionChecker{SettingsFileEdition::Mini, kMiniFamilySettingsFileMaxSize, CheckMini},
     EditionChecker{SettingsFileEdition::MiniSx, kMiniFamilySettingsFileMaxSize, CheckMiniSX},
 };

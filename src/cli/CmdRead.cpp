@@ -9,6 +9,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
+#include "cli/SlimCommands.h"
 #include "files/SettingsFileMini.h"
 #include "res/StringIds.h"
 #include "sessions/MiniReadSession.h"
@@ -61,6 +62,8 @@ int RunRead(CliContext& context, std::vector<std::string>& args) {
     switch (*code) {
         case kEditionMini:
             return ReadMini(terminal, path);
+        case kEditionSlim:
+            return ReadSlim(terminal, path);
         default:
             return NotThisEdition(terminal, *code);
     }

@@ -14,6 +14,7 @@
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
 #include "cli/MiniSxCommands.h"
+#include "cli/SlimCommands.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsFileMini.h"
 #include "res/StringIds.h"
@@ -105,6 +106,9 @@ int RunWrite(CliContext& context, std::vector<std::string>& args) {
     }
     if (*code == kEditionMini && fileEdition == SettingsFileEdition::Mini) {
         return WriteMini(terminal, file.text, setClock);
+    }
+    if (*code == kEditionSlim && fileEdition == SettingsFileEdition::Slim) {
+        return WriteSlim(terminal, path);
     }
     if (*code == kEditionMiniSx && fileEdition == SettingsFileEdition::MiniSx) {
         return WriteMiniSX(terminal, file.text, setClock);

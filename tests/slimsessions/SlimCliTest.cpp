@@ -1,0 +1,186 @@
+// morvik read, write, check and service with a Slim: the built program against morvik-sim.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "files/SlimSettingsFile.h"
+#include "support/SimProcess.h"
+
+namespace morvik {
+namespace {
+
+using test::RunResult;
+
+const std::string kHeader = "# Morvik Slim [ZRT410] Configuration File\r\n";
+
+class SlimCli : public ::testing::Test {
+  protected:
+    RunResult Morvik(const test::SimProcess& sim, std::vector<std::string> args) {
+        args.insert(args.begin(), {test::RequiredEnv("MORVIK_CLI"), "--device", sim.DevicePath()});
+        return test::RunProgram(args, "", {{"MORVIK_CONFIG_DIR", config_.path()}},
+                                std::chrono::seconds(90));
+    }
+    RunResult Check(const std::string& path) {
+        return test::RunProgram({test::RequiredEnv("MORVIK_CLI"), "check", path}, "",
+                                {{"MORVIK_CONFIG_DIR", config_.path()}});
+    }
+    test::SimProcess Sim(std::vector<std::string> args = {}) {
+        return test::SimProcess(
+            test::SimOptionsFor("slim", std::move(args), {{"MORVIK_CONFIG_DIR", config_.path()}}));
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    static void Write(const std::string& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    // The lines the terminal received after the last "ver", up to the session's "exit".
+    static std::vector<std::string> Sent(const test::SimProcess& sim) {
+        const std::vector<std::string> lines = sim.LogLines();
+        const auto ver = std::find(lines.rbegin(), lines.rend(), "ver");
+        std::vector<std::string> sent(ver.base(), lines.end());
+        sent.erase(std::find(sent.begin(), sent.end(), "exit"), sent.end());
+        return sent;
+    }
+
+    static long Psets(const test::SimProcess& sim) {
+        const std::vector<std::string> lines = sim.LogLines();
+        return std::count_if(lines.begin(), lines.end(),
+                             [](const std::string& line) { return line.starts_with("pset"); });
+    }
+
+    test::TempDir config_;
+    test::TempDir files_;
+};
+
+TEST_F(SlimCli, WriteThenReadGivesTheSameFile) {
+    SlimEditorState state;
+    state.function = SlimFunction::BrowserMailer;
+    state.browser = {"http://b/?", "line 1\r\nline 2"};
+    state.mailer.to = "a@b";
+    state.mailer.body = "\x83\x5C\x95\x5C";  // ソ表: trail bytes 0x5C
+    state.browserQuery = true;
+    state.behaviour.waitingLamp = false;
+    const std::string first = files_.File("first.dat");
+    ASSERT_TRUE(SaveSlimSettingsFile(first, state));
+
+    test::SimProcess sim = Sim();
+    RunResult write = Morvik(sim, {"write", first});
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    EXPECT_EQ(write.out, "書き込みが完了しました。機器を再起動してください。\n");
+    EXPECT_EQ(Sent(sim),
+              (std::vector<std::string>{
+                  "pset disp 1", "pset func 1", "pset psh1 00a0ehttp://b/?line\\s1\\r\\nline\\s2",
+                  "pset psh2 20300000400a@b\x83\x5C\x5C\x95\x5C\x5C", "pset que 1"}));
+
+    const std::string second = files_.File("second.dat");
+    RunResult read = Morvik(sim, {"read", second});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_EQ(Read(second), Read(first));
+}
+
+TEST_F(SlimCli, AReadWithWarningsSavesWhatTheWindowShows) {
+    test::SimProcess sim =
+        Sim({"--param", "func=0", "--param", "psh1=00501http:x", "--param", "disp=abc"});
+    const std::string path = files_.File("w.dat");
+    RunResult read = Morvik(sim, {"read", path});
+    EXPECT_EQ(read.exitCode, 3);
+    EXPECT_NE(read.err.find("本体設定の設定値が不正です。デフォルト設定を適用します。"),
+              std::string::npos)
+        << read.err;
+    const std::string text = Read(path);
+    EXPECT_NE(text.find("\r\npsh1 00501http:x\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\ndisp 0\r\n"), std::string::npos) << text;
+}
+
+TEST_F(SlimCli, AnUnansweredReadWritesNoFile) {
+    test::SimProcess sim = Sim({"--fault", "silent-key=psh2"});
+    const std::string path = files_.File("none.dat");
+    RunResult read = Morvik(sim, {"read", path});
+    EXPECT_EQ(read.exitCode, 1);
+    EXPECT_NE(read.err.find("シリアル通信で読み込みに失敗しました。"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(SlimCli, AFileThatFailsItsChecksIsNotWritten) {
+    test::SimProcess sim = Sim();
+    // The browser query is on, but the URL does not end in "?" or "&".
+    const std::string path = files_.File("q.dat");
+    Write(path, kHeader + "func 0\r\nque 1\r\npsh1 00900http://b/\r\ndisp 0\r\n");
+    RunResult write = Morvik(sim, {"write", path});
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_NE(write.err.find("クエリを付加する場合、URLの末尾は「?」か「&」である必要があります。"),
+              std::string::npos)
+        << write.err;
+    EXPECT_EQ(Psets(sim), 0);
+
+    // A value that fails on loading refuses the whole file.
+    Write(path, kHeader + "func 0\r\nque 2\r\npsh1 00900http://b/\r\ndisp 0\r\n");
+    write = Morvik(sim, {"write", path});
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_NE(write.err.find("機器設定ファイルのデータが不正です。"), std::string::npos);
+    EXPECT_EQ(Psets(sim), 0);
+}
+
+TEST_F(SlimCli, AMiniFileIsNotForASlim) {
+    test::SimProcess sim = Sim();
+    const std::string path = files_.File("mini.dat");
+    Write(path, "# Morvik Mini [ZRT450] Configuration File\r\nver 1\r\n");
+    RunResult write = Morvik(sim, {"write", path});
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_NE(write.err.find("この設定画面から設定可能な機器ではありません。"), std::string::npos)
+        << write.err;
+}
+
+TEST_F(SlimCli, CheckReportsWhatLoadingAndTheWindowFind) {
+    const std::string path = files_.File("c.dat");
+    Write(path, kHeader + "func 0\r\nque 0\r\npsh1 00900http://b/\r\ndisp 0\r\n");
+    RunResult good = Check(path);
+    EXPECT_EQ(good.exitCode, 0) << good.out;
+    EXPECT_EQ(good.out, "");
+
+    Write(path, kHeader +
+                    "func 1\r\nque 9\r\npsh1 109000000\\s\\s1Fhttp://t/\r\n"
+                    "psh2 00000\r\ndisp x\r\n");
+    RunResult bad = Check(path);
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.out,
+              "本体設定の設定値が不正です。デフォルト設定を適用します。\n"
+              "URLが設定されていません。URLは必ず設定してください。\n"
+              "クエリの設定値が不正です。\n");
+}
+
+TEST_F(SlimCli, ServiceWritesTheServiceWindowsValues) {
+    std::filesystem::create_directories(config_.path());
+    Write(config_.File("MorvikTool.ini"),
+          "[MorvikMini/Slim]\r\nServiceBrowserUrl=http://s/?\r\n"
+          "ServiceBrowserMessage=hello\\sworld\r\nServiceTorucaUrl=http://t/?\r\n"
+          "ServiceTorucaIcon=1f\r\n");
+    test::SimProcess sim = Sim();
+    RunResult service = Morvik(sim, {"service", "--function", "2"});
+    ASSERT_EQ(service.exitCode, 0) << service.err;
+    EXPECT_EQ(service.out, "書き込みが完了しました。機器を再起動してください。\n");
+    EXPECT_EQ(Sent(sim), (std::vector<std::string>{
+                             "pset disp 0", "pset func 1", "pset psh1 10a000000\\s\\s1Fhttp://t/?",
+                             "pset psh2 00a0bhttp://s/?hello\\sworld", "pset que 15"}));
+
+    // 機能1 is the default; an option replaces the preferences' value.
+    service = Morvik(sim, {"service", "--url", "http://o/&"});
+    ASSERT_EQ(service.exitCode, 0) << service.err;
+    EXPECT_EQ(Sent(sim),
+              (std::vector<std::string>{"pset disp 0", "pset func 0",
+                                        "pset psh1 00a0bhttp://o/&hello\\sworld", "pset que 3"}));
+
+    RunResult bad = Morvik(sim, {"service", "--function", "3"});
+    EXPECT_EQ(bad.exitCode, 2);
+}
+
+}  // namespace
+}  // namespace morvik
