@@ -86,6 +86,18 @@ bool KernelNameLess(const std::string& a, const std::string& b) {
     return split(a) < split(b);
 }
 
+// The ttys the kernel writes its console to ("tty0 ttyS0"). A port search must never write
+// wake-up lines or line settings to them: on a server the first serial port is the console.
+std::vector<std::string> ConsoleNames(const fs::path& sysfsRoot) {
+    std::ifstream in(sysfsRoot / "class" / "tty" / "console" / "active");
+    std::vector<std::string> names;
+    std::string name;
+    while (in >> name) {
+        names.push_back(name);
+    }
+    return names;
+}
+
 }  // namespace
 
 SystemRoots SystemRoots::FromEnvironment() {
@@ -108,8 +120,13 @@ std::vector<SerialDevice> ScanSerialDevices(const SystemRoots& roots) {
         return devices;
     }
     const auto byId = ByIdNames(roots.dev);
+    const auto consoles = ConsoleNames(roots.sysfs);
     for (const auto& entry : it) {
         const fs::path tty = entry.path();
+        if (std::find(consoles.begin(), consoles.end(), tty.filename().string()) !=
+            consoles.end()) {
+            continue;
+        }
         const fs::path deviceLink = tty / "device";
         std::error_code linkEc;
         if (!fs::exists(deviceLink, linkEc)) {

@@ -26,7 +26,7 @@ struct SerialDevice {
 
 // Every tty that has hardware behind it, sorted by kernel name. Virtual consoles and ptys have
 // no device in sysfs; 8250 ports the kernel reserved without finding a UART report type 0 and
-// are left out too.
+// are left out too, and so is every tty the kernel uses as its console.
 std::vector<SerialDevice> ScanSerialDevices(const SystemRoots& roots);
 
 }  // namespace morvik

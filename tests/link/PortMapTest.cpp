@@ -76,6 +76,12 @@ class FakeMachine {
         fs::remove(dev_ / name);
     }
 
+    void MakeConsole(const std::string& names) {
+        fs::create_directories(sysfs_ / "class" / "tty" / "console");
+        test::WriteWholeFile((sysfs_ / "class" / "tty" / "console" / "active").string(),
+                             names + "\n");
+    }
+
     SystemRoots Roots() const { return {sysfs_.string(), dev_.string()}; }
     std::string Dev(const std::string& name) const { return (dev_ / name).string(); }
 
@@ -181,6 +187,20 @@ TEST(AdapterLookup, FindsTheTerminalCableByUsbIds) {
     // The number sticks while others come and go.
     EXPECT_TRUE(map.Refresh());
     EXPECT_EQ(LookupAdapterPort(map), 1);
+}
+
+TEST(PortMap, TheSerialConsoleIsNeverListed) {
+    test::ScratchDir dir;
+    FakeMachine machine(dir.Path());
+    machine.AddUsbTty("ttyUSB0", "1-2", "5a3c", "0c41");
+    machine.MakeConsole("tty0 ttyS1");
+    PortMap map(dir.File("ports"), machine.Roots());
+    auto list = map.SystemPortList();
+    ASSERT_TRUE(list);
+    // A port search writes wake-up lines to every listed port; the console must not get them.
+    EXPECT_EQ(*list, (std::vector<std::string>{"COM1"}));
+    EXPECT_EQ(map.NumberOf(machine.Dev("ttyS1")), 0);
+    EXPECT_EQ(map.NumberOf(machine.Dev("ttyUSB0")), 1);
 }
 
 TEST(PortMap, OpenByComNumberGoesThroughTheFolder) {
