@@ -62,6 +62,10 @@ MiniTerminalRead DecodeMiniTerminalSettings(const MiniTerminalValues& values,
     settings.operationMode = powIndex;
     if (std::optional<std::string> code = UnpackAuthCode(values.isc)) {
         settings.authCode = *code;
+    } else if (IsPackedEmptyAuthCode(values.isc)) {
+        // A terminal or a file without a code: the field stays empty and nothing is wrong. (The
+        // tool saves an empty code packed; warning about it would flag every such file.)
+        settings.authCode.clear();
     } else {
         settings.authCode.clear();
         read.warnings.push_back(res::TextCp932(ids::kAuthCodeInvalid) + "\r\n");
@@ -116,6 +120,18 @@ std::optional<std::string> UnpackAuthCode(std::string_view packed) {
         return std::nullopt;
     }
     return code;
+}
+
+bool IsPackedEmptyAuthCode(std::string_view packed) {
+    if (packed.find_first_not_of(" \r\n") == std::string_view::npos) {
+        return true;
+    }
+    std::optional<std::string> compressed = Base64Decode(packed);
+    if (!compressed) {
+        return false;
+    }
+    std::optional<std::string> code = Inflate(*compressed, kAuthCodeLength);
+    return code && code->empty();
 }
 
 std::string PackAuthCode(std::string_view code) {

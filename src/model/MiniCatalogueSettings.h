@@ -63,6 +63,8 @@ std::vector<std::string> ValidateAuthCode(std::string_view code);
 
 // The code from its packed form (a "pget isc" reply or a settings file value): exactly 4
 // characters that pass the hexadecimal check, or std::nullopt.
+// True for a stored code that holds no code at all: an empty value, or an empty text packed.
+bool IsPackedEmptyAuthCode(std::string_view packed);
 std::optional<std::string> UnpackAuthCode(std::string_view packed);
 
 // The packed form a settings file stores.

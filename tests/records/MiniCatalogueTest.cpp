@@ -127,6 +127,17 @@ TEST(MiniTerminalSettings, AuthenticationCode) {
     EXPECT_EQ(s.authCode, "");
     EXPECT_EQ(s.settingSwitch, 2);  // the other values are still taken
 
+    // No code at all (never set, or saved empty) is no fault; damaged data still is.
+    for (const std::string& none : {std::string(), PackAuthCode("")}) {
+        s.authCode = "9999";
+        v.isc = none;
+        r = DecodeMiniTerminalSettings(v, s);
+        EXPECT_TRUE(r.warnings.empty());
+        EXPECT_EQ(s.authCode, "");
+    }
+    v.isc = PackAuthCode("").substr(0, 6);
+    EXPECT_EQ(DecodeMiniTerminalSettings(v, s).warnings.size(), 1u);
+
     EXPECT_EQ(UnpackAuthCode(PackAuthCode("0a9F")), "0a9F");
     EXPECT_FALSE(UnpackAuthCode("1234").has_value());  // not packed
     EXPECT_FALSE(UnpackAuthCode(PackBase64("12g4")).has_value());
