@@ -8,6 +8,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
+#include "cli/MiniSxCommands.h"
 #include "cli/SlimCommands.h"
 #include "files/Preferences.h"
 #include "model/Cp932.h"
@@ -213,6 +214,8 @@ int RunQuickWrite(CliContext& context, std::vector<std::string>& args, QuickWind
                 return ServiceSlim(terminal, slim, options.url, options.message);
             }
             return NotThisEdition(terminal, *code);
+        case kEditionMiniSx:
+            return QuickMiniSX(terminal, *quick, options.setClock);
         default:
             return NotThisEdition(terminal, *code);
     }

@@ -9,6 +9,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
+#include "cli/MiniSxCommands.h"
 #include "cli/SlimCommands.h"
 #include "files/SettingsFileMini.h"
 #include "res/StringIds.h"
@@ -64,6 +65,8 @@ int RunRead(CliContext& context, std::vector<std::string>& args) {
             return ReadMini(terminal, path);
         case kEditionSlim:
             return ReadSlim(terminal, path);
+        case kEditionMiniSx:
+            return ReadMiniSX(terminal, path, kExitWarnings);
         default:
             return NotThisEdition(terminal, *code);
     }

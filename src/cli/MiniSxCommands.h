@@ -1,0 +1,27 @@
+#pragma once
+// The MiniSx branches of the settings commands. Each runs in a command session that the command
+// has opened (OpenForSettings) with a terminal that reported the MiniSx edition, and leaves the
+// terminal and closes the port itself, as the Mini branches do.
+
+#include <string>
+#include <string_view>
+
+#include "protocol/Terminal.h"
+#include "sessions/MiniQuickWrite.h"
+
+namespace morvik::cli {
+
+// morvik read: the read session, then the settings file at path. Returns kExitOk, exitWarnings
+// when values were replaced or left out on reading (the file holds what the window would show,
+// and the warnings were printed), or kExitFailure.
+int ReadMiniSX(CTerminal& terminal, const std::string& path, int exitWarnings);
+
+// morvik write: fileText (as ReadSettingsFileText gives it) must be a MiniSx settings file whose
+// values pass every check of the window; otherwise its messages are printed, the terminal is
+// left with "reboot s" and nothing is written.
+int WriteMiniSX(CTerminal& terminal, std::string_view fileText, bool setClock);
+
+// morvik easy / service: the MiniSx easy or service window's write.
+int QuickMiniSX(CTerminal& terminal, const MiniQuickSettings& quick, bool setClock);
+
+}  // namespace morvik::cli

@@ -1,0 +1,155 @@
+// morvik read, write, check, easy and service with a simulated MiniSx: the built program end to
+// end, and the refusal of files of the other Mini editions before anything is written.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "files/MiniSxSettingsFile.h"
+#include "files/SettingsFileMini.h"
+#include "minisx/MiniSxGen.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
+#include "support/SimProcess.h"
+
+namespace morvik {
+namespace {
+
+using test::RunResult;
+
+class MiniSxCli : public ::testing::Test {
+  protected:
+    RunResult Morvik(const test::SimProcess& sim, std::vector<std::string> args) {
+        args.insert(args.begin(), {test::RequiredEnv("MORVIK_CLI"), "--device", sim.DevicePath()});
+        return test::RunProgram(args, "", Env(), std::chrono::seconds(90));
+    }
+    std::map<std::string, std::string> Env() const {
+        return {{"MORVIK_CONFIG_DIR", config_.path()},
+                {"MORVIK_SYSFS_ROOT", config_.File("sys")},
+                {"MORVIK_DEV_ROOT", config_.File("dev")}};
+    }
+    test::SimProcess Sim(const std::string& edition, std::vector<std::string> args = {}) {
+        return test::SimProcess({.edition = edition, .args = std::move(args), .env = Env()});
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+    static void Write(const std::string& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    static bool Sent(const test::SimProcess& sim, std::string_view prefix) {
+        for (const std::string& line : sim.LogLines()) {
+            if (line.starts_with(prefix)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // The text a message prints on the screen: UTF-8, its first line.
+    static std::string Screen(int id) {
+        const std::string text(res::Text(id));
+        return text.substr(0, text.find('\n'));
+    }
+
+    test::TempDir config_;
+    test::TempDir files_;
+};
+
+TEST_F(MiniSxCli, ReadChangeWriteReadBack) {
+    test::SimProcess sim = Sim(
+        "minisx", {"--param", "nfc=2", "--param", "nque=1", "--ndef", "http://nfc.example.jp/a?"});
+    const std::string file = files_.File("sx.dat");
+    RunResult read = Morvik(sim, {"read", file});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    const std::string text = Read(file);
+    ASSERT_TRUE(text.starts_with(res::TextCp932(res::ids::kMiniSxFileHeader) + "\r\n"));
+    EXPECT_NE(text.find("\r\nndef_url http://nfc.example.jp/a?\r\n"), std::string::npos);
+    EXPECT_EQ(Morvik(sim, {"check", file}).exitCode, 0);
+
+    // Another URL and the smartphone settings of set 2.
+    MiniSXSettings settings;
+    ASSERT_FALSE(LoadMiniSXSettingsText(text + "\r\n", settings).Failed());
+    settings.nfc.url = "http://nfc.example.jp/b&";
+    settings.smartphone.Choose(SmartphoneChoice::SmartphoneSettings);
+    std::string message;
+    ASSERT_TRUE(SaveMiniSXSettingsFile(file, settings, message));
+    RunResult write = Morvik(sim, {"write", file});
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    EXPECT_NE(write.out.find(res::Text(res::ids::kWriteDoneRebooted)), std::string::npos);
+    ASSERT_TRUE(sim.WaitForLogLine("ndef s 1 http://nfc.example.jp/b&"));
+    EXPECT_FALSE(Sent(sim, "pset rslt") || Sent(sim, "pset isc") || Sent(sim, "pset pnt"));
+
+    const std::string again = files_.File("again.dat");
+    ASSERT_EQ(Morvik(sim, {"read", again}).exitCode, 0);
+    MiniSXSettings back;
+    ASSERT_FALSE(LoadMiniSXSettingsFile(again, back).Failed());
+    EXPECT_EQ(back.nfc, settings.nfc);
+    EXPECT_EQ(back.smartphone, (MiniSXSmartphoneDetection{2, 2}));
+}
+
+TEST_F(MiniSxCli, ReadWarningsAreShownAndTheFileStillWritten) {
+    test::SimProcess sim = Sim("minisx", {"--param", "nfc=3"});
+    const std::string file = files_.File("warned.dat");
+    RunResult read = Morvik(sim, {"read", file});
+    EXPECT_EQ(read.exitCode, 3);
+    EXPECT_NE(read.err.find(res::Text(res::ids::kNfcDetectionInvalid)), std::string::npos);
+    EXPECT_NE(Read(file).find("\r\nnfc 2\r\n"), std::string::npos);
+}
+
+TEST_F(MiniSxCli, FilesOfTheOtherMiniEditionsAreRefusedWith386) {
+    const std::string miniFile = files_.File("mini.dat");
+    const std::string sxFile = files_.File("sx.dat");
+    Write(miniFile, MiniSettingsFileText(MiniSettings{}));
+    Write(sxFile, MiniSXSettingsFileText(test::MiniSxGen(1).Any()));
+    const std::pair<const char*, std::string> cases[] = {{"minisx", miniFile}, {"mini", sxFile}};
+    for (const auto& [edition, file] : cases) {
+        test::SimProcess sim = Sim(edition);
+        RunResult write = Morvik(sim, {"write", file});
+        EXPECT_EQ(write.exitCode, 1) << edition;
+        EXPECT_NE(write.err.find(Screen(res::ids::kNotThisEditionsTerminal)), std::string::npos)
+            << edition << ": " << write.err;
+        ASSERT_TRUE(sim.WaitForLogLine("reboot s")) << edition;
+        EXPECT_FALSE(Sent(sim, "pset") || Sent(sim, "pclr") || Sent(sim, "ndef s") ||
+                     Sent(sim, "x i"))
+            << edition;
+    }
+}
+
+TEST_F(MiniSxCli, CheckReportsTheNfcPage) {
+    MiniSXSettings settings = test::MiniSxGen(2).Any();
+    settings.nfc = {kNfcModeBrowser, kNfcQueryEncrypted, ""};
+    const std::string file = files_.File("empty-url.dat");
+    Write(file, MiniSXSettingsFileText(settings));
+    RunResult check = Morvik(test::SimProcess(test::SimOptionsFor("minisx")), {"check", file});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_NE(check.out.find(res::Text(res::ids::kUrlEmpty)), std::string::npos) << check.out;
+
+    // write refuses the same file before anything is sent.
+    test::SimProcess sim = Sim("minisx");
+    RunResult write = Morvik(sim, {"write", file});
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_NE(write.err.find(res::Text(res::ids::kUrlEmpty)), std::string::npos) << write.err;
+    EXPECT_FALSE(Sent(sim, "pset"));
+}
+
+TEST_F(MiniSxCli, EasyAndServiceWriteTheNfcBrowserLaunch) {
+    test::SimProcess sim = Sim("minisx");
+    RunResult easy =
+        Morvik(sim, {"easy", "--url", "http://a.example.jp/", "--message", "Hello", "--no-clock"});
+    ASSERT_EQ(easy.exitCode, 0) << easy.err;
+    ASSERT_TRUE(sim.WaitForLogLine("ndef s 0 http://a.example.jp/"));
+    EXPECT_EQ(sim.StateValue("que1"), "0");
+
+    RunResult service = Morvik(
+        sim, {"service", "--url", "http://s.example.jp/?", "--message", "Hi", "--lamp", "green"});
+    ASSERT_EQ(service.exitCode, 0) << service.err;
+    ASSERT_TRUE(sim.WaitForLogLine("ndef s 2 http://s.example.jp/?"));
+    EXPECT_EQ(sim.StateValue("que2"), "15");
+    EXPECT_EQ(sim.StateValue("nfc"), "2");
+    EXPECT_TRUE(Sent(sim, "rtc s "));
+}
+
+}  // namespace
+}  // namespace morvik
