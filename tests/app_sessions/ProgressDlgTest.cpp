@@ -1,0 +1,140 @@
+// The Slim progress window, offscreen: it runs the session's worker, follows its bar and closes
+// itself with the session's outcome; the user cannot close it meanwhile.
+
+#include <gtest/gtest.h>
+
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "res/StringIds.h"
+#include "res/Strings.h"
+#include "sessions/SlimReadSession.h"
+#include "sessions/SlimWriteSession.h"
+#include "sessions/dialogs/CProgressDlg.h"
+#include "slimsessions/SlimSimTerminal.h"
+#include "support/SimProcess.h"
+
+namespace morvik {
+namespace {
+
+struct Shown {
+    int result = -1;
+    int highest = 0;
+    int maximum = 0;
+    QString title;
+};
+
+// Runs the window modally, noting the highest bar value and the title it showed.
+Shown RunDialog(CProgressDlg& dialog) {
+    Shown shown;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* bar = dialog.findChild<QProgressBar*>()) {
+            shown.highest = std::max(shown.highest, bar->value());
+            shown.maximum = bar->maximum();
+        }
+        if (!dialog.windowTitle().isEmpty()) {
+            shown.title = dialog.windowTitle();
+        }
+    });
+    watch.start(10);
+    shown.result = dialog.exec();
+    return shown;
+}
+
+TEST(ProgressDlg, SlimReadClosesAcceptedAndEndsTheExchange) {
+    test::SlimSimTerminal slim;
+    ASSERT_TRUE(slim.Open());
+    CSlimReadSession read(slim.Terminal());
+    CProgressDlg dialog(read);
+    int ended = 0;
+    dialog.SetExchangeEndedHandler([&] {
+        ++ended;
+        slim.Terminal().Disconnect();
+    });
+    const Shown shown = RunDialog(dialog);
+    EXPECT_EQ(shown.result, QDialog::Accepted) << read.ErrorText();
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(shown.title.toStdString(), res::Text(res::ids::kReadingCaption));
+    EXPECT_EQ(shown.maximum, 7);
+    EXPECT_TRUE(read.Loaded());
+    EXPECT_FALSE(slim.Terminal().IsConnected());
+}
+
+TEST(ProgressDlg, ReadWarningsCloseRejectedWithTheStateKept) {
+    test::SlimSimTerminal slim({"--param", "disp=abc"});
+    ASSERT_TRUE(slim.Open());
+    CSlimReadSession read(slim.Terminal());
+    CProgressDlg dialog(read);
+    EXPECT_EQ(RunDialog(dialog).result, QDialog::Rejected);
+    EXPECT_TRUE(read.WarningsOnly());
+    EXPECT_TRUE(read.Loaded());
+}
+
+TEST(ProgressDlg, FailedWriteClosesRejectedWithItsText) {
+    test::SlimSimTerminal slim({"--fault", "bad-token=psh1"});
+    ASSERT_TRUE(slim.Open());
+    SlimEditorState state;
+    state.browser.url = "http://b/";
+    CSlimWriteSession write(slim.Terminal(), state);
+    CProgressDlg dialog(write);
+    const Shown shown = RunDialog(dialog);
+    EXPECT_EQ(shown.result, QDialog::Rejected);
+    EXPECT_EQ(shown.title.toStdString(), res::Text(res::ids::kWritingCaption));
+    EXPECT_EQ(write.ErrorText(), res::TextCp932(res::ids::kWriteChecksumError) + "(213)\r\n");
+}
+
+TEST(ProgressDlg, AFileReadDoesNotEndATerminalExchange) {
+    test::TempDir dir;
+    CSlimReadSession read(dir.File("missing.dat"));
+    CProgressDlg dialog(read);
+    int ended = 0;
+    dialog.SetExchangeEndedHandler([&] { ++ended; }, true);
+    EXPECT_EQ(RunDialog(dialog).result, QDialog::Rejected);
+    EXPECT_EQ(ended, 0);
+    EXPECT_EQ(read.ErrorText(), res::TextCp932(res::ids::kFileOpenFailed) + "\r\n");
+}
+
+// A worker that holds at position 3 until it is let go.
+class HeldWorker : public CSessionWorker {
+  public:
+    HeldWorker() { SetMaximum(7); }
+    ~HeldWorker() override { Join(); }
+    std::atomic<bool> release{false};
+
+  protected:
+    void Run() override {
+        SetTitle(res::ids::kWritingCaption);
+        SetPosition(3);
+        while (!release.load()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        Complete();
+    }
+};
+
+TEST(ProgressDlg, EscEnterAndCloseDoNothingWhileTheWorkerRuns) {
+    HeldWorker worker;
+    CProgressDlg dialog(worker);
+    bool stillOpen = false;
+    int barValue = -1;
+    QTimer::singleShot(300, [&] {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        dialog.close();
+        dialog.reject();
+        stillOpen = dialog.isVisible();
+        barValue = dialog.findChild<QProgressBar*>()->value();
+        worker.release.store(true);
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(barValue, 3);
+}
+
+}  // namespace
+}  // namespace morvik
