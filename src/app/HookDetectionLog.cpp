@@ -1,13 +1,13 @@
 // The detection log dialog (CGetDlog).
-// Placeholder until the window exists: replace the body of this file (see CMVKAppDlg.h).
 
 #include "app/CMVKAppDlg.h"
-#include "res/StringIds.h"
+#include "sessions/dialogs/CGetDlog.h"
 
 namespace morvik {
 
 void CMVKAppDlg::RunDetectionLogDialog() {
-    WindowNotYetAvailable(res::ids::kMenuGetDetectionLog);
+    CGetDlog dialog(*this, this);
+    dialog.exec();
 }
 
 }  // namespace morvik

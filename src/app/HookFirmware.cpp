@@ -1,14 +1,13 @@
 // The firmware update dialog (CFirmDlg).
-// Placeholder until the window exists: replace the body of this file (see CMVKAppDlg.h).
 
 #include "app/CMVKAppDlg.h"
-#include "res/StringIds.h"
+#include "sessions/dialogs/CFirmDlg.h"
 
 namespace morvik {
 
 void CMVKAppDlg::RunFirmwareDialog(EditionCode code) {
-    (void)code;
-    WindowNotYetAvailable(res::ids::kMenuUpdateFirmware);
+    CFirmDlg dialog(*this, code, this);
+    dialog.exec();
 }
 
 }  // namespace morvik

@@ -1,13 +1,13 @@
 // The maintenance information dialog (CLogDlg).
-// Placeholder until the window exists: replace the body of this file (see CMVKAppDlg.h).
 
 #include "app/CMVKAppDlg.h"
-#include "res/StringIds.h"
+#include "sessions/dialogs/CLogDlg.h"
 
 namespace morvik {
 
 void CMVKAppDlg::RunMaintenanceDialog() {
-    WindowNotYetAvailable(res::ids::kMenuSaveMaintenance);
+    CLogDlg dialog(*this, this);
+    dialog.exec();
 }
 
 }  // namespace morvik
