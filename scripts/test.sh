@@ -18,3 +18,6 @@ echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer) =="
 bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DMORVIK_SANITIZE=ON
 echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer) =="
 (cd build/sanitize && ctest --output-on-failure -j2 --timeout 600)
+
+echo "== fuzzing (every parser of outside input, bounded time) =="
+bash scripts/fuzz.sh

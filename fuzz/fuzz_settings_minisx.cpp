@@ -1,0 +1,32 @@
+// MiniSx settings files: refused with a message or loaded; what was loaded and passes the
+// window's checks before a save gives the same file when it is saved, loaded
+// and saved again.
+
+#include <algorithm>
+
+#include "FuzzSupport.h"
+#include "files/MiniSxSettingsFile.h"
+
+using namespace morvik;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text = std::string(fuzz::AsText(data, size)) + "\r\n";
+    MiniSXSettings settings;
+    const MiniReadResult first = LoadMiniSXSettingsText(text, settings);
+    if (first.Failed()) {
+        fuzz::Require(settings == MiniSXSettings{}, "a refused file leaves the settings untouched");
+        return 0;
+    }
+    if (!ValidateMiniSXSettings(settings).empty()) {
+        return 0;  // the window shows the messages and refuses to save
+    }
+    std::for_each(settings.lamps.begin(), settings.lamps.end(), fuzz::DarkLampsAsEmpty);
+    const std::string saved = MiniSXSettingsFileText(settings);
+    MiniSXSettings again;
+    const MiniReadResult second = LoadMiniSXSettingsText(saved + "\r\n", again);
+    fuzz::Require(!second.Failed(), "a file the tool saved loads again");
+    // Compared as the files they make: the category icon is written in upper case whatever case
+    // it was read in.
+    fuzz::Require(MiniSXSettingsFileText(again) == saved, "saving and loading keeps every setting");
+    return 0;
+}
