@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
+#include "sessions/SlimExchange.h"
 #include "sessions/SlimWriteSession.h"
 #include "slimsessions/SlimSimTerminal.h"
 
@@ -85,6 +87,20 @@ TEST(SlimWriteSession, LeavesAPsh2FromAnEarlierFunctionAlone) {
     ASSERT_TRUE(session.Completed());
     EXPECT_EQ(slim.Sim().StateValue("psh2"), "00501http:x");
     EXPECT_EQ(slim.Sim().StateValue("psh1"), kBrowser);
+}
+
+// Only an empty value is cleared with "pclr"; anything else is set, and a cleared key reads back
+// empty.
+TEST(SlimWriteSession, EmptyValuesAreClearedOthersSet) {
+    test::SlimSimTerminal slim({"--param", "psh2=00501http:x"});
+    ASSERT_TRUE(slim.Open());
+    EXPECT_EQ(ReplyCheck(SlimSetValue(slim.Terminal(), SlimKey::Psh2, "")), kReplyOk);
+    EXPECT_EQ(SlimGetValue(slim.Terminal(), SlimKey::Psh2), "");
+    EXPECT_EQ(ReplyCheck(SlimSetValue(slim.Terminal(), SlimKey::Psh2, "00000")), kReplyOk);
+    EXPECT_EQ(SlimGetValue(slim.Terminal(), SlimKey::Psh2), "00000");
+    const std::vector<std::string> lines = slim.Sim().LogLines();
+    EXPECT_EQ(Lines(lines.end() - 4, lines.end()),
+              (Lines{"pclr psh2", "pget psh2", "pset psh2 00000", "pget psh2"}));
 }
 
 // The text a failed write ends with: the message, for a checksum error the setting's code, and
