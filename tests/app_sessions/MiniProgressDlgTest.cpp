@@ -1,0 +1,113 @@
+// The Mini/MiniS progress window, offscreen, over real sessions against a simulated Mini: it
+// runs the worker, follows it (the sound upload too) and closes itself with the session's
+// outcome.
+
+#include <gtest/gtest.h>
+
+#include <QProgressBar>
+#include <QTimer>
+
+#include "minisessions/MiniSimTerminal.h"
+#include "minisessions/MiniTestData.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
+#include "sessions/MiniReadSession.h"
+#include "sessions/MiniWriteSession.h"
+#include "sessions/dialogs/CMiniProgressDlg.h"
+#include "support/SimProcess.h"
+
+namespace morvik {
+namespace {
+
+using test::MiniSimTerminal;
+
+// What the window showed while it ran modally.
+struct MiniShown {
+    int result = -1;
+    int highest = 0;
+    int ticksDuringUpload = 0;
+    QString title;
+};
+
+MiniShown RunMiniDialog(CMiniProgressDlg& dialog, const CMiniWriteFrame* write = nullptr) {
+    MiniShown shown;
+    QTimer watch;
+    int lastValue = -1;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* bar = dialog.findChild<QProgressBar*>()) {
+            shown.highest = std::max(shown.highest, bar->value());
+            // Bar values that changed while the image was still on its way.
+            if (write != nullptr && write->Uploading() && bar->value() != lastValue) {
+                ++shown.ticksDuringUpload;
+            }
+            lastValue = bar->value();
+        }
+        if (!dialog.windowTitle().isEmpty()) {
+            shown.title = dialog.windowTitle();
+        }
+    });
+    watch.start(20);
+    shown.result = dialog.exec();
+    return shown;
+}
+
+TEST(MiniProgressDlg, ReadClosesAcceptedAndEndsTheExchange) {
+    MiniSimTerminal mini({"--param", "isc=0123", "--param", "rslt=1"});
+    CMiniReadSession read(mini.Terminal(), true);
+    CMiniProgressDlg dialog(read);
+    int ended = 0;
+    dialog.SetExchangeEndedHandler([&] {
+        ++ended;
+        mini.Terminal().Disconnect();
+    });
+    const MiniShown shown = RunMiniDialog(dialog);
+    EXPECT_EQ(shown.result, QDialog::Accepted) << read.ErrorText();
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(shown.title.toStdString(), res::Text(res::ids::kReadingCaption));
+    EXPECT_EQ(shown.highest, 7);
+    EXPECT_EQ(read.Settings().terminal.cardDetection, 1);
+    EXPECT_FALSE(mini.Terminal().IsConnected());
+}
+
+TEST(MiniProgressDlg, WarningsCloseRejectedWithTheValuesKept) {
+    MiniSimTerminal mini({"--param", "isc=12345", "--param", "rslt=1"});
+    CMiniReadSession read(mini.Terminal(), true);
+    CMiniProgressDlg dialog(read);
+    EXPECT_EQ(RunMiniDialog(dialog).result, QDialog::Rejected);
+    EXPECT_TRUE(read.WarningsOnly());
+    EXPECT_EQ(read.Settings().terminal.cardDetection, 1);
+}
+
+TEST(MiniProgressDlg, DetailedWriteFollowsTheSoundUpload) {
+    test::TempDir dir;
+    MiniSettings settings = test::SampleSettings();
+    settings.registerSounds = true;
+    for (std::size_t slot = 0; slot < 4; ++slot) {
+        settings.soundPaths[slot] = dir.File("s" + std::to_string(slot) + ".wav");
+        test::WriteFile(settings.soundPaths[slot],
+                        test::WavFile(6000, static_cast<std::uint8_t>(slot)));
+    }
+    // Emulating the line speed makes the upload last long enough for several ticks.
+    MiniSimTerminal mini({"--baud", "115200"});
+    ASSERT_TRUE(mini.Open());
+    CMiniWriteSession write(mini.Terminal(), settings, false);
+    CMiniProgressDlg dialog(write);
+    const MiniShown shown = RunMiniDialog(dialog, &write);
+    EXPECT_EQ(shown.result, QDialog::Accepted) << write.ErrorText();
+    EXPECT_EQ(write.Maximum(), 42 + 8);
+    EXPECT_EQ(shown.title.toStdString(), res::Text(res::ids::kWritingCaption));
+    EXPECT_GT(shown.ticksDuringUpload, 0);
+    EXPECT_GT(shown.highest, 8);
+}
+
+TEST(MiniProgressDlg, AnUnconfirmedWriteClosesRejectedWithItsText) {
+    MiniSimTerminal mini({"--fault", "bad-token=lnv1"});
+    ASSERT_TRUE(mini.Open());
+    CMiniWriteSession write(mini.Terminal(), test::SampleSettings(), false);
+    CMiniProgressDlg dialog(write);
+    EXPECT_EQ(RunMiniDialog(dialog, &write).result, QDialog::Rejected);
+    EXPECT_EQ(write.ErrorText(), res::TextCp932(res::ids::kWriteChecksumError) + "(463)\r\n");
+}
+
+}  // namespace
+}  // namespace morvik
