@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "files/SettingsFileMini.h"
 #include "minisessions/MiniTestData.h"
 #include "support/SimProcess.h"
 
@@ -94,24 +95,26 @@ TEST_F(MiniCli, AFileWithProblemsIsNotWrittenAtAll) {
 }
 
 TEST_F(MiniCli, AnotherEditionGets386AndNothingIsWritten) {
+    const std::string kNotThisEdition = "この設定画面から設定可能な機器ではありません。";
+    // A Slim has no easy window, and takes no Mini file.
     test::SimProcess slim = Sim("slim");
-    const std::string path = files_.File("slim.dat");
-    RunResult read = Morvik(slim, {"read", path});
-    EXPECT_EQ(read.exitCode, 1);
-    EXPECT_NE(read.err.find("この設定画面から設定可能な機器ではありません。"), std::string::npos)
-        << read.err;
-    EXPECT_FALSE(std::filesystem::exists(path));
-
     RunResult easy = Morvik(slim, {"easy", "--url", "http://a/"});
     EXPECT_EQ(easy.exitCode, 1);
+    EXPECT_NE(easy.err.find(kNotThisEdition), std::string::npos) << easy.err;
+    const std::string miniFile = files_.File("mini.dat");
+    test::WriteFile(miniFile, MiniSettingsFileText(test::SampleSettings()));
+    RunResult onSlim = Morvik(slim, {"write", miniFile});
+    EXPECT_EQ(onSlim.exitCode, 1);
+    EXPECT_NE(onSlim.err.find(kNotThisEdition), std::string::npos) << onSlim.err;
     EXPECT_EQ(Count(slim.LogLines(), "pset "), 0u);
 
-    // A Mini file on a Mini terminal is fine, a Slim file is not.
+    // A Mini takes no Slim file.
     test::SimProcess mini = Sim("mini");
-    test::WriteFile(path, "# Morvik Slim [ZRT410] Configuration File\r\nver 1\r\nfunc 0\r\n");
-    RunResult write = Morvik(mini, {"write", path});
+    const std::string slimFile = files_.File("slim.dat");
+    test::WriteFile(slimFile, "# Morvik Slim [ZRT410] Configuration File\r\nver 1\r\nfunc 0\r\n");
+    RunResult write = Morvik(mini, {"write", slimFile});
     EXPECT_EQ(write.exitCode, 1);
-    EXPECT_NE(write.err.find("この設定画面から設定可能な機器ではありません。"), std::string::npos);
+    EXPECT_NE(write.err.find(kNotThisEdition), std::string::npos);
     EXPECT_EQ(Count(mini.LogLines(), "pset "), 0u);
 }
 
