@@ -14,6 +14,7 @@
 #include "res/Strings.h"
 #include "sessions/MiniExchange.h"
 #include "sessions/MiniWriteSession.h"
+#include "sessions/SoundUpload.h"
 
 namespace morvik {
 namespace {
@@ -156,6 +157,21 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// A clock the terminal did not take is reported, not passed over as a complete write.
+TEST(MiniWriteSession, ARefusedClockEndsTheWriteWithoutTheReboot) {
+    MiniSimTerminal mini({"--fault", "error-key=rtc"});
+    ASSERT_TRUE(mini.Open());
+    CMiniWriteSession session(mini.Terminal(), test::SampleSettings(), true);
+    MiniSimTerminal::RunToEnd(session);
+    EndMiniWrite(mini.Terminal(), session);
+    EXPECT_TRUE(session.Failed());
+    EXPECT_EQ(session.ErrorText(), Cp932("シリアル通信で書き込みに失敗しました。\r\n"));
+    const Lines lines = mini.SessionLines("reboot s");
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_TRUE(lines[lines.size() - 2].starts_with("rtc s ")) << lines[lines.size() - 2];
+    EXPECT_EQ(lines.back(), "reboot s");
+}
+
 // ---- Sounds ----------------------------------------------------------------------------------
 
 class MiniWriteSounds : public ::testing::Test {
@@ -263,6 +279,22 @@ TEST_F(MiniWriteSounds, NoNakEndsWithTheTimeOutText) {
     const Lines lines = mini.Sim().LogLines();
     EXPECT_TRUE(test::WithPrefix(lines, "pset ").empty());
     EXPECT_TRUE(test::WithPrefix(lines, "x i 0 ").size() == 1);
+}
+
+// The terminal checks what it received and says "error": the upload ends at once with 361
+// instead of waiting for a "done" that cannot come.
+TEST(SoundUpload, AnImageTheTerminalRefusesIsReportedAsRefused) {
+    MiniSimTerminal mini;
+    ASSERT_TRUE(mini.Open());
+    const std::vector<std::uint8_t> notAnImage(300, 0x41);
+    EXPECT_EQ(AnnouncedUpload(mini.Terminal(), notAnImage), UploadOutcome::Refused);
+    EXPECT_EQ(mini.Terminal().Port().SentBytes(), 300);
+    EXPECT_EQ(UploadFailureText(UploadOutcome::Refused),
+              Cp932("音声データの書き込みに失敗しました。"));
+    EXPECT_EQ(mini.SessionLines("[upload 300 bytes, 3 blocks: error]").at(1),
+              "[upload 300 bytes, 3 blocks: error]");
+    // The terminal is back in command mode and takes the next exchange.
+    EXPECT_EQ(MiniGetValue(mini.Terminal(), "que1"), "0");
 }
 
 }  // namespace
