@@ -117,6 +117,7 @@ TEST(MiniSxReadSession, BadValuesGiveWarningsAndKeepTheRest) {
          T(ids::kClockCheckInvalid),
          {0, 0, url},
          SmartphoneChoice::SmartphoneSettings},
+        {{"--param", "lob2=XYZ"}, T(ids::kLampValueInvalid), {0, 0, url}, SmartphoneChoice::Basic},
     };
     for (const WarningCase& c : cases) {
         MiniSxSimTerminal sim(c.args);
@@ -133,14 +134,6 @@ TEST(MiniSxReadSession, BadValuesGiveWarningsAndKeepTheRest) {
         EXPECT_EQ(read.Settings().nfc, c.nfc) << what;
         EXPECT_EQ(read.Settings().smartphone.Choice(), c.choice) << what;
     }
-}
-
-TEST(MiniSxReadSession, ALampThatCannotBeShownWarns993) {
-    MiniSxSimTerminal sim({"--param", "lob2=XYZ"});
-    CMiniSXReadSession read(sim.Terminal(), true);
-    read.RunHere();
-    EXPECT_TRUE(read.WarningsOnly());
-    EXPECT_EQ(read.ErrorText(), T(ids::kLampValueInvalid) + "\r\n");
 }
 
 TEST(MiniSxReadSession, ASilentTerminalEndsTheReadWith904) {

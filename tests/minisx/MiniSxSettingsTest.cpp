@@ -1,14 +1,11 @@
-// The MiniSx settings model and its settings file: round trips, the file's line order, what a
-// write sends, warnings that never stop a read, and files of the other Mini editions refused.
+// The MiniSx settings model and its settings file: round trips, the file's line order, the NDEF
+// text of a file, and warnings that never stop a read.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 
 #include "files/MiniSxSettingsFile.h"
-#include "files/SettingsFile.h"
-#include "files/SettingsFileMini.h"
 #include "minisx/MiniSxGen.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -19,14 +16,6 @@ namespace {
 
 namespace ids = res::ids;
 using test::MiniSxGen;
-
-std::vector<std::string> Keys(const std::vector<MiniKeyValue>& values) {
-    std::vector<std::string> keys;
-    for (const MiniKeyValue& kv : values) {
-        keys.push_back(kv.key);
-    }
-    return keys;
-}
 
 std::vector<std::string> Split(const std::string& text) {
     std::vector<std::string> words;
@@ -87,24 +76,6 @@ TEST(MiniSxSettingsFile, LinesInTheirOrderOnDisk) {
     EXPECT_EQ(back, model);
 }
 
-TEST(MiniSxSettingsFile, OtherMiniEditionsAreRefusedBothWays) {
-    MiniSxGen gen(11);
-    const MiniSXSettings sx = gen.Any();
-    const std::string sxText = MiniSXSettingsFileText(sx) + "\r\n";
-    const std::string miniText = MiniSettingsFileText(MiniSettings{}) + "\r\n";
-    EXPECT_EQ(DetectSettingsFileEdition(sxText), SettingsFileEdition::MiniSx);
-    EXPECT_EQ(DetectSettingsFileEdition(miniText), SettingsFileEdition::Mini);
-
-    MiniSXSettings untouched = sx;
-    MiniReadResult read = LoadMiniSXSettingsText(miniText, untouched);
-    EXPECT_EQ(read.error, res::TextCp932(ids::kSettingsFileInvalid));
-    EXPECT_EQ(untouched, sx);
-
-    MiniSettings mini;
-    read = LoadMiniSettingsText(sxText, mini);
-    EXPECT_EQ(read.error, res::TextCp932(ids::kSettingsFileInvalid));
-}
-
 TEST(MiniSxSettingsFile, NdefTextOfAFileIsDecodedLikeATerminals) {
     // Lines are found by search and the first of a key wins: these come before the model's own.
     const std::string header = res::TextCp932(ids::kMiniSxFileHeader);
@@ -121,32 +92,6 @@ TEST(MiniSxSettingsFile, NdefTextOfAFileIsDecodedLikeATerminals) {
     EXPECT_EQ(settings.smartphone.Choice(), SmartphoneChoice::SmartphoneSettings);
     EXPECT_TRUE(settings.clockCheck);
     EXPECT_EQ(read.warnings, std::vector<std::string>{res::TextCp932(ids::kNfcFormatUnreadable)});
-}
-
-TEST(MiniSxSettingsWrite, DetailedWriteKeysAndNoMiniOnlyKey) {
-    MiniSxGen gen(5);
-    MiniSXSettings model = gen.Any();
-    model.registerSounds = true;
-    EXPECT_EQ(Keys(MiniSXWriteValues(model)),
-              Split("rtcc psA1 psB1 que1 sov1 snv1 sob1 snb1 lov1 lnv1 liv1 lob1 lnb1 lib1 fchg "
-                    "smp psA2 psB2 que2 sov2 sob2 lov2 lob2 nfc"));
-    model.registerSounds = false;
-    EXPECT_EQ(Keys(MiniSXWriteValues(model)),
-              Split("rtcc psA1 psB1 que1 lov1 lnv1 liv1 lob1 lnb1 lib1 fchg smp psA2 psB2 que2 "
-                    "lov2 lob2 nfc"));
-}
-
-TEST(MiniSxSettingsWrite, SoundNumbersFollowThePackingOrder) {
-    MiniSXSettings model;
-    model.registerSounds = true;
-    model.soundPaths = {"ok.wav", "ng.wav", "ok.wav", "ng.wav", "fin.wav", ""};
-    std::vector<std::string> sounds;
-    for (const MiniKeyValue& kv : MiniSXWriteValues(model)) {
-        if (kv.key.starts_with("s") && kv.key != "smp") {
-            sounds.push_back(kv.key + "=" + kv.value);
-        }
-    }
-    EXPECT_EQ(sounds, Split("sov1=0 snv1=1 sob1=0 snb1=1 sov2=2 sob2=255"));
 }
 
 TEST(MiniSxSettingsRead, WarningsNeverStopARead) {

@@ -133,18 +133,6 @@ TEST(MiniSxWriteSession, UnconfirmedWritesStopWithTheirCode) {
     }
 }
 
-TEST(MiniSxWriteSession, TheNdefChecksumIsUpperCaseOverTheUrl) {
-    // A URL whose checksum has letters: the terminal's token is compared in upper case.
-    MiniSXSettings model;
-    model.nfc = {kNfcModeBrowser, kNfcQueryNone, "http://a/zzzz"};
-    MiniSxSimTerminal sim;
-    ASSERT_TRUE(sim.Open());
-    CMiniSXWriteSession session(sim.Terminal(), model, false);
-    session.RunHere();
-    ASSERT_TRUE(session.Completed()) << session.ErrorText();
-    ASSERT_TRUE(sim.Sim().WaitForLogLine("ndef s 0 http://a/zzzz"));
-}
-
 struct QuickCase {
     QuickWindow window;
     SoundChoice sound;
