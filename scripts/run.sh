@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds, shows the command-line tool's help, runs a
-# settings round trip on a simulated Mini with it (read, change, write, read again), and opens
+# The main job: installs what is missing, builds, shows the command-line tool's help, reads a
+# simulated Mini terminal's identification (morvik info), runs a settings round trip on a simulated Mini with it (read, change, write, read again), and opens
 # the desktop tool against a simulated terminal when a display is available (otherwise it says
 # how to open it under Xvfb).
 #   MORVIK_SIM_EDITION=slim|mini|minis|minisx   the simulated terminal's edition (default mini)
@@ -24,8 +24,10 @@ roundtrip() {
   done
   dev=$(head -1 "$dir/sim.out")
   tool() { MORVIK_CONFIG_DIR="$dir" ./build/release/morvik --device "$dev" "$@" 2>"$dir/err" || { cat "$dir/err" >&2; return 1; }; }
-  echo "run: round trip on a simulated Mini terminal ($dev)"
-  if tool read "$dir/before.dat"; then
+  echo "run: identification of a simulated Mini terminal ($dev)"
+  tool info || status=1
+  echo "run: round trip on the simulated Mini terminal"
+  if [ "$status" -eq 0 ] && tool read "$dir/before.dat"; then
     # カード検出動作 to 成功表示, and periodic guidance from 10:00 to 17:00 every 5 minutes.
     sed -e 's/^rslt 0\r$/rslt 1\r/' -e 's/^pntT [0-9]*\r$/pntT 1000170005\r/' \
       "$dir/before.dat" >"$dir/changed.dat"
