@@ -58,6 +58,24 @@ bool HasLineEnd(const std::string& reply, size_t from) {
     return reply.find("\r\n", start) != std::string::npos;
 }
 
+// A terminal answers a parameter as "<name> <value>" at the start of a line; the name is removed
+// there only. Removing it wherever it stands would cut into a value that holds the same word and a
+// space: the NDEF text of "ndef g u" (whose second word is "g") is a URL, a space and an option, so
+// "http://a/b.jpg 00" would come back as "http://a/b.jp00".
+void RemoveNameAtLineStarts(std::string& reply, const std::string& prefix) {
+    std::string out;
+    out.reserve(reply.size());
+    size_t lineStart = 0;
+    while (lineStart < reply.size()) {
+        size_t lineEnd = reply.find('\n', lineStart);
+        lineEnd = lineEnd == std::string::npos ? reply.size() : lineEnd + 1;
+        const std::string_view line(reply.data() + lineStart, lineEnd - lineStart);
+        out.append(line.starts_with(prefix) ? line.substr(prefix.size()) : line);
+        lineStart = lineEnd;
+    }
+    reply = std::move(out);
+}
+
 }  // namespace
 
 std::string CTerminal::Exchange(const std::string& line, bool quiet) {
@@ -133,7 +151,7 @@ std::string CTerminal::ExchangeFramed(const std::string& line, bool quiet, bool 
     RemoveAll(reply, echo);
     TrimSpaces(reply);
     if (!name.empty()) {
-        RemoveAll(reply, name + " ");
+        RemoveNameAtLineStarts(reply, name + " ");
     }
     if (plain) {
         if (!quiet) {

@@ -102,7 +102,7 @@ struct WarningCase {
     SmartphoneChoice choice;
 };
 
-TEST(MiniSxReadSession, BadValuesGiveWarningsAndKeepTheRest) {
+TEST(MiniSxReadSession, DecodingCasesGiveTheirWarningsAndKeepTheRest) {
     const std::string url = "http://www.example.jp/nfc";
     const WarningCase cases[] = {
         {{"--param", "nfc=3"}, T(ids::kNfcDetectionInvalid), {2, 2, ""}, SmartphoneChoice::Basic},
@@ -118,6 +118,12 @@ TEST(MiniSxReadSession, BadValuesGiveWarningsAndKeepTheRest) {
          {0, 0, url},
          SmartphoneChoice::SmartphoneSettings},
         {{"--param", "lob2=XYZ"}, T(ids::kLampValueInvalid), {0, 0, url}, SmartphoneChoice::Basic},
+        // A URL whose last letter and the option's space spell the read command's second word
+        // ("ndef g u"): the text comes back whole.
+        {{"--param", "nfc=2", "--ndef", url + ".jpg 00"},
+         "",
+         {2, 0, url + ".jpg"},
+         SmartphoneChoice::Basic},
     };
     for (const WarningCase& c : cases) {
         MiniSxSimTerminal sim(c.args);
