@@ -85,6 +85,9 @@ void CMVKAppDlg::BuildWindow() {
     for (size_t i = 0; i < kFieldLabels.size(); ++i) {
         fields_[i] = new QLineEdit(panel);
         fields_[i]->setReadOnly(true);
+        // The accelerators come first, as Ctrl+C must copy the whole panel: a field that took
+        // the focus would keep that key for its own selection.
+        fields_[i]->setFocusPolicy(Qt::NoFocus);
         fields_[i]->setMinimumWidth(260);
         fields_[i]->setObjectName(QStringLiteral("infoField%1").arg(i));
         form->addRow(new QLabel(Tr(kFieldLabels[i]), panel), fields_[i]);
@@ -258,8 +261,19 @@ void CMVKAppDlg::ModalGuard(bool on) {
     // the dialogs and message boxes it owns along with it.
     content_->setEnabled(!on);
     menuBar_->setEnabled(!on);
+    UpdateCommandStates();
+}
+
+void CMVKAppDlg::UpdateCommandStates() {
     for (auto& [id, action] : actions_) {
-        action->setEnabled(!on && (id != cmd::kExit || canClose_));
+        bool enabled = guardDepth_ == 0;
+        if (id == cmd::kExit) {
+            enabled = enabled && canClose_;
+        } else if (id == cmd::kChangeSettings) {
+            // Grayed while the Slim window read from a terminal is open.
+            enabled = enabled && slimSlot_.isNull();
+        }
+        action->setEnabled(enabled);
     }
 }
 
@@ -298,8 +312,15 @@ void CMVKAppDlg::UnregisterSettingsWindow(QWidget* window) {
 
 void CMVKAppDlg::SetSlimSlot(QWidget* window) {
     slimSlot_ = window;
-    // 機器設定の変更 stays grayed while the Slim window read from a terminal is open.
-    Action(cmd::kChangeSettings)->setEnabled(window == nullptr);
+    if (window != nullptr) {
+        connect(window, &QObject::destroyed, this, [this, window] {
+            if (slimSlot_ == window) {
+                slimSlot_.clear();
+            }
+            UpdateCommandStates();
+        });
+    }
+    UpdateCommandStates();
 }
 
 void CMVKAppDlg::PropagateCloseAfterWrite() {
@@ -357,7 +378,7 @@ QAction* CMVKAppDlg::Action(int commandId) const {
 
 void CMVKAppDlg::SetCanClose(bool canClose) {
     canClose_ = canClose;
-    Action(cmd::kExit)->setEnabled(canClose && guardDepth_ == 0);
+    UpdateCommandStates();
 }
 
 void CMVKAppDlg::reject() {

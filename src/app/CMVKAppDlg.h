@@ -140,6 +140,8 @@ class CMVKAppDlg : public QDialog {
     // The close-after-write flag into every open settings window.
     void PropagateCloseAfterWrite();
     QList<QWidget*> GuardedWindows() const;
+    // Enables each command as the guard, the port and the Slim slot allow.
+    void UpdateCommandStates();
 
     // ---- Hooks for the windows of later work (one file each) -------------------------------
     // Change settings on a Mini-family terminal: the mode chooser, run modally. It is entered

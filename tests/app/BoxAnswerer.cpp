@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 
 namespace morvik::test {
 
@@ -13,8 +14,17 @@ BoxAnswerer::BoxAnswerer(QMessageBox::StandardButton answer) : answer_(answer) {
 
 void BoxAnswerer::Poll() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->isVisible() || widget->property("answered").toBool()) {
+            continue;
+        }
         auto* box = qobject_cast<QMessageBox*>(widget);
-        if (box == nullptr || !box->isVisible() || box->property("answered").toBool()) {
+        if (box == nullptr) {
+            auto* dialog = qobject_cast<QDialog*>(widget);
+            if (closeDialogs_ && dialog != nullptr && dialog->isModal()) {
+                dialog->setProperty("answered", true);
+                boxes_.push_back("dialog|" + dialog->windowTitle().toStdString());
+                dialog->reject();
+            }
             continue;
         }
         box->setProperty("answered", true);
