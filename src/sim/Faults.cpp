@@ -38,10 +38,10 @@ bool Faults::LineMatches(std::string_view line, std::string_view key) {
     return second.substr(0, second.find(' ')) == key;
 }
 
-bool Faults::Add(std::string_view spec, std::string& error) {
-    size_t eq = spec.find('=');
-    std::string_view name = spec.substr(0, eq);
-    std::string_view value = eq == std::string_view::npos ? "" : spec.substr(eq + 1);
+bool Faults::Add(std::string_view text, std::string& error) {
+    size_t eq = text.find('=');
+    std::string_view name = text.substr(0, eq);
+    std::string_view value = eq == std::string_view::npos ? "" : text.substr(eq + 1);
     auto needsValue = [&](std::vector<std::string>& list) {
         if (value.empty()) {
             error =
@@ -82,7 +82,7 @@ bool Faults::Add(std::string_view spec, std::string& error) {
         return needsBlock(badBlock_);
     if (name == "drop-ack")
         return needsBlock(dropAck_);
-    error = "不明な障害です: " + std::string(spec);
+    error = "不明な障害です: " + std::string(text);
     return false;
 }
 

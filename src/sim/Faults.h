@@ -14,7 +14,7 @@ namespace morvik::sim {
 class Faults {
   public:
     // Adds one fault given as "name" or "name=value"; false with a message when it is unknown.
-    bool Add(std::string_view spec, std::string& error);
+    bool Add(std::string_view text, std::string& error);
 
     bool NoReply() const { return noReply_; }
     // True when the line must go unanswered (silent-key, or silent-from once it has matched).

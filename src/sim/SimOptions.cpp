@@ -34,7 +34,7 @@ SIGTERM または SIGINT を受けるまで動作します。
   --ndef TEXT                NDEFテキスト (MiniSx)
   --dlog-records N           検出ログをN件の生成レコードで満たす
   --dlog-file FILE           検出ログを FILE の32バイトレコードで満たす
-  --fault SPEC               障害を起こす (繰り返し可):
+  --fault FAULT              障害を起こす (繰り返し可):
       no-reply               一切応答しない
       silent-key=KEY         KEY (キーまたはコマンド) に応答しない
       silent-from=KEY        KEY 以降すべてに応答しない
