@@ -224,7 +224,7 @@ Expectation Fails(std::vector<std::string> shown, EndLine end = EndLine::kAny) {
     return Expectation{.succeeds = false, .shown = std::move(shown), .end = end};
 }
 
-struct RowSpec {
+struct RowPlan {
     std::string edition;
     Kind kind;
     bool easy = false;
@@ -232,7 +232,7 @@ struct RowSpec {
     std::string writeCode;  // the write error code of key, for checksum failures
 };
 
-Expectation Expect(const RowSpec& row, Fault fault) {
+Expectation Expect(const RowPlan& row, Fault fault) {
     const bool mini = row.edition != "slim";
     const EndLine rebootS = mini ? EndLine::kRebootS : EndLine::kAny;
     const std::string connectFailed = Cp932ToUtf8(Texts::ConnectFailed());
@@ -384,31 +384,31 @@ std::string KindName(Kind kind, bool easy) {
     return "?";
 }
 
-Row MakeRow(const RowSpec& spec) {
+Row MakeRow(const RowPlan& plan) {
     Row row;
-    row.name = spec.edition + " " + KindName(spec.kind, spec.easy);
-    row.edition = spec.edition;
-    row.key = spec.key;
-    if (spec.kind == Kind::kRead || spec.kind == Kind::kWrite) {
-        row.run = SessionRunner(spec.edition, spec.kind, spec.easy);
+    row.name = plan.edition + " " + KindName(plan.kind, plan.easy);
+    row.edition = plan.edition;
+    row.key = plan.key;
+    if (plan.kind == Kind::kRead || plan.kind == Kind::kWrite) {
+        row.run = SessionRunner(plan.edition, plan.kind, plan.easy);
     } else {
-        row.run = CliRunner(spec.edition, spec.kind);
+        row.run = CliRunner(plan.edition, plan.kind);
     }
-    if (spec.kind == Kind::kMaintenance) {
+    if (plan.kind == Kind::kMaintenance) {
         row.writesFile = true;
         row.checkOutput = CheckMaintenanceFile;
     }
-    if (spec.kind == Kind::kDetectionLog) {
+    if (plan.kind == Kind::kDetectionLog) {
         row.writesFile = true;
         row.checkOutput = CheckDetectionLogFile;
         row.simArgs = {"--dlog-records", std::to_string(kDetectionLogRecords)};
     }
-    row.expect = [spec](Fault fault) { return Expect(spec, fault); };
+    row.expect = [plan](Fault fault) { return Expect(plan, fault); };
     return row;
 }
 
 std::vector<Row> BuildRows() {
-    std::vector<RowSpec> specs = {
+    std::vector<RowPlan> plans = {
         {"slim", Kind::kRead, false, "psh1", ""},
         {"slim", Kind::kWrite, false, "psh1", "(213)"},
         {"slim", Kind::kFirmware, false, "ver", ""},
@@ -416,7 +416,7 @@ std::vector<Row> BuildRows() {
         {"slim", Kind::kIdentify, false, "ver", ""},
     };
     for (const char* edition : {"mini", "minis"}) {
-        const std::vector<RowSpec> family = {
+        const std::vector<RowPlan> family = {
             {edition, Kind::kRead, false, "pow", ""},
             {edition, Kind::kWrite, false, "lnv1", "(463)"},
             {edition, Kind::kWrite, true, "lnv1", "(463)"},
@@ -427,9 +427,9 @@ std::vector<Row> BuildRows() {
             {edition, Kind::kClock, false, "rtc", ""},
             {edition, Kind::kErase, false, "dlog", ""},
         };
-        specs.insert(specs.end(), family.begin(), family.end());
+        plans.insert(plans.end(), family.begin(), family.end());
     }
-    const std::vector<RowSpec> minisx = {
+    const std::vector<RowPlan> minisx = {
         {"minisx", Kind::kRead, false, "smp", ""},
         {"minisx", Kind::kWrite, false, "smp", "(367)"},
         {"minisx", Kind::kWrite, true, "nfc", "(368)"},
@@ -439,11 +439,11 @@ std::vector<Row> BuildRows() {
         {"minisx", Kind::kClock, false, "rtc", ""},
         {"minisx", Kind::kErase, false, "dlog", ""},
     };
-    specs.insert(specs.end(), minisx.begin(), minisx.end());
+    plans.insert(plans.end(), minisx.begin(), minisx.end());
 
     std::vector<Row> rows;
-    for (const RowSpec& spec : specs) {
-        rows.push_back(MakeRow(spec));
+    for (const RowPlan& plan : plans) {
+        rows.push_back(MakeRow(plan));
     }
     return rows;
 }
