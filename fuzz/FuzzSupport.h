@@ -55,6 +55,9 @@ inline void DarkLampsAsEmpty(std::string& pattern) {
 
 // True when every lead byte of code page 932 in text is followed by a byte that can end a
 // character: every text a person can type is; damaged bytes from a file or a line need not be.
+// The escape and the unescape do not walk a lead byte followed by a byte that cannot end a
+// character alike (such a pair followed by a space comes back as another character and "s"),
+// so the round-trip rules hold for valid text only.
 inline bool IsValidCp932(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);

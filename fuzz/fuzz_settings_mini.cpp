@@ -21,6 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!ValidateMiniSettings(settings).empty()) {
         return 0;  // the window shows the messages and refuses to save
     }
+    if (!fuzz::IsValidCp932(fuzz::AsText(data, size))) {
+        return 0;  // damaged bytes need only be read without harm (see FuzzSupport.h)
+    }
     for (auto& set : settings.lamps.sets) {
         std::for_each(set.begin(), set.end(), fuzz::DarkLampsAsEmpty);
     }

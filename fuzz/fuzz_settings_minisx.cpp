@@ -20,6 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!ValidateMiniSXSettings(settings).empty()) {
         return 0;  // the window shows the messages and refuses to save
     }
+    if (!fuzz::IsValidCp932(fuzz::AsText(data, size))) {
+        return 0;  // damaged bytes need only be read without harm (see FuzzSupport.h)
+    }
     std::for_each(settings.lamps.begin(), settings.lamps.end(), fuzz::DarkLampsAsEmpty);
     const std::string saved = MiniSXSettingsFileText(settings);
     MiniSXSettings again;

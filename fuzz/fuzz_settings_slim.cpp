@@ -22,6 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     fuzz::Require(read.Completed(), "a loaded file has no warnings (a file is taken whole)");
+    if (!fuzz::IsValidCp932(fuzz::AsText(data, size))) {
+        return 0;  // damaged bytes need only be read without harm (see FuzzSupport.h)
+    }
 
     fuzz::Require(SaveSlimSettingsFile(saved.Path(), read.State()), "the state can be saved");
     CSlimReadSession again(saved.Path());
