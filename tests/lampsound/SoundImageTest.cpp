@@ -132,10 +132,10 @@ TEST(SoundImage, DuplicatesAreStoredOnce) {
 
 TEST(SoundImage, OnlySamplesAreScaled) {
     TempDir dir;
-    WavSpec spec;
-    spec.samples = {200, 128, 0, 255, 1};
+    WavSpec shape;
+    shape.samples = {200, 128, 0, 255, 1};
     const std::string path = dir.File("s.wav");
-    test::WriteBytes(path, test::WavBytes(spec));
+    test::WriteBytes(path, test::WavBytes(shape));
     const SoundPackResult packed = PackSounds(Slots({path}));
     ASSERT_EQ(packed.status, SoundStatus::Ok);
     const auto& image = packed.image.bytes;
@@ -165,9 +165,9 @@ TEST(SoundImage, BadFilesStopPackingWithNothingBuilt) {
     const std::string good = dir.File("good.wav");
     test::WriteBytes(good, test::WavBytes(test::WavOfSize(100)));
     const std::string stereo = dir.File("stereo.wav");
-    WavSpec spec = test::WavOfSize(100);
-    spec.channels = 2;
-    test::WriteBytes(stereo, test::WavBytes(spec));
+    WavSpec shape = test::WavOfSize(100);
+    shape.channels = 2;
+    test::WriteBytes(stereo, test::WavBytes(shape));
 
     SoundPackResult packed = PackSounds(Slots({good, dir.File("missing.wav")}));
     EXPECT_EQ(packed.status, SoundStatus::NotFound);

@@ -53,9 +53,9 @@ TEST(WavCheck, RefusesSoxMadeFilesOfOtherFormats) {
 
 TEST(WavCheck, RiffSizeMustMatchTheFile) {
     TempDir dir;
-    WavSpec spec;
-    spec.samples.assign(100, 0x80);
-    std::string bytes = test::WavBytes(spec);
+    WavSpec shape;
+    shape.samples.assign(100, 0x80);
+    std::string bytes = test::WavBytes(shape);
     EXPECT_EQ(CheckBytes(dir, bytes).status, WavStatus::Accepted);
     for (int delta : {-1, 1}) {
         std::string wrong = bytes;
@@ -68,9 +68,9 @@ TEST(WavCheck, RiffSizeMustMatchTheFile) {
 
 TEST(WavCheck, TruncatedOrDamagedFilesAreRefusedNeverRead) {
     TempDir dir;
-    WavSpec spec;
-    spec.samples.assign(64, 0x90);
-    const std::string bytes = test::WavBytes(spec);
+    WavSpec shape;
+    shape.samples.assign(64, 0x90);
+    const std::string bytes = test::WavBytes(shape);
     for (std::size_t length = 0; length < bytes.size(); ++length) {
         std::string cut = bytes.substr(0, length);
         EXPECT_EQ(CheckBytes(dir, cut).status, WavStatus::Invalid) << length;
@@ -90,36 +90,36 @@ TEST(WavCheck, TruncatedOrDamagedFilesAreRefusedNeverRead) {
 
 TEST(WavCheck, ChunkLayouts) {
     TempDir dir;
-    WavSpec spec;
-    spec.samples.assign(10, 0x80);
-    spec.fact = true;
-    WavInfo info = CheckBytes(dir, test::WavBytes(spec));
+    WavSpec shape;
+    shape.samples.assign(10, 0x80);
+    shape.fact = true;
+    WavInfo info = CheckBytes(dir, test::WavBytes(shape));
     EXPECT_EQ(info.status, WavStatus::Accepted);
     EXPECT_EQ(info.headerLength, 44u);  // the fact chunk is not skipped
 
-    spec.fact = false;
-    spec.fmtSize = 18;
-    spec.rate = 16000;
-    info = CheckBytes(dir, test::WavBytes(spec));
+    shape.fact = false;
+    shape.fmtSize = 18;
+    shape.rate = 16000;
+    info = CheckBytes(dir, test::WavBytes(shape));
     EXPECT_EQ(info.status, WavStatus::Accepted);
     EXPECT_EQ(info.headerLength, 46u);
     EXPECT_TRUE(info.sixteenKilohertz);
 
-    spec.fact = true;
-    EXPECT_EQ(CheckBytes(dir, test::WavBytes(spec)).status, WavStatus::Accepted);
+    shape.fact = true;
+    EXPECT_EQ(CheckBytes(dir, test::WavBytes(shape)).status, WavStatus::Accepted);
 
     // A "LIST" chunk in front of the data is not a layout the terminal reads.
-    spec.fmtSize = 16;
-    spec.fact = false;
-    std::string bytes = test::WavBytes(spec);
+    shape.fmtSize = 16;
+    shape.fact = false;
+    std::string bytes = test::WavBytes(shape);
     bytes.replace(36, 4, "LIST");
     EXPECT_EQ(CheckBytes(dir, bytes).status, WavStatus::Invalid);
 
     // Byte rate and block alignment must agree with 8-bit mono.
-    bytes = test::WavBytes(spec);
+    bytes = test::WavBytes(shape);
     bytes[28] = static_cast<char>(bytes[28] + 1);
     EXPECT_EQ(CheckBytes(dir, bytes).status, WavStatus::Invalid);
-    bytes = test::WavBytes(spec);
+    bytes = test::WavBytes(shape);
     bytes[32] = 2;
     EXPECT_EQ(CheckBytes(dir, bytes).status, WavStatus::Invalid);
 }

@@ -15,40 +15,40 @@ void Put(std::string& out, std::uint32_t value, int width) {
 
 }  // namespace
 
-std::string WavBytes(const WavSpec& spec) {
+std::string WavBytes(const WavSpec& shape) {
     std::string body = "WAVE";
     body += "fmt ";
-    Put(body, spec.fmtSize, 4);
+    Put(body, shape.fmtSize, 4);
     Put(body, 1, 2);  // PCM
-    Put(body, spec.channels, 2);
-    Put(body, spec.rate, 4);
-    const std::uint32_t block = spec.channels * spec.bits / 8;
-    Put(body, spec.rate * block, 4);
+    Put(body, shape.channels, 2);
+    Put(body, shape.rate, 4);
+    const std::uint32_t block = shape.channels * shape.bits / 8;
+    Put(body, shape.rate * block, 4);
     Put(body, block, 2);
-    Put(body, spec.bits, 2);
-    if (spec.fmtSize == 18) {
+    Put(body, shape.bits, 2);
+    if (shape.fmtSize == 18) {
         Put(body, 0, 2);
     }
-    if (spec.fact) {
+    if (shape.fact) {
         body += "fact";
         Put(body, 4, 4);
-        Put(body, static_cast<std::uint32_t>(spec.samples.size()), 4);
+        Put(body, static_cast<std::uint32_t>(shape.samples.size()), 4);
     }
     body += "data";
-    Put(body, static_cast<std::uint32_t>(spec.samples.size()), 4);
-    body.append(spec.samples.begin(), spec.samples.end());
+    Put(body, static_cast<std::uint32_t>(shape.samples.size()), 4);
+    body.append(shape.samples.begin(), shape.samples.end());
     std::string file = "RIFF";
     Put(file, static_cast<std::uint32_t>(body.size()), 4);
     return file + body;
 }
 
 WavSpec WavOfSize(std::size_t fileSize, std::uint8_t seed) {
-    WavSpec spec;
-    spec.samples.resize(fileSize - 44);
-    for (std::size_t i = 0; i < spec.samples.size(); ++i) {
-        spec.samples[i] = static_cast<std::uint8_t>(seed + i);
+    WavSpec shape;
+    shape.samples.resize(fileSize - 44);
+    for (std::size_t i = 0; i < shape.samples.size(); ++i) {
+        shape.samples[i] = static_cast<std::uint8_t>(seed + i);
     }
-    return spec;
+    return shape;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {

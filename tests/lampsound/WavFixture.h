@@ -17,10 +17,10 @@ struct WavSpec {
     std::vector<std::uint8_t> samples;
 };
 
-// The bytes of a RIFF wave file as spec describes it.
-std::string WavBytes(const WavSpec& spec);
+// The bytes of a RIFF wave file as shape describes it.
+std::string WavBytes(const WavSpec& shape);
 
-// A spec whose file is exactly fileSize bytes (16-byte fmt, no fact): samples count up from
+// A shape whose file is exactly fileSize bytes (16-byte fmt, no fact): samples count up from
 // seed so that two files of the same size differ.
 WavSpec WavOfSize(std::size_t fileSize, std::uint8_t seed = 0);
 
