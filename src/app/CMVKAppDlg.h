@@ -150,16 +150,24 @@ class CMVKAppDlg : public QDialog {
     // Change settings on a Slim: open (or reuse) the Slim slot window titled with the terminal
     // ID and let it read the terminal (the session is open and stays so for the window).
     void OpenSlimSettingsFromTerminal(const std::string& terminalId);
-    // Open a device settings file (already known to open) in a new settings window.
+    // Open a device settings file (already known to open) in a new settings window: the file's
+    // header line decides the edition, and the edition's own hook opens the window.
     void OpenSettingsFileWindow(const QString& path);
+    void OpenMiniSettingsFile(const QString& path);    // HookMiniSettingsFile.cpp
+    void OpenSlimSettingsFile(const QString& path);    // HookSlimSettingsFile.cpp
+    void OpenMiniSxSettingsFile(const QString& path);  // HookMiniSxSettingsFile.cpp
     // The firmware dialog for the edition; the port is connected around it. Guard applied.
     void RunFirmwareDialog(EditionCode code);
     // The maintenance information dialog. Guard applied.
     void RunMaintenanceDialog();
     // The detection log dialog (Mini/MiniS only). Guard applied.
     void RunDetectionLogDialog();
-    // The service settings window of the edition. Guard applied.
+    // The service settings window of the edition. Guard applied. Each edition's window is
+    // opened by its own hook.
     void RunServiceSettingsDialog(EditionCode code);
+    void RunMiniServiceDialog();    // HookMiniService.cpp
+    void RunSlimServiceDialog();    // HookSlimService.cpp
+    void RunMiniSxServiceDialog();  // HookMiniSxService.cpp
     // What a hook shows while its window does not exist yet.
     void WindowNotYetAvailable(int commandTextId);
 

@@ -1,14 +1,23 @@
-// The service settings window of the edition (Ctrl+S).
-// Placeholder until the window exists: replace the body of this file (see CMVKAppDlg.h).
+// The service settings window of the edition (Ctrl+S): each edition's window has its own hook.
 
 #include "app/CMVKAppDlg.h"
-#include "res/StringIds.h"
 
 namespace morvik {
 
 void CMVKAppDlg::RunServiceSettingsDialog(EditionCode code) {
-    (void)code;
-    WindowNotYetAvailable(res::ids::kServiceSettingsCaption);
+    switch (code) {
+        case kEditionSlim:
+            RunSlimServiceDialog();
+            return;
+        case kEditionMini:
+            RunMiniServiceDialog();
+            return;
+        case kEditionMiniSx:
+            RunMiniSxServiceDialog();
+            return;
+        default:
+            return;
+    }
 }
 
 }  // namespace morvik
