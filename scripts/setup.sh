@@ -13,6 +13,7 @@ PACKAGES=(
   lrzsz sox
   clang libclang-rt-14-dev
   clang-format ccache
+  qt6-multimedia-dev
 )
 
 missing=()

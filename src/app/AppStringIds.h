@@ -10,5 +10,12 @@ inline constexpr int kAppWindowNotYetAvailable = 4003;  // "%s": the command's n
 inline constexpr int kAppUsage = 4004;
 inline constexpr int kAppUnknownOption = 4005;  // "%s": the option
 inline constexpr int kAppNoDisplay = 4006;
+// Lamp and sound dialogs
+inline constexpr int kAppUserLampHelp = 4400;
+inline constexpr int kAppUserLampExample = 4401;
+inline constexpr int kAppPlaySound = 4402;
+inline constexpr int kAppPlaySoundTip = 4403;
+inline constexpr int kAppNoAudioDeviceTip = 4404;
+inline constexpr int kAppLampPreviewTip = 4405;
 
 }  // namespace morvik::res::ids

@@ -1,35 +1,46 @@
-// Placeholders until the lamp and sound dialogs exist: replace the bodies of this file.
-
 #include "editors/MiniSetDialogs.h"
 
-#include <QMessageBox>
-
-#include "app/CMVKAppDlg.h"
-#include "app/QtText.h"
-#include "res/StringIds.h"
+#include "editors/CAttractLampDlg.h"
+#include "editors/CLampDlg.h"
+#include "editors/CSoundDlg.h"
 
 namespace morvik {
 
-namespace {
-
-bool NotYetAvailable(QWidget* parent, CMVKAppDlg& main) {
-    main.MessageBox(parent, Tr(res::ids::kAppName), QStringLiteral("準備中です。"),
-                    QMessageBox::Information, QMessageBox::Ok, true);
-    return false;
+bool RunSetLampDialog(QWidget* parent, CMVKAppDlg& main, int setIndex, MiniSettings& settings,
+                      MiniLampChoices& choices) {
+    if (setIndex != 0 && setIndex != 1) {
+        return false;
+    }
+    const auto set = static_cast<std::size_t>(setIndex);
+    CLampDlg dialog(parent, main, setIndex, settings.lamps.sets[set], choices.sets[set]);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    settings.lamps.sets[set] = dialog.Patterns();
+    choices.sets[set] = dialog.Choices();
+    return true;
 }
 
-}  // namespace
-
-bool RunSetLampDialog(QWidget* parent, CMVKAppDlg& main, int, MiniSettings&, MiniLampChoices&) {
-    return NotYetAvailable(parent, main);
+bool RunGuidanceLampDialog(QWidget* parent, CMVKAppDlg& main, MiniSettings& settings,
+                           MiniLampChoices& choices) {
+    CAttractLampDlg dialog(parent, main, settings.lamps.guidance, choices.guidance);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    settings.lamps.guidance = dialog.Patterns();
+    choices.guidance = dialog.Choices();
+    return true;
 }
 
-bool RunGuidanceLampDialog(QWidget* parent, CMVKAppDlg& main, MiniSettings&, MiniLampChoices&) {
-    return NotYetAvailable(parent, main);
-}
-
-bool RunSoundDialog(QWidget* parent, CMVKAppDlg& main, SoundDialogMode, MiniSettings&) {
-    return NotYetAvailable(parent, main);
+bool RunSoundDialog(QWidget* parent, CMVKAppDlg& main, SoundDialogMode mode,
+                    MiniSettings& settings) {
+    CSoundDlg dialog(parent, main, mode, settings.soundPaths, settings.registerSounds);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    settings.soundPaths = dialog.Paths();
+    settings.registerSounds = dialog.RegisterSounds();
+    return true;
 }
 
 }  // namespace morvik

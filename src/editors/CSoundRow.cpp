@@ -1,0 +1,101 @@
+#include "editors/CSoundRow.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+
+#ifdef MORVIK_HAVE_MULTIMEDIA
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#endif
+
+#include "app/AppStringIds.h"
+#include "app/QtText.h"
+#include "res/StringIds.h"
+
+namespace morvik {
+namespace {
+
+// A path field holds at most this many characters (a Windows path).
+constexpr int kSoundPathLength = 259;
+
+}  // namespace
+
+CSoundRow::CSoundRow(QWidget* parent, const QString& label, const QString& path)
+    : QObject(parent),
+      label_(new QLabel(label, parent)),
+      path_(new QLineEdit(path, parent)),
+      browse_(new QPushButton(Tr(res::ids::kBrowse), parent)),
+      play_(new QPushButton(Tr(res::ids::kAppPlaySound), parent)),
+      device_(PlaybackAvailable()) {
+    path_->setMaxLength(kSoundPathLength);
+    path_->setMinimumWidth(240);
+    browse_->setAutoDefault(false);
+    play_->setAutoDefault(false);
+    connect(browse_, &QPushButton::clicked, this, &CSoundRow::Browse);
+    connect(play_, &QPushButton::clicked, this, &CSoundRow::Play);
+    connect(path_, &QLineEdit::textChanged, this, &CSoundRow::UpdatePlayButton);
+    UpdatePlayButton();
+}
+
+void CSoundRow::AddTo(QGridLayout* grid, int row) {
+    grid->addWidget(label_, row, 0);
+    grid->addWidget(path_, row, 1);
+    grid->addWidget(browse_, row, 2);
+    grid->addWidget(play_, row, 3);
+}
+
+QString CSoundRow::Path() const {
+    return path_->text();
+}
+
+void CSoundRow::SetPath(const QString& path) {
+    path_->setText(path);
+}
+
+void CSoundRow::SetBold(bool bold) {
+    QFont font = label_->font();
+    font.setBold(bold);
+    label_->setFont(font);
+}
+
+bool CSoundRow::PlaybackAvailable() {
+#ifdef MORVIK_HAVE_MULTIMEDIA
+    return !QMediaDevices::audioOutputs().isEmpty();
+#else
+    return false;
+#endif
+}
+
+void CSoundRow::Browse() {
+    const QString chosen = QFileDialog::getOpenFileName(path_->window(), QString(), Path(),
+                                                        QtFileFilter(res::ids::kWaveFileFilter));
+    if (!chosen.isEmpty()) {
+        SetPath(chosen);
+    }
+}
+
+void CSoundRow::Play() {
+#ifdef MORVIK_HAVE_MULTIMEDIA
+    if (effect_ == nullptr) {
+        effect_ = new QSoundEffect(this);
+    }
+    // A file the player cannot read simply stays silent: the OK checks of the dialog are where a
+    // wrong file is reported.
+    effect_->stop();
+    effect_->setSource(QUrl::fromLocalFile(Path()));
+    effect_->play();
+#endif
+}
+
+void CSoundRow::UpdatePlayButton() {
+    play_->setEnabled(device_ && !Path().isEmpty());
+    play_->setToolTip(Tr(device_ ? res::ids::kAppPlaySoundTip : res::ids::kAppNoAudioDeviceTip));
+}
+
+}  // namespace morvik

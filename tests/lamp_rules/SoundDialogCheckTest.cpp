@@ -1,0 +1,89 @@
+// The boxes OK of the sound dialog shows, in order, with real wave files on disk.
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "minisessions/MiniTestData.h"
+#include "model/SoundDialogCheck.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
+#include "support/SimProcess.h"
+
+namespace morvik {
+namespace {
+
+using Kind = SoundDialogStep::Kind;
+using Paths = std::array<std::string, 12>;
+
+// "kind:text id" of each step, for comparing whole sequences.
+std::vector<std::string> Summary(const std::vector<SoundDialogStep>& steps) {
+    std::vector<std::string> out;
+    for (const SoundDialogStep& step : steps) {
+        const char* kind = step.kind == Kind::Error      ? "error"
+                           : step.kind == Kind::Question ? "question"
+                                                         : "info";
+        out.push_back(std::string(kind) + ":" + std::to_string(step.textId) + "/" +
+                      std::to_string(step.captionId));
+    }
+    return out;
+}
+
+class SoundDialogCheck : public ::testing::Test {
+  protected:
+    // A valid wave file of exactly size bytes; seed makes two files of one size differ.
+    std::string Wav(const std::string& name, std::size_t size, std::uint8_t seed = 0) {
+        const std::string path = dir_.File(name);
+        test::WriteFile(path, test::WavFile(size - 44, seed));
+        return path;
+    }
+    test::TempDir dir_;
+};
+
+TEST_F(SoundDialogCheck, OneLargeFileInEverySlotCountsOnce) {
+    Paths paths;
+    paths.fill(Wav("big.wav", 200000));
+    const auto steps = SoundDialogOkSteps(paths, true);
+    EXPECT_EQ(Summary(steps), std::vector<std::string>{"info:286/119"});
+    EXPECT_FALSE(SoundDialogRefused(steps));
+}
+
+TEST_F(SoundDialogCheck, TwoFilesOverTheLimitAreRefusedWithTheLimitInKilobytes) {
+    Paths paths{};
+    paths[0] = Wav("a.wav", 130000, 1);
+    paths[6] = Wav("b.wav", 130000, 2);
+    const auto steps = SoundDialogOkSteps(paths, true);
+    ASSERT_EQ(Summary(steps), std::vector<std::string>{"error:339/900"});
+    EXPECT_EQ(steps[0].text, res::Format(res::TextCp932(res::ids::kSoundTotalTooLarge), 252));
+    EXPECT_TRUE(SoundDialogRefused(steps));
+
+    // Exactly the terminal's room passes.
+    paths[6] = Wav("c.wav", 258048 - 130000, 3);
+    EXPECT_FALSE(SoundDialogRefused(SoundDialogOkSteps(paths, true)));
+}
+
+TEST_F(SoundDialogCheck, AnUnusableFileIsReportedBeforeTheSize) {
+    Paths paths{};
+    paths[0] = Wav("a.wav", 130000, 1);
+    paths[1] = Wav("b.wav", 130000, 2);
+    paths[11] = dir_.File("missing.wav");
+    EXPECT_EQ(Summary(SoundDialogOkSteps(paths, false)), std::vector<std::string>{"error:116/900"});
+    std::string stereo = test::WavFile(100, 0);
+    stereo[22] = 2;
+    test::WriteFile(paths[11], stereo);
+    EXPECT_EQ(Summary(SoundDialogOkSteps(paths, false)), std::vector<std::string>{"error:116/900"});
+}
+
+TEST_F(SoundDialogCheck, QuestionsFollowTheRegistrationFlag) {
+    Paths paths{};
+    paths[3] = Wav("a.wav", 1000);
+    EXPECT_EQ(Summary(SoundDialogOkSteps(paths, true)),
+              (std::vector<std::string>{"question:118/119", "info:286/119"}));
+    EXPECT_EQ(Summary(SoundDialogOkSteps(paths, false)),
+              std::vector<std::string>{"question:121/119"});
+    // Nothing to register and nothing entered: OK stores without a question.
+    EXPECT_TRUE(SoundDialogOkSteps(Paths{}, false).empty());
+}
+
+}  // namespace
+}  // namespace morvik
