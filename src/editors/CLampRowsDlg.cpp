@@ -1,9 +1,13 @@
 #include "editors/CLampRowsDlg.h"
 
+#include <algorithm>
+
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -44,6 +48,20 @@ CLampRow* CLampRowsDlg::AddRow(QGroupBox* box, const QString& label, bool idle,
 }
 
 void CLampRowsDlg::FinishLayout() {
+    // Each box has its own grid: give every column the width of its widest cell so that the
+    // columns of all boxes line up.
+    auto widest = [this](auto cell) {
+        int width = 0;
+        for (CLampRow* row : rows_) {
+            width = std::max(width, cell(row)->sizeHint().width());
+        }
+        for (CLampRow* row : rows_) {
+            cell(row)->setMinimumWidth(width);
+        }
+    };
+    widest([](CLampRow* row) -> QWidget* { return row->Label(); });
+    widest([](CLampRow* row) -> QWidget* { return row->ColourList(); });
+    widest([](CLampRow* row) -> QWidget* { return row->PatternList(); });
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(Tr(res::ids::kButtonOk), QDialogButtonBox::AcceptRole);
     buttons->addButton(Tr(res::ids::kButtonCancel), QDialogButtonBox::RejectRole);
