@@ -53,21 +53,9 @@ TEST_F(LampDlgTest, FixedPatternTakesTheColourAndNoLightDisablesIt) {
     EXPECT_EQ(acSuccess.Preview()->Timeline().Length(), 0);
     EXPECT_EQ(dialog.Patterns()[0], "");
     EXPECT_EQ(dialog.Choices()[0], (LampRowChoice{kWhite, kOff}));
-}
-
-TEST_F(LampDlgTest, IdleRowsOfferTheIdleListAndPreviewInLongSteps) {
-    CMVKAppDlg& main = Window();
-    CLampDlg dialog(&main, main, 0, LampSetPatterns{}, {});
-    CLampRow& batteryIdle = *dialog.Row(5);
-    EXPECT_EQ(batteryIdle.PatternList()->count(), 9);
+    // The idle rows offer the idle list (no 固定5, 固定6).
+    EXPECT_EQ(dialog.Row(5)->PatternList()->count(), 9);
     EXPECT_EQ(dialog.Row(4)->PatternList()->count(), 11);
-    batteryIdle.PatternList()->setCurrentIndex(3);  // 固定3(3秒おきに1つのみ点灯)
-    batteryIdle.ColourList()->setCurrentIndex(1);   // 青
-    EXPECT_EQ(Result(batteryIdle), "10000200000000");
-    const LampTimeline& shown = batteryIdle.Preview()->Timeline();
-    EXPECT_EQ(shown.stepMs, 250);
-    EXPECT_EQ(LampDigitAt(shown, 0, 4), 2);
-    EXPECT_EQ(LampDigitAt(shown, 1, 4), 0);
 }
 
 TEST_F(LampDlgTest, OnlySet2ShowsTheKelTouchNote) {

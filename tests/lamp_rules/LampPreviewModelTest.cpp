@@ -33,15 +33,6 @@ TEST(LampTimeline, IdlePatternLightsOnlyTheIndicatorInLongSteps) {
     EXPECT_EQ(LampDigitAt(t, 0, 13 + 4), 6);
 }
 
-TEST(LampTimeline, EveryColourStepsThrough) {
-    const LampTimeline t = MakeLampTimeline("81234567", false);
-    for (int step = 0; step < 7; ++step) {
-        EXPECT_EQ(LampDigitAt(t, 5, step), step + 1) << step;
-    }
-    EXPECT_NE(LampDigitRgb(4), LampDigitRgb(6));
-    EXPECT_EQ(LampDigitRgb(0), 0u);
-}
-
 TEST(LampTimeline, EmptyOrMalformedPatternsStayDark) {
     for (const char* pattern : {"", "8", "9123", "1189"}) {
         const LampTimeline t = MakeLampTimeline(pattern, false);
