@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "model/LampCopy.h"
 #include "model/LampRowState.h"
 #include "model/LampTimeline.h"
 
@@ -61,23 +60,6 @@ TEST(LampRowState, KeepGoesBackToTheOpeningPatternAndUserPatternsFollowRecompute
     EXPECT_EQ(row.Pattern(), "8123");
     row.Recompute(users);
     EXPECT_EQ(row.Pattern(), "1456");
-}
-
-TEST(LampCopy, CopiesTheSetRowsAndItsTwoGuidanceRows) {
-    MiniLamps lamps;
-    MiniLampChoices choices;
-    for (std::size_t i = 0; i < kLampRowsPerSet; ++i) {
-        lamps.sets[1][i] = "1" + std::to_string(i + 1);
-        choices.sets[1][i] = LampRowChoice{static_cast<int>(i), 1};
-    }
-    lamps.guidance = {"11", "12", "13", "14"};
-    choices.guidance[2] = LampRowChoice{3, 7};
-
-    CopyLampSet(1, lamps, choices);
-    EXPECT_EQ(lamps.sets[0], lamps.sets[1]);
-    EXPECT_EQ(choices.sets[0], choices.sets[1]);
-    EXPECT_EQ(lamps.guidance, (GuidanceLampPatterns{"13", "14", "13", "14"}));
-    EXPECT_EQ(choices.guidance[0], (LampRowChoice{3, 7}));
 }
 
 }  // namespace
