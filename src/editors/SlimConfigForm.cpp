@@ -23,6 +23,8 @@ namespace {
 
 namespace ids = res::ids;
 
+constexpr int kFieldMinimumWidth = 300;
+
 constexpr std::array<const char*, kSlimFieldCount> kFieldNames = {
     "browserUrl",  "browserMessage", "torucaUrl", "torucaIcon",  "torucaData1", "torucaData2",
     "torucaData3", "mailTo",         "mailCc",    "mailSubject", "mailBody",    "mailMessage"};
@@ -128,6 +130,9 @@ void SlimConfigForm::Build(QDialog* window) {
         forms[g]->addRow(Tr(spec.labelId), field->Widget());
         if (spec.field == SlimField::TorucaIcon) {
             field->Widget()->setMaximumWidth(80);
+        } else {
+            // Room for a good part of a URL of 184 characters.
+            field->Widget()->setMinimumWidth(kFieldMinimumWidth);
         }
     }
     addQueryPair(lastGroup);

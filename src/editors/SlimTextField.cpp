@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <algorithm>
 
 #include "app/QtText.h"
@@ -11,8 +12,8 @@
 namespace morvik {
 namespace {
 
-// Rows a multi-line field shows; the longest (データ2) holds 100 bytes.
-constexpr int kMultiLineRows = 2;
+// Rows a multi-line field shows whole; the longest (データ2) holds 100 bytes.
+constexpr int kMultiLineRows = 3;
 
 QString ToWidget(const std::string& cp932) {
     QString text = FromCp932(cp932);
@@ -40,7 +41,9 @@ SlimTextField::SlimTextField(const SlimFieldSpec& spec, QWidget* parent)
         lines_->setTabChangesFocus(true);
         lines_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         const int row = lines_->fontMetrics().lineSpacing();
-        lines_->setFixedHeight(row * kMultiLineRows + 2 * lines_->frameWidth() + 8);
+        const int margins =
+            2 * (lines_->frameWidth() + static_cast<int>(lines_->document()->documentMargin()));
+        lines_->setFixedHeight(row * kMultiLineRows + margins + 2);
         connect(lines_, &QPlainTextEdit::textChanged, this, &SlimTextField::OnEdited);
     } else {
         line_ = new QLineEdit(parent);

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -135,6 +136,20 @@ TEST_F(SlimEditorWindowTest, ASavedFileOpensAgainIntoTheSameValues) {
     ASSERT_TRUE(again.ReadFromFile(QString::fromStdString(path))) << again.ResultText();
     EXPECT_EQ(again.State(), state);
     EXPECT_TRUE(again.FromFile());
+}
+
+TEST_F(SlimEditorWindowTest, NoWindowOutlivesTheMainWindow) {
+    auto main = std::make_unique<CMVKAppDlg>();
+    QPointer<CConfigDlg> shown = new CConfigDlg(*main);
+    shown->show();
+    QPointer<CConfigDlg> hidden = new CConfigDlg(*main);
+    ASSERT_TRUE(main->RegisterSettingsWindow(CMVKAppDlg::Family::Slim, hidden));
+    QPointer<CConfigDlg> slot = new CConfigDlg(*main);
+    main->SetSlimSlot(slot);
+    main.reset();
+    EXPECT_TRUE(shown.isNull());
+    EXPECT_TRUE(hidden.isNull());
+    EXPECT_TRUE(slot.isNull());
 }
 
 }  // namespace
