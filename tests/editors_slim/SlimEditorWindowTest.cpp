@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <fstream>
 
 #include "app/AppFixture.h"
 #include "editors/CConfigDlg.h"
@@ -105,6 +106,14 @@ TEST_F(SlimEditorWindowTest, TypingPastTheLimitIsRefusedAndTheFocusStays) {
               "エラー|データ1の文字数が限界を超えています。半角40文字までです。");
     EXPECT_EQ(editor.focusWidget(), data1);
 
+    // Tab follows the list of controls: the function, then the fields of the groups in use.
+    Child<QComboBox>(editor, "function")->setFocus();
+    QTest::keyClick(editor.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(editor.focusWidget(), Child<QWidget>(editor, "browserUrl"));
+    QTest::keyClick(editor.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(editor.focusWidget(), Child<QWidget>(editor, "browserMessage"));
+    data1->setFocus();
+
     QTest::keyClick(data1, Qt::Key_Home);
     QTest::keyClick(data1, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(data1->selectedText().size(), 40);
@@ -136,6 +145,27 @@ TEST_F(SlimEditorWindowTest, ASavedFileOpensAgainIntoTheSameValues) {
     ASSERT_TRUE(again.ReadFromFile(QString::fromStdString(path))) << again.ResultText();
     EXPECT_EQ(again.State(), state);
     EXPECT_TRUE(again.FromFile());
+}
+
+TEST_F(SlimEditorWindowTest, ATorucaFileFillsTheTorucaFieldsOrChangesNothing) {
+    CConfigDlg& editor = Editor(Window());
+    const std::string good = Config().File("good.trc");
+    const std::string bad = Config().File("bad.trc");
+    std::ofstream(good) << "Type: SNIP\r\nURL: http://t.example/?\r\nCat: 1F\r\nData1: YWJj\r\n";
+    std::ofstream(bad) << "Type: CARD\r\nURL: http://other/\r\n";
+    std::string chosen;
+    SetSlimFileChooser([&](QWidget*, SlimFileDialog) { return QString::fromStdString(chosen); });
+    Child<QComboBox>(editor, "function")->setCurrentIndex(1);
+    auto* open = Child<QPushButton>(editor, "openToruca");
+    chosen = good;
+    open->click();
+    EXPECT_EQ(editor.State().toruca,
+              (SlimTorucaRecord{"http://t.example/?", "001f", "abc", "", ""}));
+    chosen = bad;
+    open->click();
+    SetSlimFileChooser({});
+    EXPECT_EQ(boxes_.Boxes(), std::vector<std::string>{Box(915)});
+    EXPECT_EQ(editor.State().toruca.detailUrl, "http://t.example/?");
 }
 
 TEST_F(SlimEditorWindowTest, NoWindowOutlivesTheMainWindow) {

@@ -112,6 +112,7 @@ TEST_F(SlimTerminalWindowTest, ServiceWindowCannotSaveAndWritesEncryptedQueries)
     EXPECT_EQ(sim.StateValue("que"), "15");  // both records: query on, encrypted
     EXPECT_EQ(sim.StateValue("psh1").substr(0, 1), "1");
     EXPECT_EQ(sim.StateValue("psh2").substr(0, 1), "0");
+    EXPECT_NE(sim.StateValue("psh2").find("http://svc/?"), std::string::npos);  // the preset
     EXPECT_EQ(LastLine(sim), "exit");
 }
 
