@@ -1,13 +1,13 @@
 // The service settings window of a Slim (CServiceDlg), Ctrl+S. Guard applied by the caller.
-// Placeholder until the window exists: replace the body of this file (see CMVKAppDlg.h).
 
 #include "app/CMVKAppDlg.h"
-#include "res/StringIds.h"
+#include "editors/CServiceDlg.h"
 
 namespace morvik {
 
 void CMVKAppDlg::RunSlimServiceDialog() {
-    WindowNotYetAvailable(res::ids::kServiceSettingsCaption);
+    CServiceDlg dialog(*this, this);
+    dialog.exec();
 }
 
 }  // namespace morvik

@@ -38,6 +38,11 @@ void CMVKAppDlg::OnChangeSettings() {
     }
     if (code == kEditionSlim) {
         OpenSlimSettingsFromTerminal(terminal_.TerminalIdQuery());
+        // The window's read ends the session it was given; a Slim whose session is still open
+        // stays in command mode until it is told to leave.
+        if (terminal_.IsConnected()) {
+            terminal_.SendExit();
+        }
     }
     terminal_.Disconnect();
 }

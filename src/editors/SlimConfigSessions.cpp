@@ -1,0 +1,182 @@
+// The Slim settings window's work with terminals and files: reading a terminal or a settings
+// file, writing to a terminal, saving a settings file and taking a Toruca file.
+
+#include <QFile>
+#include <filesystem>
+
+#include "app/CMVKAppDlg.h"
+#include "app/QtText.h"
+#include "editors/CConfigDlg.h"
+#include "editors/SlimFileChooser.h"
+#include "editors/SlimOwnGuard.h"
+#include "files/SlimSettingsFile.h"
+#include "files/TorucaFile.h"
+#include "model/SlimValidation.h"
+#include "res/StringIds.h"
+#include "sessions/SlimReadSession.h"
+#include "sessions/SlimWriteSession.h"
+#include "sessions/dialogs/CProgressDlg.h"
+
+namespace morvik {
+namespace {
+
+namespace ids = res::ids;
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+bool CConfigDlg::RunSession(CSessionWorker& session, bool readsFile) {
+    // A window still hidden (opened for a read that decides whether it stays) lends the main
+    // window as the progress window's parent.
+    QWidget* parent = isVisible() ? static_cast<QWidget*>(this) : &main_;
+    CProgressDlg progress(session, parent);
+    progress.SetExchangeEndedHandler([this] { EndExchange(); }, readsFile);
+    SetSessionRunning(true);
+    const int result = progress.exec();
+    SetSessionRunning(false);
+    return result == QDialog::Accepted;
+}
+
+void CConfigDlg::EndExchange() {
+    // A Slim leaves command mode only when told to with "exit"; closing the port alone would
+    // leave it there.
+    CTerminal& terminal = main_.Terminal();
+    if (terminal.IsConnected()) {
+        terminal.SendExit();
+        terminal.Disconnect();
+    }
+}
+
+bool CConfigDlg::ApplyRead(bool clean, const CSlimReadSession& read) {
+    readFailed_ = !clean;
+    readLoaded_ = read.Loaded();
+    readWarnings_ = read.WarningsOnly();
+    resultText_ = read.ErrorText();
+    if (read.Loaded()) {
+        SetState(read.State());
+        MarkClean();
+    }
+    return clean;
+}
+
+bool CConfigDlg::ReadFromTerminal() {
+    fromFile_ = false;
+    filePath_.clear();
+    fileText_.clear();
+    CSlimReadSession read(main_.Terminal());
+    const bool clean = RunSession(read, false);
+    EndExchange();
+    return ApplyRead(clean, read);
+}
+
+bool CConfigDlg::ReadFromFile(const QString& path) {
+    fromFile_ = true;
+    filePath_ = LocalPath(path);
+    CSlimReadSession read(filePath_);
+    const bool clean = RunSession(read, true);
+    fileText_ = read.FileText();
+    return ApplyRead(clean, read);
+}
+
+bool CConfigDlg::ConnectToSlim() {
+    CTerminal& terminal = main_.Terminal();
+    if (!terminal.Connect(false)) {
+        return false;
+    }
+    if (!terminal.OpenSession()) {
+        terminal.Disconnect();
+        return false;
+    }
+    const EditionCode code = terminal.DetectEdition(true);
+    if (code == kEditionSlim) {
+        return true;
+    }
+    // Another terminal: it leaves its settings mode as its own sessions end it (the Mini
+    // family restarts), and only then is the operator told.
+    if (code == kEditionMini || code == kEditionMiniSx) {
+        terminal.SendReboot();
+    } else {
+        terminal.SendExit();
+    }
+    terminal.Disconnect();
+    OwnBox(Tr(ids::kWriteSettingsCaption), Tr(ids::kNotThisEditionsTerminal), QMessageBox::Warning);
+    return false;
+}
+
+void CConfigDlg::OnWrite() {
+    if (!Validate()) {
+        return;
+    }
+    const SlimEditorState state = State();
+    bool written = false;
+    std::string failure;
+    {
+        // The main window's commands stay off until the terminal has been left.
+        const SlimOwnGuard guard(main_, *this);
+        if (!ConnectToSlim()) {
+            return;
+        }
+        CSlimWriteSession write(main_.Terminal(), state);
+        written = RunSession(write, false);
+        EndExchange();
+        failure = write.ErrorText();
+    }
+    if (!written) {
+        OwnBox(Tr(ids::kErrorCaption), FromCp932(failure), QMessageBox::Warning);
+        return;
+    }
+    MarkClean();
+    OwnBox(Tr(ids::kWriteDoneCaption), Tr(ids::kWriteDoneRestart), QMessageBox::Information);
+    if (closeAfterWrite_ || mode_ == SlimEditorMode::Service) {
+        close();
+    }
+}
+
+void CConfigDlg::OnSave() {
+    if (!Validate()) {
+        return;
+    }
+    QString path;
+    {
+        const SlimOwnGuard guard(main_, *this);
+        path = ChooseSlimFile(this, SlimFileDialog::SaveSettings);
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    // The file is written beside its place and moved there whole: a failed save leaves an
+    // earlier file as it was.
+    if (!SaveSlimSettingsFile(LocalPath(path), State())) {
+        OwnBox(Tr(ids::kErrorCaption), Tr(ids::kFileOpenFailed), QMessageBox::Warning);
+        return;
+    }
+    MarkClean();
+}
+
+void CConfigDlg::OnOpenToruca() {
+    QString path;
+    {
+        const SlimOwnGuard guard(main_, *this);
+        path = ChooseSlimFile(this, SlimFileDialog::OpenToruca);
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    const TorucaFileResult file = ReadTorucaFile(std::filesystem::path(LocalPath(path)));
+    if (!file.record) {
+        OwnBox(Tr(ids::kErrorCaption), FromCp932(file.message), QMessageBox::Warning);
+        return;
+    }
+    SlimEditorState state = State();
+    state.toruca.detailUrl = file.record->detailUrl;
+    state.toruca.categoryIcon = file.record->categoryIcon;
+    state.toruca.data1 = file.record->data1;
+    state.toruca.data2 = file.record->data2;
+    state.toruca.data3 = file.record->data3;
+    SetState(state);
+}
+
+}  // namespace morvik
