@@ -15,16 +15,17 @@ namespace {
 
 using test::RunResult;
 
-RunResult Run(std::vector<std::string> args, const std::map<std::string, std::string>& env = {}) {
+RunResult RunTool(std::vector<std::string> args,
+                  const std::map<std::string, std::string>& env = {}) {
     return test::RunProgram(args, "", env, std::chrono::seconds(60));
 }
 
 TEST(CliInstall, EveryProgramNamesTheVersionOfTheBuild) {
-    const RunResult cli = Run({test::RequiredEnv("MORVIK_CLI"), "--version"});
+    const RunResult cli = RunTool({test::RequiredEnv("MORVIK_CLI"), "--version"});
     EXPECT_EQ(cli.exitCode, 0);
     EXPECT_EQ(cli.out, std::string("morvik ") + kProgramVersion + "\n");
     // The simulator's --version with a value is the simulated firmware's; alone it is its own.
-    const RunResult sim = Run({test::RequiredEnv("MORVIK_SIM"), "--version"});
+    const RunResult sim = RunTool({test::RequiredEnv("MORVIK_SIM"), "--version"});
     EXPECT_EQ(sim.exitCode, 0);
     EXPECT_EQ(sim.out, std::string("morvik-sim ") + kProgramVersion + "\n");
 }
@@ -43,7 +44,7 @@ TEST(CliInstall, APortThisUserMayNotOpenNamesTheFix) {
         }
         args.insert(args.begin(), {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"});
     }
-    const RunResult run = Run(args, {{"MORVIK_CONFIG_DIR", dir.File("config")}});
+    const RunResult run = RunTool(args, {{"MORVIK_CONFIG_DIR", dir.File("config")}});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("エラー: COMポートのオープンに失敗しました。\n"), std::string::npos)
         << run.err;
@@ -52,8 +53,8 @@ TEST(CliInstall, APortThisUserMayNotOpenNamesTheFix) {
 
     // A device that is simply not there gets the plain message, without the permission advice.
     const RunResult missing =
-        Run({test::RequiredEnv("MORVIK_CLI"), "--device", dir.File("none"), "info"},
-            {{"MORVIK_CONFIG_DIR", dir.File("config")}});
+        RunTool({test::RequiredEnv("MORVIK_CLI"), "--device", dir.File("none"), "info"},
+                {{"MORVIK_CONFIG_DIR", dir.File("config")}});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("COMポートのオープンに失敗しました。"), std::string::npos);
     EXPECT_EQ(missing.err.find("dialout"), std::string::npos) << missing.err;
