@@ -16,6 +16,9 @@ bash scripts/build.sh build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== tests (RelWithDebInfo) =="
 (cd build/release && ctest --output-on-failure -j2 --timeout 600)
 
+echo "== package (build the .deb from build/release, install, use, remove) =="
+bash scripts/package_test.sh build/release
+
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer) =="
 bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DMORVIK_SANITIZE=ON
 echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer) =="

@@ -8,6 +8,7 @@
 
 #include "app/AppStringIds.h"
 #include "app/CMVKAppApp.h"
+#include "morvik/Version.h"
 #include "res/Strings.h"
 
 namespace {
@@ -40,6 +41,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::printf("%s\n", Text(morvik::res::ids::kAppUsage).c_str());
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("morvik-tool %s\n", morvik::kProgramVersion);
             return 0;
         }
     }

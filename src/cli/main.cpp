@@ -10,6 +10,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
 #include "link/PortMap.h"
+#include "morvik/Version.h"
 
 namespace morvik::cli {
 namespace {
@@ -56,6 +57,7 @@ struct ParsedLine {
     GlobalOptions options;
     std::vector<std::string> words;  // the command and its arguments
     bool toolHelp = false;
+    bool version = false;
 };
 
 // Takes the global options out of the command line; returns a usage error text when it is bad.
@@ -91,6 +93,8 @@ std::optional<std::string> ParseLine(const std::vector<std::string>& args, Parse
             parsed.options.trace = true;
         } else if (parsed.words.empty() && IsHelp(arg)) {
             parsed.toolHelp = true;
+        } else if (parsed.words.empty() && arg == "--version") {
+            parsed.version = true;
         } else if (parsed.words.empty() && arg.starts_with("-")) {
             return FormatText(ids::kUnknownOption, arg);
         } else {
@@ -107,6 +111,10 @@ int Run(const std::vector<std::string>& args) {
     ParsedLine parsed;
     if (const std::optional<std::string> error = ParseLine(args, parsed)) {
         return UsageError(*error);
+    }
+    if (parsed.version) {
+        PrintOut(std::string("morvik ") + kProgramVersion);
+        return kExitOk;
     }
     if (parsed.toolHelp) {
         PrintToolHelp();

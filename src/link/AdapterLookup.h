@@ -13,7 +13,8 @@ namespace morvik {
 constexpr uint16_t kAdapterUsbVendor = 0x5A3C;
 constexpr uint16_t kAdapterUsbProduct = 0x0C41;
 
-// The COM number of the first attached adapter (by kernel name), giving its device a number in
+// The COM number of the first attached adapter (by kernel name; a device the udev rule linked as
+// /dev/morvik counts as the adapter), giving its device a number in
 // the port map when it has none yet. nullopt when no adapter is attached or the port map cannot
 // take its number.
 std::optional<int> LookupAdapterPort(PortMap& map);

@@ -60,6 +60,7 @@ CSerialCommAPI::~CSerialCommAPI() {
 }
 
 bool CSerialCommAPI::Open(int port) {
+    lastOpenError_ = 0;
     if (IsOpen() || port < kFirstComPort || port > kLastComPort) {
         return false;
     }
@@ -68,6 +69,7 @@ bool CSerialCommAPI::Open(int port) {
 }
 
 bool CSerialCommAPI::OpenDevice(const std::string& path) {
+    lastOpenError_ = 0;
     if (IsOpen() || path.empty()) {
         return false;
     }
@@ -75,6 +77,7 @@ bool CSerialCommAPI::OpenDevice(const std::string& path) {
     // wait below goes through poll() with its time-out.
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
+        lastOpenError_ = errno;
         return false;
     }
     // The port is not shared: an advisory lock keeps out every program that asks for one (this

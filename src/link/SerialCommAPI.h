@@ -59,6 +59,9 @@ class CSerialCommAPI : public CSerialComm {
     bool Close() override;
     bool IsOpen() const;
     const std::string& DevicePath() const { return devicePath_; }
+    // The errno of the last open that failed (EACCES: the user may not use the device), 0 after
+    // an open that succeeded.
+    int LastOpenError() const { return lastOpenError_; }
 
     // Writes the whole text in one write call; true only if every byte was written.
     bool Send(const std::string& text) override;
@@ -103,6 +106,7 @@ class CSerialCommAPI : public CSerialComm {
 
     int fd_ = -1;
     std::string devicePath_;
+    int lastOpenError_ = 0;
     CommTimeouts timeouts_;
     LineSettings lineSettings_;
     uint8_t mode_ = kModeSynchronous;

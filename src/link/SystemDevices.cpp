@@ -53,10 +53,19 @@ void FindUsbIds(const fs::path& sysfsRoot, const fs::path& device, SerialDevice*
     }
 }
 
-// Stable names: /dev/serial/by-id/<name> -> ../../ttyUSB0, keyed by the kernel name.
-std::map<std::string, std::string> ByIdNames(const fs::path& devRoot) {
+// Stable names: /dev/serial/by-id/<name> -> ../../ttyUSB0, keyed by the kernel name. The udev
+// rule's /dev/morvik comes first: whichever cable of the terminal is plugged in, it is the same
+// device to the port map and so keeps one COM number.
+std::map<std::string, std::string> StableNames(const fs::path& devRoot) {
     std::map<std::string, std::string> names;
     std::error_code ec;
+    const fs::path terminal = devRoot / kTerminalLinkName;
+    if (fs::is_symlink(terminal, ec)) {
+        fs::path target = fs::weakly_canonical(terminal, ec);
+        if (!ec) {
+            names.emplace(target.filename().string(), terminal.string());
+        }
+    }
     fs::directory_iterator it(devRoot / "serial" / "by-id", ec);
     if (ec) {
         return names;
@@ -119,7 +128,7 @@ std::vector<SerialDevice> ScanSerialDevices(const SystemRoots& roots) {
     if (ec) {
         return devices;
     }
-    const auto byId = ByIdNames(roots.dev);
+    const auto byId = StableNames(roots.dev);
     const auto consoles = ConsoleNames(roots.sysfs);
     for (const auto& entry : it) {
         const fs::path tty = entry.path();

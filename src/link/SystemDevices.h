@@ -9,6 +9,9 @@
 
 namespace morvik {
 
+// The link that the package's udev rule gives the terminal's cable (<dev>/morvik).
+inline constexpr const char* kTerminalLinkName = "morvik";
+
 struct SystemRoots {
     std::string sysfs = "/sys";
     std::string dev = "/dev";
@@ -19,7 +22,8 @@ struct SystemRoots {
 
 struct SerialDevice {
     std::string name;        // kernel name, e.g. "ttyUSB0"
-    std::string path;        // what to open: the stable /dev/serial/by-id name when there is one
+    std::string path;        // what to open: /dev/morvik for the terminal's cable, else the
+                             // stable /dev/serial/by-id name when there is one
     uint16_t usbVendor = 0;  // 0 when the device does not hang off a USB device
     uint16_t usbProduct = 0;
 };

@@ -3,14 +3,30 @@
 #include <system_error>
 
 #include "model/Cp932.h"
+#include "morvik/InstallDirs.h"
 #include "res/Strings.h"
 
 namespace morvik {
 namespace {
 
+// "wav" beside the program (a build folder, a copy unpacked anywhere) wins; an installed program
+// has none beside it and takes the installed data folder's. When neither exists the path beside
+// the program is kept, so that a message names where the files were expected.
+std::filesystem::path StandardSoundFolder(const std::filesystem::path& programFolder) {
+    const std::filesystem::path beside = programFolder / res::Text(res::ids::kWaveFolder);
+    const std::filesystem::path installed =
+        (programFolder / kDataFolderFromPrograms / res::Text(res::ids::kWaveFolder))
+            .lexically_normal();
+    std::error_code error;
+    if (!std::filesystem::is_directory(beside, error) &&
+        std::filesystem::is_directory(installed, error)) {
+        return installed;
+    }
+    return beside;
+}
+
 std::string StandardPath(const std::filesystem::path& programFolder, int nameId) {
-    const std::filesystem::path path =
-        programFolder / res::Text(res::ids::kWaveFolder) / res::Text(nameId);
+    const std::filesystem::path path = StandardSoundFolder(programFolder) / res::Text(nameId);
     return Utf8ToCp932Lossy(path.string());
 }
 

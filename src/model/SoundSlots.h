@@ -37,7 +37,8 @@ std::filesystem::path ProgramFolder();
 // program. The standard assignment for twelve slots: mini_ok to the success slots of set 1 and to
 // the battery success slot of set 2, kel_fin to set 2's AC success slot (the MiniS plays it when a
 // KelTouch completes), mini_ng to every failure slot, periodic guidance slots empty. Paths are
-// programFolder/wav/<name>, in code page 932 as the settings hold them.
+// programFolder/wav/<name>, in code page 932 as the settings hold them; an installed program has
+// no "wav" beside it and takes the one of the installed data folder instead.
 std::array<std::string, kMiniSoundSlots> StandardMiniSoundPaths(
     const std::filesystem::path& programFolder);
 

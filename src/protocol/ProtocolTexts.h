@@ -17,6 +17,9 @@ inline const std::string& T(int id) {
 inline const std::string& PortOpenFailed() {
     return T(res::ids::kComPortOpenFailed);
 }
+inline const std::string& PortPermissionDenied() {
+    return T(res::ids::kComPortPermissionDenied);
+}
 inline const std::string& SerialReadFailed() {
     return T(res::ids::kReadFailed);
 }

@@ -1,5 +1,7 @@
 #include "protocol/Terminal.h"
 
+#include <cerrno>
+
 #include "protocol/ProtocolTexts.h"
 
 namespace morvik {
@@ -35,7 +37,7 @@ bool CTerminal::Connect(bool quiet) {
         devicePath_.empty() ? port_.Open(PortNumber()) : port_.OpenDevice(devicePath_);
     if (!opened) {
         if (!quiet) {
-            reporter_->ShowError(Texts::PortOpenFailed());
+            reporter_->ShowError(OpenFailureText());
         }
         return false;
     }
@@ -69,6 +71,14 @@ bool CTerminal::Connect(bool quiet) {
     trace_.Note("open " + port_.DevicePath());
     reporter_->SetCanClose(false);
     return true;
+}
+
+std::string CTerminal::OpenFailureText() const {
+    const int error = port_.LastOpenError();
+    if (error == EACCES || error == EPERM) {
+        return Texts::PortOpenFailed() + "\r\n" + Texts::PortPermissionDenied();
+    }
+    return Texts::PortOpenFailed();
 }
 
 void CTerminal::Disconnect() {

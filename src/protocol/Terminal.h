@@ -57,6 +57,9 @@ class CTerminal {
     // ---- Connection and session --------------------------------------------------------------
     // Opens the current port with the working line settings; unless quiet, a failure is reported.
     bool Connect(bool quiet);
+    // The message of the last failed connect: the open failure, and what to do about it when the
+    // user lacks the right to use the device.
+    std::string OpenFailureText() const;
     void Disconnect();
     bool IsConnected() const { return port_.IsOpen(); }
     // Wakes the terminal and starts a command session; reports "機器との接続に失敗しました。" when

@@ -18,7 +18,8 @@ std::span<const StringEntry> AppEntries() {
          "使い方: morvik-tool [--device PATH]\n"
          "モルヴィク端末の設定ツールを開きます。\n\n"
          "  --device PATH  COMポートの代わりに装置 PATH を使う (例: morvik-sim の擬似端末)\n"
-         "  --help         この説明を表示する\n\n"
+         "  --help         この説明を表示する\n"
+         "  --version      バージョンを表示する\n\n"
          "環境変数 MORVIK_TRACE を設定すると、端末との送受信を標準エラーに表示します。"},
         {4005, "不明なオプションです: %s"},
         {4006,

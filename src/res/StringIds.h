@@ -278,6 +278,7 @@ inline constexpr int kEraseDetectionLogCaption = 2087;
 inline constexpr int kDetectionLogErased = 2088;
 inline constexpr int kClockSet = 2089;
 inline constexpr int kClockSetCaption = 2090;
+inline constexpr int kComPortPermissionDenied = 2098;
 
 // Command words sent to a terminal (exit is kCmdExit, ndef is kCmdNdef)
 inline constexpr int kCmdPget = 2100;

@@ -256,6 +256,7 @@ constexpr StringEntry kSystemStrings[] = {
     {2088, "検出ログを消去しました。"},
     {2089, "時刻を合わせました"},
     {2090, "時刻合わせ"},
+    {2098, "このユーザーにはCOMポートを使う権限がありません。dialoutグループに参加する(sudo usermod -aG dialout ユーザー名 の後、ログインし直す)か、udev規則 70-morvik-tool.rules をインストールしてケーブルを挿し直してください。"},
     {2100, "pget"},
     {2101, "pset"},
     {2102, "pclr"},

@@ -94,7 +94,7 @@ void CMiniReadSession::Run() {
 
     if (openSession_) {
         if (!terminal_->IsConnected() && !terminal_->Connect(true)) {
-            Fail(res::TextCp932(ids::kComPortOpenFailed));
+            Fail(terminal_->OpenFailureText());
             return;
         }
         if (!terminal_->ProbeSession()) {

@@ -95,7 +95,7 @@ void CMiniSXReadSession::Run() {
 
     if (openSession_) {
         if (!terminal_->IsConnected() && !terminal_->Connect(true)) {
-            Fail(res::TextCp932(ids::kComPortOpenFailed));
+            Fail(terminal_->OpenFailureText());
             return;
         }
         if (!terminal_->ProbeSession()) {

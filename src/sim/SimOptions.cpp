@@ -22,6 +22,7 @@ SIGTERM または SIGINT を受けるまで動作します。
   --edition slim|mini|minis|minisx  エディション (既定: mini)
   --tid TEXT                 端末ID
   --version TEXT             ファームウェアバージョン (例: 1.20)
+                             (morvik-sim --version だけならこのプログラムのバージョンを表示)
   --boot N, --wdog N         起動カウンタ、ウォッチドッグ再起動回数
   --touches N                累積タッチカウンタ
   --link PATH                装置をPATHにシンボリックリンクする

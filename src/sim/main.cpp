@@ -10,8 +10,10 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 
 #include "model/Cp932.h"
+#include "morvik/Version.h"
 #include "sim/DetectionLog.h"
 #include "sim/Pty.h"
 #include "sim/SimLog.h"
@@ -186,6 +188,11 @@ int Run(const SimOptions& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Alone, --version names this program's version; with a value it sets the terminal's.
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::printf("morvik-sim %s\n", morvik::kProgramVersion);
+        return 0;
+    }
     SimOptions options;
     std::string error;
     if (!ParseOptions(argc, argv, options, error)) {

@@ -71,6 +71,12 @@ class FakeMachine {
         }
     }
 
+    // The udev rule's link to the terminal's cable: <dev>/morvik -> name.
+    void LinkTerminal(const std::string& name) {
+        fs::remove(dev_ / "morvik");
+        fs::create_symlink(name, dev_ / "morvik");
+    }
+
     void Unplug(const std::string& name) {
         fs::remove_all(sysfs_ / "class" / "tty" / name);
         fs::remove(dev_ / name);
@@ -186,6 +192,32 @@ TEST(AdapterLookup, FindsTheTerminalCableByUsbIds) {
     EXPECT_EQ(map.NumberOf(machine.Dev("ttyUSB3")), 1);
     // The number sticks while others come and go.
     EXPECT_TRUE(map.Refresh());
+    EXPECT_EQ(LookupAdapterPort(map), 1);
+}
+
+TEST(AdapterLookup, FindsTheTerminalCableThroughTheUdevLink) {
+    test::ScratchDir dir;
+    FakeMachine machine(dir.Path());
+    machine.AddUsbTty("ttyUSB0", "1-1", "0403", "6001");
+    machine.AddUsbTty("ttyUSB1", "1-2", "5a3c", "0c41", "usb-Morvik_Cable_A-if00-port0");
+    machine.LinkTerminal("ttyUSB1");
+    PortMap map(dir.File("ports"), machine.Roots());
+    ASSERT_EQ(LookupAdapterPort(map), 1);
+    // The port map names the link, not the cable's own serial number.
+    EXPECT_EQ(fs::read_symlink(map.LinkPath(1)).string(), machine.Dev("morvik"));
+
+    // Another terminal's cable, under another kernel name: the same COM number.
+    machine.Unplug("ttyUSB1");
+    machine.AddUsbTty("ttyUSB2", "1-3", "5a3c", "0c41", "usb-Morvik_Cable_B-if00-port0");
+    machine.LinkTerminal("ttyUSB2");
+    EXPECT_EQ(LookupAdapterPort(map), 1);
+    auto list = map.SystemPortList();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(*list, (std::vector<std::string>{"COM1", "COM2", "COM3"}));
+
+    // A cable with other IDs that a site added to the rule is the terminal's too.
+    machine.Unplug("ttyUSB2");
+    machine.LinkTerminal("ttyUSB0");
     EXPECT_EQ(LookupAdapterPort(map), 1);
 }
 
