@@ -78,6 +78,19 @@ size_t Utf8SequenceLength(unsigned char c) {
 
 }  // namespace
 
+bool Cp932ConverterAvailable() {
+    // A character outside ASCII both ways: a table that is present but broken fails here too.
+    const std::optional<std::string> encoded = Utf8ToCp932("\xE3\x81\x82");  // "あ"
+    return encoded && *encoded == "\x82\xA0" && Cp932ToUtf8(*encoded) == "\xE3\x81\x82";
+}
+
+const char* Cp932MissingMessage() {
+    return "The code page 932 (CP932) converter of this system's iconv is not available, so no\n"
+           "Japanese text can be sent to a terminal or shown. Install the iconv/gconv modules\n"
+           "that include CP932 (Debian/Ubuntu: libc6; Fedora/RHEL: glibc-gconv-extra;\n"
+           "Alpine: gnu-libiconv) and start the program again.\n";
+}
+
 std::string Cp932ToUtf8(std::string_view cp932) {
     Converter conv("UTF-8", kCp932Name);
     std::string out;

@@ -123,7 +123,7 @@ int Run(const SimOptions& o) {
     if (o.com != 0) {
         linkPath = PortsFolder() + "/COM" + std::to_string(o.com);
     }
-    if (!linkPath.empty() && !MakeLink(pty.SlavePath(), linkPath, error)) {
+    if (!linkPath.empty() && !MakeLink(pty.SlavePath(), linkPath, o.com == 0, error)) {
         std::fprintf(stderr, "morvik-sim: %s\n", error.c_str());
         return 2;
     }
@@ -186,6 +186,10 @@ int Run(const SimOptions& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (!morvik::Cp932ConverterAvailable()) {
+        std::fprintf(stderr, "morvik-sim: %s", morvik::Cp932MissingMessage());
+        return 1;
+    }
     SimOptions options;
     std::string error;
     if (!ParseOptions(argc, argv, options, error)) {
