@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,8 +40,10 @@ TEST_F(SingleInstanceFolderTest, ALockPlantedInTmpStopsNothing) {
     const QString planted = QDir::temp().filePath(base + QStringLiteral(".lock"));
     QFile file(planted);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::number(static_cast<qint64>(::getpid())) + "\nmorvik-tool\n" +
-               QSysInfo::machineHostName().toUtf8() + "\n");
+    // (QLockFile takes a lock for live when its process runs under the program name it holds.)
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    file.write(QByteArray::number(static_cast<qint64>(::getpid())) + "\n" + program.toUtf8() +
+               "\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     file.close();
 
     CSingleInstance first(name);
