@@ -134,7 +134,11 @@ std::string CTerminal::ExchangeFramed(const std::string& line, bool quiet, bool 
         }
         if (ExchangeCancelled() || reply.size() > replyMaxBytes_ ||
             std::chrono::steady_clock::now() > replyDeadline) {
-            trace_.Note(ExchangeCancelled() ? "cancelled" : "endless reply");
+            const bool cancelled = ExchangeCancelled();
+            trace_.Note(cancelled ? "cancelled" : "endless reply");
+            if (!quiet && !cancelled) {
+                reporter_->ShowError(Texts::SerialReadFailed());
+            }
             return ReplyWord::NoReply();
         }
         newestFrom = reply.size();

@@ -87,6 +87,7 @@ class CTerminal {
     // the port search, for ever. No reply of a terminal comes near either bound.
     static constexpr size_t kReplyMaxBytes = 64 * 1024;
     static constexpr std::chrono::milliseconds kReplyMaxTime{10000};
+    // Other bounds than these (a test that must not wait, or one that lifts them).
     void SetReplyLimits(size_t maxBytes, std::chrono::milliseconds maxTime) {
         replyMaxBytes_ = maxBytes;
         replyMaxTime_ = maxTime;
