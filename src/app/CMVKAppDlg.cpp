@@ -17,6 +17,7 @@
 #include "app/ISettingsWindow.h"
 #include "app/QtText.h"
 #include "link/AdapterLookup.h"
+#include "model/ShownText.h"
 #include "protocol/ProtocolTrace.h"
 #include "res/StringIds.h"
 
@@ -211,6 +212,8 @@ QMessageBox::StandardButton CMVKAppDlg::MessageBox(QWidget* owner, const QString
     // The wait cursor of a running exchange does not belong over a question.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     QMessageBox box(icon, caption, text, buttons, owner ? owner : this);
+    // Texts can hold what a terminal or a file said: never let them be read as rich text.
+    box.setTextFormat(Qt::PlainText);
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     QApplication::restoreOverrideCursor();
     if (guard) {
@@ -351,7 +354,7 @@ void CMVKAppDlg::ShowDeviceInfo(const DeviceInfo& info) {
         &info.bootCounter, &info.touchCounter, &info.clock,
     };
     for (size_t i = 0; i < fields_.size(); ++i) {
-        fields_[i]->setText(FromCp932(*texts[i]));
+        fields_[i]->setText(FromCp932(ReplaceControlBytes(*texts[i], false)));
     }
 }
 

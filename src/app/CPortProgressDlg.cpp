@@ -6,6 +6,7 @@
 
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
+#include "protocol/SearchProbe.h"
 #include "res/StringIds.h"
 
 namespace morvik {
@@ -61,16 +62,7 @@ void CPortProgressDlg::reject() {
 bool CPortProgressDlg::Probe(int port) {
     // On the search thread: the terminal object is the main window's, and nobody else uses it
     // while this modal window runs.
-    CTerminal& terminal = main_.Terminal();
-    terminal.SetPortNumber(port);
-    if (!terminal.Connect(true)) {
-        return false;
-    }
-    if (terminal.ProbeSession()) {
-        return true;
-    }
-    terminal.Disconnect();
-    return false;
+    return ProbePortForSearch(main_.Terminal(), port, search_.CancelFlag());
 }
 
 void CPortProgressDlg::RestorePort() {

@@ -6,9 +6,19 @@
 
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
+#include "model/ShownText.h"
 #include "res/StringIds.h"
 
 namespace morvik {
+namespace {
+
+// A message can carry a terminal's own text (an ID, a reply): no control character of it reaches
+// the box.
+QString Shown(const std::string& cp932) {
+    return FromCp932(ReplaceControlBytes(cp932, true));
+}
+
+}  // namespace
 
 CQtReporter::CQtReporter(CMVKAppDlg& window) : window_(window) {}
 
@@ -27,19 +37,19 @@ void CQtReporter::OnUiThread(const std::function<void()>& work) {
 }
 
 void CQtReporter::ShowError(const std::string& text) {
-    OnUiThread([&] { window_.ErrorBox(FromCp932(text)); });
+    OnUiThread([&] { window_.ErrorBox(Shown(text)); });
 }
 
 void CQtReporter::ShowWarning(const std::string& caption, const std::string& text) {
     OnUiThread([&] {
-        window_.MessageBox(nullptr, FromCp932(caption), FromCp932(text), QMessageBox::Warning,
+        window_.MessageBox(nullptr, FromCp932(caption), Shown(text), QMessageBox::Warning,
                            QMessageBox::Ok, true);
     });
 }
 
 void CQtReporter::ShowInformation(const std::string& caption, const std::string& text) {
     OnUiThread([&] {
-        window_.MessageBox(nullptr, FromCp932(caption), FromCp932(text), QMessageBox::Information,
+        window_.MessageBox(nullptr, FromCp932(caption), Shown(text), QMessageBox::Information,
                            QMessageBox::Ok, true);
     });
 }
@@ -47,9 +57,8 @@ void CQtReporter::ShowInformation(const std::string& caption, const std::string&
 bool CQtReporter::Ask(const std::string& caption, const std::string& question) {
     bool ok = false;
     OnUiThread([&] {
-        ok = window_.MessageBox(nullptr, FromCp932(caption), FromCp932(question),
-                                QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel,
-                                true) == QMessageBox::Ok;
+        ok = window_.MessageBox(nullptr, FromCp932(caption), Shown(question), QMessageBox::Question,
+                                QMessageBox::Ok | QMessageBox::Cancel, true) == QMessageBox::Ok;
     });
     return ok;
 }

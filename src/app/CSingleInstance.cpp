@@ -4,7 +4,9 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 #include "link/ConfigDir.h"
 
@@ -16,15 +18,29 @@ constexpr int kRequestTimeoutMs = 2000;
 
 }  // namespace
 
+QString CSingleInstance::Folder() {
+    // The user's runtime folder belongs to the user alone (Qt checks its owner and its 0700
+    // mode); shared /tmp would let anyone who can compute the name hold the lock first and keep
+    // the tool from ever starting. Without one, the preferences folder, which is the user's too.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QFile::decodeName(QByteArray::fromStdString(ConfigDir()));
+        QDir().mkpath(folder);
+    }
+    return folder;
+}
+
 QString CSingleInstance::DefaultName() {
     const QByteArray identity = QByteArray::number(static_cast<qulonglong>(::getuid())) + ':' +
                                 QByteArray::fromStdString(ConfigDir());
     const QByteArray hash = QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex();
-    return QStringLiteral("morvik-tool-") + QString::fromLatin1(hash.left(16));
+    return QDir(Folder()).filePath(QStringLiteral("morvik-tool-") +
+                                   QString::fromLatin1(hash.left(16)));
 }
 
 CSingleInstance::CSingleInstance(QString name)
-    : name_(std::move(name)), lock_(QDir::temp().filePath(name_ + QStringLiteral(".lock"))) {
+    : name_(QDir::isAbsolutePath(name) ? name : QDir(Folder()).filePath(name)),
+      lock_(name_ + QStringLiteral(".lock")) {
     // The lock is held for the whole run: only a copy that is gone frees it, never its age.
     lock_.setStaleLockTime(0);
 }

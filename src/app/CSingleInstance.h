@@ -19,10 +19,15 @@ class CSingleInstance : public QObject {
     Q_OBJECT
 
   public:
+    // A name without a folder is taken in Folder(); the lock file is the name with ".lock".
     explicit CSingleInstance(QString name = DefaultName());
     ~CSingleInstance() override;
 
+    // The socket's path in Folder(), named after the user and the preferences folder.
     static QString DefaultName();
+    // Where the lock file and the socket live: the user's runtime folder, else the preferences
+    // folder.
+    static QString Folder();
 
     // True for the first copy, which from now on hears later copies. False when another copy
     // holds the lock; it has been asked to come to the front.

@@ -9,7 +9,7 @@
 namespace morvik {
 
 void CMVKAppDlg::OpenSettingsFileWindow(const QString& path) {
-    const std::filesystem::path file(path.toStdString());
+    const std::filesystem::path file(LocalPath(path));
     const SettingsFileText text = ReadSettingsFileText(file, kMiniFamilySettingsFileMaxSize);
     if (!text.ok) {
         ErrorBox(FromCp932(text.message));

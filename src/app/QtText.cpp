@@ -1,5 +1,6 @@
 #include "app/QtText.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include "model/Cp932.h"
@@ -32,6 +33,10 @@ QString QtFileFilter(int id) {
                                                            : parts[i] + " (" + parts[i + 1] + ")");
     }
     return filters.join(QStringLiteral(";;"));
+}
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 }  // namespace morvik

@@ -15,5 +15,8 @@ QString Tr(int id);
 // A file dialog filter of the string table ("機器設定ファイル (*.dat)|*.dat||") in Qt's form
 // ("機器設定ファイル (*.dat)"; several filters separated by ";;").
 QString QtFileFilter(int id);
+// A path from a file dialog (or the command line) as the file system names it, in the system's
+// file-name encoding: a name that is not UTF-8 reaches the same file.
+std::string LocalPath(const QString& path);
 
 }  // namespace morvik

@@ -1,6 +1,7 @@
 // morvik-tool: the desktop settings tool.
 
 #include <QApplication>
+#include <QFile>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 
 #include "app/AppStringIds.h"
 #include "app/CMVKAppApp.h"
+#include "model/Cp932.h"
 #include "morvik/Version.h"
 #include "res/Strings.h"
 
@@ -15,6 +17,7 @@ namespace {
 
 constexpr int kExitUsage = 2;
 constexpr int kExitNoDisplay = 3;
+constexpr int kExitNoConverter = 4;
 
 std::string Text(int id) {
     return std::string(morvik::res::Text(id));
@@ -48,6 +51,10 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    if (!morvik::Cp932ConverterAvailable()) {
+        std::fputs(morvik::Cp932MissingMessage(), stderr);
+        return kExitNoConverter;
+    }
     if (!DisplayAvailable(argc, argv)) {
         std::fprintf(stderr, "%s\n", Text(morvik::res::ids::kAppNoDisplay).c_str());
         return kExitNoDisplay;
@@ -61,9 +68,9 @@ int main(int argc, char** argv) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (arg == QLatin1String("--device") && i + 1 < args.size()) {
-            options.devicePath = args[++i].toStdString();
+            options.devicePath = QFile::encodeName(args[++i]).toStdString();
         } else if (arg.startsWith(QLatin1String("--device=")) && arg.size() > 9) {
-            options.devicePath = arg.mid(9).toStdString();
+            options.devicePath = QFile::encodeName(arg.mid(9)).toStdString();
         } else {
             const std::string message = morvik::res::Format(
                 Text(morvik::res::ids::kAppUnknownOption), arg.toUtf8().constData());

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "model/Cp932.h"
+#include "model/ShownText.h"
 
 namespace morvik::cli {
 
@@ -23,7 +24,7 @@ std::string UnixLineEnds(std::string_view utf8) {
 }
 
 std::string ForScreen(std::string_view cp932) {
-    return UnixLineEnds(Cp932ToUtf8(cp932));
+    return ReplaceControlChars(UnixLineEnds(Cp932ToUtf8(cp932)), true);
 }
 
 void PrintError(const std::string& utf8) {

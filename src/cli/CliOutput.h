@@ -31,7 +31,8 @@ std::string FormatText(int id, const Args&... args) {
     return res::Format(res::Text(id), CStr(args)...);
 }
 
-// Code page 932 text as UTF-8 for the screen, CR LF (and a lone CR) as LF.
+// Code page 932 text as UTF-8 for the screen, CR LF (and a lone CR) as LF, every other control
+// character (an escape sequence from a terminal) as "?".
 std::string ForScreen(std::string_view cp932);
 
 // UTF-8 text with its line ends made Unix ones.

@@ -76,4 +76,7 @@ inline constexpr int kTextNotForTerminal = 3223;
 inline constexpr int kServiceSummary = 3230;
 inline constexpr int kServiceHelp = 3231;
 
+// output
+inline constexpr int kOutputWriteFailed = 3290;
+
 }  // namespace morvik::cli::ids

@@ -57,8 +57,13 @@ int RunDlogGet(CliContext& context, std::vector<std::string>& args) {
         return kExitUsage;
     }
 
-    CTerminal& terminal = context.Terminal();
     IReporter& reporter = context.Reporter();
+    // A file that cannot be saved is refused before the terminal is reached at all.
+    if (!FileCanBeWritten(path)) {
+        reporter.ShowError(Cp932(sys::kFileOpenFailed));
+        return kExitFailure;
+    }
+    CTerminal& terminal = context.Terminal();
     const EditionCode code = terminal.DetectEdition(false);
     if (code == kEditionNone) {
         if (context.Reporter().ErrorsShown() == 0) {
@@ -68,10 +73,6 @@ int RunDlogGet(CliContext& context, std::vector<std::string>& args) {
     }
     if (code != kEditionMini) {
         reporter.ShowError(Cp932(sys::kMiniNotFound));
-        return kExitFailure;
-    }
-    if (!FileCanBeWritten(path)) {
-        reporter.ShowError(Cp932(sys::kFileOpenFailed));
         return kExitFailure;
     }
     if (!terminal.Connect(false)) {

@@ -4,6 +4,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
+#include "model/ShownText.h"
 #include "protocol/DeviceInfo.h"
 
 namespace morvik::cli {
@@ -20,6 +21,11 @@ int RunInfo(CliContext& context, std::vector<std::string>& args) {
             PrintError(Text(ids::kInfoFailed));
         }
         return kExitFailure;
+    }
+    // Every field is the terminal's own text: a line end or escape in one is not printed.
+    for (std::string* field : {&info.productName, &info.terminalId, &info.firmwareVersion,
+                               &info.bootCounter, &info.touchCounter, &info.clock}) {
+        *field = ReplaceControlBytes(*field, false);
     }
     PrintOut(ForScreen(DeviceInfoClipboardText(info)));
     return kExitOk;

@@ -8,6 +8,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliProgress.h"
 #include "cli/CliStringIds.h"
+#include "link/PartialFile.h"
 #include "res/StringIds.h"
 #include "sessions/MaintenanceSave.h"
 
@@ -28,6 +29,11 @@ int RunMaint(CliContext& context, std::vector<std::string>& args) {
         return kExitUsage;
     }
 
+    // A file that cannot be saved is refused before the terminal is reached at all.
+    if (!PartialFile::CanCreate(path)) {
+        context.Reporter().ShowError(res::TextCp932(res::ids::kFileOpenFailed));
+        return kExitFailure;
+    }
     CMaintenanceWorker worker(context.Terminal(), path);
     PrintError(Text(res::ids::kMaintenanceSaving));
     worker.Start();
@@ -50,7 +56,8 @@ int RunMaint(CliContext& context, std::vector<std::string>& args) {
             PrintError(Text(res::ids::kMaintenanceTimeout));
             return kExitFailure;
         case MaintenanceOutcome::kNoConnection:
-            return kExitFailure;  // the connection messages have been shown
+        case MaintenanceOutcome::kFileFailed:
+            return kExitFailure;  // the connection or file message has been shown
         default:
             PrintError(Text(res::ids::kMaintenanceCancelled));
             return kExitFailure;

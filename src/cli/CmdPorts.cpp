@@ -13,6 +13,7 @@
 #include "link/AdapterLookup.h"
 #include "link/PortMap.h"
 #include "link/PortSearch.h"
+#include "protocol/SearchProbe.h"
 #include "res/StringIds.h"
 
 namespace morvik::cli {
@@ -65,17 +66,11 @@ int SearchPorts(CliContext& context) {
     }
     CTerminal& terminal = context.Terminal();
     const int savedPort = terminal.PortNumber();
-    PortSearch search([&terminal](int port) {
-        terminal.SetPortNumber(port);
-        if (!terminal.Connect(true)) {
-            return false;
-        }
-        if (terminal.ProbeSession()) {
-            return true;
-        }
-        terminal.Disconnect();
-        return false;
+    PortSearch* self = nullptr;
+    PortSearch search([&terminal, &self](int port) {
+        return ProbePortForSearch(terminal, port, self->CancelFlag());
     });
+    self = &search;
     search.Start();
     search.Wait();
     if (!search.Found()) {

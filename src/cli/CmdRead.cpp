@@ -12,6 +12,7 @@
 #include "cli/MiniSxCommands.h"
 #include "cli/SlimCommands.h"
 #include "files/SettingsFileMini.h"
+#include "link/PartialFile.h"
 #include "res/StringIds.h"
 #include "sessions/MiniReadSession.h"
 
@@ -55,6 +56,11 @@ int RunRead(CliContext& context, std::vector<std::string>& args) {
         return kExitUsage;
     }
 
+    // A file that cannot be saved is refused before the terminal is reached at all.
+    if (!PartialFile::CanCreate(path)) {
+        context.Reporter().ShowError(res::TextCp932(res::ids::kFileOpenFailed));
+        return kExitFailure;
+    }
     CTerminal& terminal = context.Terminal();
     const std::optional<EditionCode> code = OpenForSettings(terminal);
     if (!code) {

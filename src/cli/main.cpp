@@ -1,6 +1,7 @@
 // morvik: the command-line tool. Global options may stand before or after the command words;
 // everything else belongs to the command.
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
 #include "link/PortMap.h"
+#include "model/Cp932.h"
 #include "morvik/Version.h"
 
 namespace morvik::cli {
@@ -154,5 +156,15 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace morvik::cli
 
 int main(int argc, char** argv) {
-    return morvik::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
+    if (!morvik::Cp932ConverterAvailable()) {
+        std::fputs(morvik::Cp932MissingMessage(), stderr);
+        return morvik::cli::kExitFailure;
+    }
+    const int code = morvik::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
+    // Output that did not reach its file (a full disk, a closed pipe) is a failure, not a result.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        morvik::cli::PrintError(morvik::cli::Text(morvik::cli::ids::kOutputWriteFailed));
+        return code == morvik::cli::kExitOk ? morvik::cli::kExitFailure : code;
+    }
+    return code;
 }

@@ -1,8 +1,12 @@
 #include "files/Preferences.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 
 #include "link/ConfigDir.h"
 #include "link/PartialFile.h"
@@ -36,16 +40,52 @@ bool SameName(const std::string& a, const std::string& b) {
     return true;
 }
 
-// The file as lines without their line ends; empty when it cannot be read.
-std::vector<std::string> ReadLines(const std::string& path) {
+// More than any preferences file holds; a bigger file is not read (and so never rewritten).
+constexpr size_t kMaxFileBytes = 1024 * 1024;
+
+// The file as lines without their line ends: empty when there is no file, nullopt when a file
+// is there but cannot be read whole. Only a regular file is read, and it is opened without
+// blocking: a FIFO or a device under the name must not hang start-up.
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
     std::vector<std::string> lines;
-    std::ifstream file(path, std::ios::binary);
-    std::string line;
-    while (std::getline(file, line)) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return lines;
+        }
+        return std::nullopt;
+    }
+    struct stat st {};
+    std::string text;
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    while (ok) {
+        char buffer[8192];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        text.append(buffer, static_cast<size_t>(n));
+        ok = text.size() <= kMaxFileBytes;
+    }
+    ::close(fd);
+    if (!ok) {
+        return std::nullopt;
+    }
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        const size_t next = end == std::string::npos ? text.size() : end + 1;
+        end = end == std::string::npos ? text.size() : end;
+        std::string line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        lines.push_back(line);
+        lines.push_back(std::move(line));
+        start = next;
     }
     return lines;
 }
@@ -101,8 +141,12 @@ std::string Section() {
     return Key(res::ids::kPrefSection);
 }
 
-std::string StringOr(const std::string& path, int keyId, const std::string& fallback, size_t max) {
-    const std::optional<std::string> value = ReadProfileString(path, Section(), Key(keyId));
+std::optional<std::string> ProfileValue(const std::vector<std::string>& lines,
+                                        const std::string& section, const std::string& key);
+
+std::string StringOr(const std::vector<std::string>& lines, int keyId, const std::string& fallback,
+                     size_t max) {
+    const std::optional<std::string> value = ProfileValue(lines, Section(), Key(keyId));
     return CutCp932(value ? *value : fallback, max);
 }
 
@@ -119,12 +163,10 @@ std::optional<int> UserLampKey(int number) {
     }
 }
 
-}  // namespace
-
-std::optional<std::string> ReadProfileString(const std::string& path, const std::string& section,
-                                             const std::string& key) {
+std::optional<std::string> ProfileValue(const std::vector<std::string>& lines,
+                                        const std::string& section, const std::string& key) {
     bool inSection = false;
-    for (const std::string& line : ReadLines(path)) {
+    for (const std::string& line : lines) {
         if (const std::optional<std::string> name = SectionName(line)) {
             inSection = SameName(*name, section);
             continue;
@@ -143,9 +185,7 @@ std::optional<std::string> ReadProfileString(const std::string& path, const std:
     return std::nullopt;
 }
 
-int ReadProfileInt(const std::string& path, const std::string& section, const std::string& key,
-                   int defaultValue) {
-    const std::optional<std::string> value = ReadProfileString(path, section, key);
+int ProfileInt(const std::optional<std::string>& value, int defaultValue) {
     if (!value) {
         return defaultValue;
     }
@@ -165,9 +205,27 @@ int ReadProfileInt(const std::string& path, const std::string& section, const st
     return static_cast<int>(number);
 }
 
+}  // namespace
+
+std::optional<std::string> ReadProfileString(const std::string& path, const std::string& section,
+                                             const std::string& key) {
+    return ProfileValue(ReadLines(path).value_or(std::vector<std::string>()), section, key);
+}
+
+int ReadProfileInt(const std::string& path, const std::string& section, const std::string& key,
+                   int defaultValue) {
+    return ProfileInt(ReadProfileString(path, section, key), defaultValue);
+}
+
 bool WriteProfileStrings(const std::string& path, const std::string& section,
                          const std::vector<std::pair<std::string, std::string>>& values) {
-    std::vector<std::string> lines = ReadLines(path);
+    // A file that is there but could not be read is never written: the save would keep only
+    // the keys given here and lose the service texts and user lamps that the file holds.
+    std::optional<std::vector<std::string>> read = ReadLines(path);
+    if (!read) {
+        return false;
+    }
+    std::vector<std::string> lines = std::move(*read);
     std::vector<bool> written(values.size(), false);
 
     // Where the section starts and ends (one past its last non-empty line).
@@ -247,32 +305,49 @@ bool Preferences::CloseFlagFromStored(int stored) {
     return low == 1;
 }
 
+std::vector<std::string> Preferences::FileLines() const {
+    return ReadLines(path_).value_or(std::vector<std::string>());
+}
+
 void Preferences::LoadCloseAfterWrite() {
-    closeAfterWrite_ =
-        CloseFlagFromStored(ReadProfileInt(path_, Section(), Key(res::ids::kPrefCloseCheck), 0));
+    LoadCloseAfterWriteFrom(FileLines());
 }
 
 void Preferences::LoadPort() {
-    port_ = PortFromStored(
-        ReadProfileInt(path_, Section(), Key(res::ids::kPrefSerialPortNum), kDefaultPort));
+    LoadPortFrom(FileLines());
 }
 
 void Preferences::LoadServiceDefaults() {
-    serviceBrowserUrl_ =
-        StringOr(path_, res::ids::kPrefServiceBrowserUrl, std::string(), kServiceBrowserUrlMax);
-    serviceBrowserMessage_ = StringOr(path_, res::ids::kPrefServiceBrowserMessage, std::string(),
-                                      kServiceBrowserMessageMax);
-    serviceTorucaUrl_ =
-        StringOr(path_, res::ids::kPrefServiceTorucaUrl, std::string(), kServiceTorucaUrlMax);
-    serviceTorucaIcon_ =
-        StringOr(path_, res::ids::kPrefServiceTorucaIcon,
-                 res::TextCp932(res::ids::kPrefServiceTorucaIconDefault), kServiceTorucaIconMax);
+    LoadServiceDefaultsFrom(FileLines());
 }
 
 void Preferences::Load() {
-    LoadCloseAfterWrite();
-    LoadPort();
-    LoadServiceDefaults();
+    const std::vector<std::string> lines = FileLines();
+    LoadCloseAfterWriteFrom(lines);
+    LoadPortFrom(lines);
+    LoadServiceDefaultsFrom(lines);
+}
+
+void Preferences::LoadCloseAfterWriteFrom(const std::vector<std::string>& lines) {
+    closeAfterWrite_ = CloseFlagFromStored(
+        ProfileInt(ProfileValue(lines, Section(), Key(res::ids::kPrefCloseCheck)), 0));
+}
+
+void Preferences::LoadPortFrom(const std::vector<std::string>& lines) {
+    port_ = PortFromStored(ProfileInt(
+        ProfileValue(lines, Section(), Key(res::ids::kPrefSerialPortNum)), kDefaultPort));
+}
+
+void Preferences::LoadServiceDefaultsFrom(const std::vector<std::string>& lines) {
+    serviceBrowserUrl_ =
+        StringOr(lines, res::ids::kPrefServiceBrowserUrl, std::string(), kServiceBrowserUrlMax);
+    serviceBrowserMessage_ = StringOr(lines, res::ids::kPrefServiceBrowserMessage, std::string(),
+                                      kServiceBrowserMessageMax);
+    serviceTorucaUrl_ =
+        StringOr(lines, res::ids::kPrefServiceTorucaUrl, std::string(), kServiceTorucaUrlMax);
+    serviceTorucaIcon_ =
+        StringOr(lines, res::ids::kPrefServiceTorucaIcon,
+                 res::TextCp932(res::ids::kPrefServiceTorucaIconDefault), kServiceTorucaIconMax);
 }
 
 bool Preferences::Save() const {

@@ -4,9 +4,11 @@
 // Windows private-profile functions read and write, so that a file carried over from a Windows
 // installation reads the same here. Values are code page 932 bytes, as everywhere in the core.
 //
-// Reading never fails: a missing file, section or key gives the key's default. Writing creates
-// the folder when it is missing and replaces the file in one rename, so an interrupted save
-// leaves the previous file as it was; a save that cannot be done fails without a message.
+// Reading never fails: a missing file, section or key gives the key's default, and so does a
+// file that cannot be read (not a regular file, no permission, over 1 MiB). Writing creates the
+// folder when it is missing and replaces the file in one rename, so an interrupted save leaves
+// the previous file as it was; a save that cannot be done fails without a message, and a file
+// that is there but could not be read is never written.
 
 #include <cstdint>
 #include <optional>
@@ -88,6 +90,12 @@ class Preferences {
     static bool CloseFlagFromStored(int stored);
 
   private:
+    // The file read once; empty when it is missing or cannot be read (every key its default).
+    std::vector<std::string> FileLines() const;
+    void LoadCloseAfterWriteFrom(const std::vector<std::string>& lines);
+    void LoadPortFrom(const std::vector<std::string>& lines);
+    void LoadServiceDefaultsFrom(const std::vector<std::string>& lines);
+
     std::string path_;
     int port_ = kDefaultPort;
     bool closeAfterWrite_ = false;

@@ -138,8 +138,9 @@ void Purge(CSerialCommAPI& port) {
 
 class Receiver {
   public:
-    Receiver(CSerialCommAPI& port, int passThrough, const BlockHandler& handler)
-        : port_(port), passThrough_(passThrough), handler_(handler) {}
+    Receiver(CSerialCommAPI& port, int passThrough, const BlockHandler& handler,
+             const std::function<bool()>& complete)
+        : port_(port), passThrough_(passThrough), handler_(handler), complete_(complete) {}
 
     int Run(const std::string& path) {
         port_.ZeroSentBytes();
@@ -154,6 +155,9 @@ class Receiver {
         }
         if (result == kReceiveCancelled) {
             WriteByte(port_, kCan);
+        }
+        if (result == kReceiveDone && complete_ && !complete_()) {
+            result = kReceiveShort;
         }
         if (result == kReceiveDone && !out_.Commit()) {
             result = kReceiveFailed;
@@ -271,6 +275,7 @@ class Receiver {
     CSerialCommAPI& port_;
     int passThrough_;
     const BlockHandler& handler_;
+    const std::function<bool()>& complete_;
     PartialFile out_;
     uint8_t block_[kBlockSize] = {};
     uint8_t expected_ = 1;
@@ -312,8 +317,8 @@ bool SendMemory(CSerialCommAPI& port, const uint8_t* data, size_t length) {
 }
 
 int ReceiveFile(CSerialCommAPI& port, const std::string& path, int passThrough,
-                const BlockHandler& handler) {
-    Receiver receiver(port, passThrough, handler);
+                const BlockHandler& handler, const std::function<bool()>& complete) {
+    Receiver receiver(port, passThrough, handler, complete);
     return receiver.Run(path);
 }
 

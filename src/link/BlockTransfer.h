@@ -27,6 +27,8 @@ constexpr int kReceiveDone = 0;
 constexpr int kReceiveFailed = -1;
 constexpr int kReceiveCannotCreate = -2;
 constexpr int kReceiveCancelled = -3;
+// EOT came, but the caller's completeness check said that not everything had arrived.
+constexpr int kReceiveShort = -4;
 
 // Turns one accepted block into the text appended to the output file. It gets the whole
 // 132-byte block, a running record number (0 for the first block, growing by 4 per block) and
@@ -41,7 +43,9 @@ using BlockHandler =
 // or cancelled receive leaves no file and never damages the file that was there before.
 // The caller clears the port's receive-cancel flag before starting; setting it stops the
 // receive with CAN.
+// A complete check, when given, is asked at EOT: false leaves no file and gives kReceiveShort (a
+// sender that ends early must not leave a file that looks whole).
 int ReceiveFile(CSerialCommAPI& port, const std::string& path, int passThrough,
-                const BlockHandler& handler = {});
+                const BlockHandler& handler = {}, const std::function<bool()>& complete = {});
 
 }  // namespace morvik

@@ -3,6 +3,11 @@
 // temporary file beside the target; Commit renames it over the target, and destruction without
 // Commit deletes it. A transfer that fails half-way therefore leaves nothing behind, and the file
 // that was there before stays as it was.
+//
+// Only a regular file is ever replaced: a target that exists as anything else (a device, a FIFO,
+// a folder) is refused, so that a save can never turn /dev/null into a file. A symbolic link is
+// followed and the file it names is replaced; the link stays. A replaced file keeps its mode (a
+// 0600 settings file holds the packed authentication code); a new file gets the user's default.
 
 #include <string>
 #include <string_view>
@@ -17,13 +22,17 @@ class PartialFile {
     PartialFile& operator=(const PartialFile&) = delete;
 
     // Creates the temporary file. False when the target's folder cannot take a new file or an
-    // existing target may not be written.
+    // existing target may not be written (or is not a regular file).
     bool Create(const std::string& target);
     bool Append(std::string_view bytes);
     // Flushes, closes and puts the file in place. False (and nothing in place) on any failure.
     bool Commit();
     // Closes and deletes the temporary file.
     void Discard();
+
+    // Whether Create would succeed, leaving nothing behind: asked before any work on the
+    // terminal, so that a save that cannot be done is refused before it starts.
+    static bool CanCreate(const std::string& target);
 
   private:
     int fd_ = -1;

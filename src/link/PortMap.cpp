@@ -1,5 +1,7 @@
 #include "link/PortMap.h"
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -41,6 +43,13 @@ bool SameDevice(const std::string& linkText, const fs::path& linkPath, const std
     fs::path target = fs::canonical(linkPath, a);
     fs::path wanted = fs::canonical(device, b);
     return !a && !b && target == wanted;
+}
+
+// The memory devices (/dev/null, /dev/zero, /dev/full, /dev/random ...) are character devices
+// of major number 1 on Linux; none of them is a serial port.
+bool IsNullLikeDevice(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && major(st.st_rdev) == 1;
 }
 
 }  // namespace
@@ -150,8 +159,11 @@ std::optional<std::vector<std::string>> PortMap::SystemPortList() {
     }
     std::vector<std::string> names;
     for (const auto& entry : *entries) {
+        // Only a link to a character device is a port: a regular file, /dev/null's like made
+        // by hand, a folder or a FIFO under a COM name is not listed.
         std::error_code ec;
-        if (fs::exists(LinkPath(entry.number), ec)) {
+        if (fs::is_character_file(LinkPath(entry.number), ec) &&
+            !IsNullLikeDevice(LinkPath(entry.number))) {
             names.push_back("COM" + std::to_string(entry.number));
         }
     }

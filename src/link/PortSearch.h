@@ -32,7 +32,8 @@ class PortSearch {
 
     // Clears the flags and starts the thread. A search runs once per object.
     void Start();
-    // Asks the thread to stop; it does so before the next port (a probe under way finishes).
+    // Asks the thread to stop; it does so before the next port (a probe under way ends early
+    // when it watches CancelFlag).
     void Cancel() { cancel_.store(true); }
     // Waits for the thread to end.
     void Wait();
@@ -46,6 +47,8 @@ class PortSearch {
     bool Found() const { return found_.load(); }
     int FoundPort() const { return foundPort_.load(); }
     bool CancelRequested() const { return cancel_.load(); }
+    // The request itself, for a probe that must stop its waits when it is made.
+    const std::atomic<bool>& CancelFlag() const { return cancel_; }
     // The thread stopped because of Cancel.
     bool Aborted() const { return aborted_.load(); }
     // The thread has ended, for whatever reason (also when the list could not be read, where

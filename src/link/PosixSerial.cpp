@@ -3,9 +3,11 @@
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <thread>
 
 namespace morvik::posix {
 namespace {
@@ -40,6 +42,10 @@ uint32_t BaudOf(speed_t code, uint32_t fallback) {
     return fallback;
 }
 
+// Up to half a second for the last bytes to leave before the old line settings come back.
+constexpr int kDrainPolls = 50;
+constexpr std::chrono::milliseconds kDrainPoll{10};
+
 int WaitFor(int fd, short events, int64_t timeoutMs) {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
@@ -72,6 +78,37 @@ int WaitFor(int fd, short events, int64_t timeoutMs) {
 }
 
 }  // namespace
+
+bool SaveLine(int fd, SavedLine& saved) {
+    if (::tcgetattr(fd, &saved.settings) != 0) {
+        return false;
+    }
+    saved.haveModemLines = ::ioctl(fd, TIOCMGET, &saved.modemLines) == 0;
+    return true;
+}
+
+void RestoreLine(int fd, const SavedLine& saved) {
+    // The last line written (a "reboot s") must leave at the working speed: wait a little for
+    // the output queue to empty, never for ever (tcdrain would wait on a stalled flow control).
+    for (int wait = 0; wait < kDrainPolls; ++wait) {
+        int queued = 0;
+        if (::ioctl(fd, TIOCOUTQ, &queued) != 0 || queued <= 0) {
+            break;
+        }
+        std::this_thread::sleep_for(kDrainPoll);
+    }
+    (void)::tcsetattr(fd, TCSANOW, &saved.settings);
+    if (saved.haveModemLines) {
+        int rts = TIOCM_RTS;
+        (void)::ioctl(fd, (saved.modemLines & TIOCM_RTS) != 0 ? TIOCMBIS : TIOCMBIC, &rts);
+    }
+}
+
+bool IsControllingTerminal(int fd) {
+    // The session of a terminal is told only to a process whose controlling terminal it is.
+    const pid_t session = ::tcgetsid(fd);
+    return session != -1 && session == ::getsid(0);
+}
 
 bool MakeRaw(int fd) {
     termios t{};

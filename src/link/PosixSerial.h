@@ -3,11 +3,30 @@
 // here as a tty file descriptor; a pty silently ignores (or refuses) what it has no hardware for
 // (speed, RTS, flow control), so nothing in here may depend on those settings sticking.
 
+#include <termios.h>
+
 #include <cstdint>
 
 #include "link/SerialCommAPI.h"
 
 namespace morvik::posix {
+
+// A port's line settings as it had them before this program changed them, put back at close:
+// a shell's own terminal or another program's port must not be left raw at 115200 with RTS up.
+struct SavedLine {
+    termios settings{};
+    int modemLines = 0;
+    bool haveModemLines = false;
+};
+
+// Reads what Restore puts back. False when fd is not a terminal.
+bool SaveLine(int fd, SavedLine& saved);
+// Puts the saved settings and the RTS line back.
+void RestoreLine(int fd, const SavedLine& saved);
+
+// True when fd is the calling program's controlling terminal (the shell it was started from):
+// never a port to talk to a terminal on.
+bool IsControllingTerminal(int fd);
 
 // Puts the tty into raw mode (no echo, no line editing, no translation of CR/LF, reads return at
 // once) with the receiver on and modem lines ignored. False only when even that fails.

@@ -83,10 +83,13 @@ bool CSerialCommAPI::OpenDevice(const std::string& path) {
     // The port is not shared: an advisory lock keeps out every program that asks for one (this
     // one, other instances, lrzsz, most terminal programs), and TIOCEXCL refuses further opens of
     // the tty to anyone but root.
-    if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || !posix::MakeRaw(fd)) {
+    auto saved = std::make_unique<posix::SavedLine>();
+    if (!::isatty(fd) || posix::IsControllingTerminal(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
+        !posix::SaveLine(fd, *saved) || !posix::MakeRaw(fd)) {
         ::close(fd);
         return false;
     }
+    savedLine_ = std::move(saved);
     (void)::ioctl(fd, TIOCEXCL);
     fd_ = fd;
     devicePath_ = path;
@@ -118,6 +121,10 @@ bool CSerialCommAPI::Close() {
     // TIOCEXCL outlives this descriptor while someone else (a simulator) still holds the tty;
     // lift it so that the next connect can open the port again.
     (void)::ioctl(fd_, TIOCNXCL);
+    if (savedLine_) {
+        posix::RestoreLine(fd_, *savedLine_);
+        savedLine_.reset();
+    }
     int result = ::close(fd_);
     fd_ = -1;
     devicePath_.clear();

@@ -8,11 +8,16 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "link/SerialComm.h"
 
 namespace morvik {
+
+namespace posix {
+struct SavedLine;
+}
 
 // The five time-out values, in milliseconds, in the order the port applies them.
 struct CommTimeouts {
@@ -55,6 +60,8 @@ class CSerialCommAPI : public CSerialComm {
     // object already has an open port or the device cannot be opened exclusively.
     bool Open(int port) override;
     // Opens a device by its path (a pseudo-terminal, /dev/ttyUSB0 ...), with the same rules.
+    // The program's own controlling terminal is refused. Close puts back the line settings the
+    // device had before.
     bool OpenDevice(const std::string& path);
     bool Close() override;
     bool IsOpen() const;
@@ -107,6 +114,7 @@ class CSerialCommAPI : public CSerialComm {
     int fd_ = -1;
     std::string devicePath_;
     int lastOpenError_ = 0;
+    std::unique_ptr<posix::SavedLine> savedLine_;
     CommTimeouts timeouts_;
     LineSettings lineSettings_;
     uint8_t mode_ = kModeSynchronous;

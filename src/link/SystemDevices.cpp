@@ -76,7 +76,9 @@ std::map<std::string, std::string> StableNames(const fs::path& devRoot) {
     }
     std::sort(links.begin(), links.end());
     for (const auto& link : links) {
-        fs::path target = fs::weakly_canonical(link, ec);
+        // One step only (udev links straight to "../../ttyUSB0"): the kernel name is the link's
+        // own target, whatever that device node may lead on to.
+        fs::path target = fs::read_symlink(link, ec);
         if (!ec) {
             names.emplace(target.filename().string(), link.string());
         }

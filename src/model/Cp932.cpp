@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kCp932Name = "CP932";
 
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (cd_ != reinterpret_cast<iconv_t>(-1)) {
@@ -64,19 +64,36 @@ public:
         return true;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
 size_t Utf8SequenceLength(unsigned char c) {
-    if (c < 0x80) return 1;
-    if ((c & 0xE0) == 0xC0) return 2;
-    if ((c & 0xF0) == 0xE0) return 3;
-    if ((c & 0xF8) == 0xF0) return 4;
+    if (c < 0x80)
+        return 1;
+    if ((c & 0xE0) == 0xC0)
+        return 2;
+    if ((c & 0xF0) == 0xE0)
+        return 3;
+    if ((c & 0xF8) == 0xF0)
+        return 4;
     return 1;
 }
 
 }  // namespace
+
+bool Cp932ConverterAvailable() {
+    // A character outside ASCII both ways: a table that is present but broken fails here too.
+    const std::optional<std::string> encoded = Utf8ToCp932("\xE3\x81\x82");  // "あ"
+    return encoded && *encoded == "\x82\xA0" && Cp932ToUtf8(*encoded) == "\xE3\x81\x82";
+}
+
+const char* Cp932MissingMessage() {
+    return "The code page 932 (CP932) converter of this system's iconv is not available, so no\n"
+           "Japanese text can be sent to a terminal or shown. Install the iconv/gconv modules\n"
+           "that include CP932 (Debian/Ubuntu: libc6; Fedora/RHEL: glibc-gconv-extra;\n"
+           "Alpine: gnu-libiconv) and start the program again.\n";
+}
 
 std::string Cp932ToUtf8(std::string_view cp932) {
     Converter conv("UTF-8", kCp932Name);

@@ -21,6 +21,15 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 // the code page lacks becomes "?".
 std::string Utf8ToCp932Lossy(std::string_view utf8);
 
+// True when the system's iconv converts both ways between code page 932 and UTF-8. Some
+// systems ship the CP932 table as a separate package; without it every command would go out as
+// an empty line and every message would print blank, so each program asks once at start.
+bool Cp932ConverterAvailable();
+
+// What a program says (on standard error, plain ASCII: Japanese cannot be shown without the
+// table) before it ends because the converter is missing.
+const char* Cp932MissingMessage();
+
 // True when the byte starts a double-byte character of code page 932.
 constexpr bool IsCp932LeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);

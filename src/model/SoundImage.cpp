@@ -125,6 +125,12 @@ SoundPackResult PackSounds(std::span<const std::string> slotPaths) {
     };
 
     const std::vector<std::string> paths = DistinctSoundPaths(slotPaths);
+    static_assert(kSoundMaxEntries * kEntrySize <= kDirectorySize);
+    // More files than directory entries would write past the directory; no edition has as many
+    // slots, but the image must not depend on that.
+    if (paths.size() > kSoundMaxEntries) {
+        return fail(SoundStatus::TooLarge, paths[kSoundMaxEntries]);
+    }
     // Check everything before building anything: the terminal gets a whole image or none.
     std::uint64_t total = 0;
     for (const std::string& path : paths) {

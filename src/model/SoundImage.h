@@ -17,6 +17,8 @@ inline constexpr std::size_t kSoundHeaderSize = 4096;
 // Room for the files: the terminal's sound memory is 256 KiB including the header.
 inline constexpr std::size_t kSoundDataLimit = 258048;
 inline constexpr std::size_t kSoundImageCapacity = kSoundHeaderSize + kSoundDataLimit;
+// Entries the image's directory holds (sixteen 16-byte entries behind the header fields).
+inline constexpr std::size_t kSoundMaxEntries = 16;
 // The sound key value of a slot without a file.
 inline constexpr int kNoSoundKey = 255;
 
@@ -26,7 +28,8 @@ enum class SoundStatus {
     CannotOpen,   // a file cannot be opened or read
     SizeUnknown,  // a file's size cannot be taken
     Invalid,      // a file is not 8-bit mono PCM at 8 or 16 kHz, or is damaged
-    TooLarge,     // the distinct files together exceed kSoundDataLimit
+    TooLarge,     // the distinct files together exceed kSoundDataLimit, or they are more
+                  // than the directory's kSoundMaxEntries
 };
 
 struct SoundImage {

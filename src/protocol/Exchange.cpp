@@ -126,10 +126,20 @@ std::string CTerminal::ExchangeFramed(const std::string& line, bool quiet, bool 
     const int maxEmptyPolls = wakeUpLine ? kMaxEmptyPollsWakeUp : kMaxEmptyPolls;
     int emptyPolls = 0;
     size_t newestFrom = 0;
+    const auto replyDeadline = std::chrono::steady_clock::now() + replyMaxTime_;
     for (;;) {
         const bool complete = plain ? HasLineEnd(reply, newestFrom) : HasPrompt(reply, newestFrom);
         if (complete) {
             break;
+        }
+        if (ExchangeCancelled() || reply.size() > replyMaxBytes_ ||
+            std::chrono::steady_clock::now() > replyDeadline) {
+            const bool cancelled = ExchangeCancelled();
+            trace_.Note(cancelled ? "cancelled" : "endless reply");
+            if (!quiet && !cancelled) {
+                reporter_->ShowError(Texts::SerialReadFailed());
+            }
+            return ReplyWord::NoReply();
         }
         newestFrom = reply.size();
         reply += ReadFragment();

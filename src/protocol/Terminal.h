@@ -8,6 +8,7 @@
 // Nothing here shows a message itself: messages go to the IReporter, as code page 932 text.
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <string>
@@ -80,6 +81,20 @@ class CTerminal {
     std::string SendExit();
     // "reboot s" CR LF in one write, not awaiting anything.
     bool SendReboot();
+    // While the flag is set, every exchange ends at its next poll with "noreply" (the port
+    // search's Cancel). Null (the default) for none; the flag must outlive its use here.
+    void SetExchangeCancel(const std::atomic<bool>* flag) { exchangeCancel_ = flag; }
+    // A reply that has neither ended with a prompt nor fallen silent after this many bytes or
+    // this long comes from something that never stops talking (a GPS receiver on the port sends
+    // a line every few milliseconds): it counts as no reply instead of holding the exchange, and
+    // the port search, for ever. No reply of a terminal comes near either bound.
+    static constexpr size_t kReplyMaxBytes = 64 * 1024;
+    static constexpr std::chrono::milliseconds kReplyMaxTime{10000};
+    // Other bounds than these (a test that must not wait, or one that lifts them).
+    void SetReplyLimits(size_t maxBytes, std::chrono::milliseconds maxTime) {
+        replyMaxBytes_ = maxBytes;
+        replyMaxTime_ = maxTime;
+    }
 
     // ---- Identification ----------------------------------------------------------------------
     // With inSession the session is open already; otherwise this connects, opens a session, asks,
@@ -108,6 +123,7 @@ class CTerminal {
     bool WriteByte(char byte);
     bool SendText(const std::string& text);
     std::string ReadFragment();
+    bool ExchangeCancelled() const { return exchangeCancel_ != nullptr && exchangeCancel_->load(); }
 
     std::string ExchangeFramed(const std::string& line, bool quiet, bool plain);
     bool OpenSessionWith(bool probe);
@@ -121,6 +137,9 @@ class CTerminal {
     std::atomic<bool> pacing_{false};
     std::string miniOpeningLine_;
     std::string slimOpeningLine_;
+    const std::atomic<bool>* exchangeCancel_ = nullptr;
+    size_t replyMaxBytes_ = kReplyMaxBytes;
+    std::chrono::milliseconds replyMaxTime_ = kReplyMaxTime;
 };
 
 // Changes the port's read constant for a stretch and puts the saved time-outs back afterwards.

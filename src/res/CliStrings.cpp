@@ -153,6 +153,7 @@ std::span<const StringEntry> CliEntries() {
                "  --function 1|2      機能1 (ブラウザ起動) / 機能2 (トルカ配信とブラウザ起動)\n"
                "  --toruca-url URL    トルカのURL (機能2)\n"
                "  --icon HEX          トルカのカテゴリアイコン (機能2)"},
+        {3290, "標準出力に書き込めませんでした。"},
     };
     // clang-format on
     return kEntries;

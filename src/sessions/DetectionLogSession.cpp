@@ -129,7 +129,13 @@ void CDetectionLogWorker::Run() {
         return text;
     };
     terminal_.Trace().Note("detection log " + path_);
-    const int result = ReceiveFile(port, path_, 0, toCsv);
+    // A terminal that ends with EOT before the count it announced has not sent the whole log.
+    const int result =
+        ReceiveFile(port, path_, 0, toCsv, [this, &written] { return written >= count_; });
+    if (result == kReceiveShort) {
+        terminal_.Trace().Note("detection log ended at record " + std::to_string(written) + " of " +
+                               std::to_string(count_));
+    }
     terminal_.Trace().Note("detection log result " + std::to_string(result));
 
     // The error boxes come first (at once: nothing is gained by waiting), the status last.

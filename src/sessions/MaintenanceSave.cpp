@@ -62,6 +62,14 @@ CMaintenanceWorker::~CMaintenanceWorker() {
 
 void CMaintenanceWorker::Run() {
     SetPosition(0);
+    // A target that cannot be saved (a device, a folder, a file that may not be written) is
+    // refused before the terminal is asked anything.
+    PartialFile file;
+    if (!file.Create(path_)) {
+        terminal_.Reporter().ShowError(T(ids::kFileOpenFailed));
+        Finish(MaintenanceOutcome::kFileFailed);
+        return;
+    }
     if (!terminal_.Connect(false)) {
         Finish(MaintenanceOutcome::kNoConnection);
         return;
@@ -77,14 +85,10 @@ void CMaintenanceWorker::Run() {
     SetMaximum(miniFamily ? kMiniFamilyRange : kSlimRange);
 
     MaintenanceOutcome outcome = MaintenanceOutcome::kRunning;
-    PartialFile file;
     std::string text;
     if (edition == kEditionNone) {
         // "ver" brought no answer an edition could be told from.
         outcome = MaintenanceOutcome::kTimeout;
-    } else if (!file.Create(path_)) {
-        terminal_.Reporter().ShowError(T(ids::kFileOpenFailed));
-        outcome = MaintenanceOutcome::kFileFailed;
     } else if (!Gather(text)) {
         outcome = stop_;
     } else if (!file.Append(Pack(text)) || !file.Commit()) {

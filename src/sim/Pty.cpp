@@ -120,7 +120,8 @@ void Pty::Write(std::string_view data, const LinePacing& pacing) {
     }
 }
 
-bool MakeLink(const std::string& target, const std::string& path, std::string& error) {
+bool MakeLink(const std::string& target, const std::string& path, bool replace,
+              std::string& error) {
     std::error_code ec;
     std::filesystem::path p(path);
     if (p.has_parent_path()) {
@@ -128,7 +129,7 @@ bool MakeLink(const std::string& target, const std::string& path, std::string& e
     }
     struct stat st {};
     if (lstat(path.c_str(), &st) == 0) {
-        if (!S_ISLNK(st.st_mode)) {
+        if (!S_ISLNK(st.st_mode) || !replace) {
             error = "リンクを作れません (ファイルが既にあります): " + path;
             return false;
         }

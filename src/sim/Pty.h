@@ -41,8 +41,11 @@ class Pty {
     std::string slavePath_;
 };
 
-// Links path to target as a symbolic link, replacing an existing link there (never a file).
-bool MakeLink(const std::string& target, const std::string& path, std::string& error);
+// Links path to target as a symbolic link. With replace, an existing link there is replaced
+// (never a file); without, anything already at path is refused (a COMn link belongs to the
+// device or simulator that made it). symlink() itself refuses an existing name, so two
+// simulators started at once cannot both take it.
+bool MakeLink(const std::string& target, const std::string& path, bool replace, std::string& error);
 // Removes the link at path when it still points at target.
 void RemoveLink(const std::string& target, const std::string& path);
 // The ports folder: $MORVIK_CONFIG_DIR/ports, else $XDG_CONFIG_HOME/MorvikTool/ports, else

@@ -1,6 +1,7 @@
 #include "sim/SimState.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -158,8 +159,13 @@ bool SaveState(const std::string& path, const SimState& state, std::string& erro
     }
     std::string text = out.str();
 
-    std::string temp = path + ".tmp";
-    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A name of its own, created exclusively: a link planted at a fixed temporary name would
+    // otherwise have the state written wherever it points.
+    std::string temp = path + ".XXXXXX";
+    int fd = mkostemp(temp.data(), O_CLOEXEC);
+    if (fd >= 0) {
+        fchmod(fd, 0644);
+    }
     if (fd < 0) {
         error = "状態ファイルを書けません: " + temp + ": " + std::strerror(errno);
         return false;

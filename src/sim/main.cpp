@@ -125,7 +125,7 @@ int Run(const SimOptions& o) {
     if (o.com != 0) {
         linkPath = PortsFolder() + "/COM" + std::to_string(o.com);
     }
-    if (!linkPath.empty() && !MakeLink(pty.SlavePath(), linkPath, error)) {
+    if (!linkPath.empty() && !MakeLink(pty.SlavePath(), linkPath, o.com == 0, error)) {
         std::fprintf(stderr, "morvik-sim: %s\n", error.c_str());
         return 2;
     }
@@ -192,6 +192,10 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::string_view(argv[1]) == "--version") {
         std::printf("morvik-sim %s\n", morvik::kProgramVersion);
         return 0;
+    }
+    if (!morvik::Cp932ConverterAvailable()) {
+        std::fprintf(stderr, "morvik-sim: %s", morvik::Cp932MissingMessage());
+        return 1;
     }
     SimOptions options;
     std::string error;

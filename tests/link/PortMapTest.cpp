@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -100,11 +101,14 @@ class FakeMachine {
         if (type) {
             test::WriteWholeFile((entry / "type").string(), std::string(type) + "\n");
         }
-        test::WriteWholeFile(Dev(name), "");
+        // A port is a character device: each fake one leads to a pseudo-terminal of its own.
+        ptys_.push_back(std::make_unique<test::PtyPair>());
+        fs::create_symlink(ptys_.back()->SlavePath(), Dev(name));
     }
 
     fs::path sysfs_;
     fs::path dev_;
+    std::vector<std::unique_ptr<test::PtyPair>> ptys_;
 };
 
 TEST(ConfigDir, EnvironmentDecidesTheFolder) {
@@ -135,8 +139,8 @@ TEST(PortMap, DevicesGetTheLowestFreeNumberAndKeepIt) {
     const std::string folder = dir.File("ports");
     fs::create_directories(folder);
     // COM2 is taken already (a simulator, a link the operator made).
-    test::WriteWholeFile(dir.File("other"), "");
-    fs::create_symlink(dir.File("other"), folder + "/COM2");
+    test::PtyPair other;
+    fs::create_symlink(other.SlavePath(), folder + "/COM2");
 
     PortMap map(folder, machine.Roots());
     auto list = map.SystemPortList();

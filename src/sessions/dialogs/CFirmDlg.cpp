@@ -226,7 +226,7 @@ void CFirmDlg::ChooseImageStep() {
 }
 
 void CFirmDlg::SendStep() {
-    imagePath_ = path_->text().toStdString();
+    imagePath_ = LocalPath(path_->text());
     const FirmwareImageCheck check = CheckFirmwareImage(imagePath_, MiniFamily());
     info_->setText(FromCp932(check.outcome));
     if (!check.valid) {
@@ -318,7 +318,7 @@ void CFirmDlg::OnPathChanged() {
         next_->setEnabled(false);
         return;
     }
-    const FirmwareImageCheck check = CheckFirmwareImage(path_->text().toStdString(), MiniFamily());
+    const FirmwareImageCheck check = CheckFirmwareImage(LocalPath(path_->text()), MiniFamily());
     info_->setText(FromCp932(check.outcome));
     next_->setEnabled(check.valid && step_ == kFirmwareStepChooseImage);
 }

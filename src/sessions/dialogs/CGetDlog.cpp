@@ -80,7 +80,7 @@ void CGetDlog::SaveTo(const QString& path) {
     if (worker_) {
         return;
     }
-    const std::string file = path.toStdString();
+    const std::string file = LocalPath(path);
     // Known before anything is asked of the terminal: the file can be written. Nothing is left
     // behind by the test, and a file of that name stays as it is until the log is complete.
     if (!FileCanBeWritten(file)) {

@@ -80,7 +80,7 @@ void CLogDlg::SaveTo(const QString& path) {
     save_->setEnabled(false);
     close_->setText(Tr(ids::kButtonAbort));
     status_->setText(Tr(ids::kMaintenanceSaving));
-    worker_ = std::make_unique<CMaintenanceWorker>(main_.Terminal(), path.toStdString());
+    worker_ = std::make_unique<CMaintenanceWorker>(main_.Terminal(), LocalPath(path));
     bar_->setRange(0, worker_->Maximum());
     bar_->setValue(0);
     timer_.start();
