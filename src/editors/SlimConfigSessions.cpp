@@ -22,10 +22,6 @@ namespace {
 
 namespace ids = res::ids;
 
-std::string LocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 }  // namespace
 
 bool CConfigDlg::RunSession(CSessionWorker& session, bool readsFile) {
