@@ -6,6 +6,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
@@ -26,10 +27,8 @@ int ReadMini(CTerminal& terminal, const std::string& path) {
     CMiniReadSession session(terminal, false);
     RunSession(session);
     terminal.Disconnect();
-    if (!session.Loaded()) {
-        const std::string& text = session.ErrorText();
-        PrintError(text.empty() ? Text(res::ids::kReadFailed) : ForScreen(text));
-        return kExitFailure;
+    if (!session.Loaded() || Interrupted()) {
+        return FailedSession(session, Text(res::ids::kReadFailed));
     }
     std::string message;
     if (!SaveMiniSettingsFile(path, session.Settings(), message)) {
@@ -55,10 +54,11 @@ int RunRead(CliContext& context, std::vector<std::string>& args) {
         return kExitUsage;
     }
 
+    InterruptGuard interrupt;
     CTerminal& terminal = context.Terminal();
     const std::optional<EditionCode> code = OpenForSettings(terminal);
     if (!code) {
-        return kExitFailure;
+        return Interrupted() ? ReportInterrupted() : kExitFailure;
     }
     switch (*code) {
         case kEditionMini:

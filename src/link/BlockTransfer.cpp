@@ -156,7 +156,7 @@ class Receiver {
             WriteByte(port_, kCan);
         }
         if (result == kReceiveDone && !out_.Commit()) {
-            result = kReceiveFailed;
+            result = kReceiveWriteFailed;
         }
         out_.Discard();
         return result;
@@ -265,7 +265,7 @@ class Receiver {
     // Stops the sender when the output cannot take more.
     int Abandon() {
         WriteByte(port_, kCan);
-        return kReceiveFailed;
+        return kReceiveWriteFailed;
     }
 
     CSerialCommAPI& port_;
