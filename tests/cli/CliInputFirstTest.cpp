@@ -30,7 +30,9 @@ class CliInputFirst : public ::testing::Test {
     test::SimProcess Sim(const std::string& edition) {
         return test::SimProcess(test::SimOptionsFor(edition, {}, Env()));
     }
-    static std::string Notice() { return std::string(res::Text(res::ids::kSlimEcoModeNotice)); }
+    static std::string Notice() {
+        return std::string(res::Text(res::ids::kStartCommunicationCaption));
+    }
 
     test::TempDir dir_;
 };

@@ -2,6 +2,7 @@
 // it end the transfer and restart the terminal ("reboot s"), leaves no partial file, prints its
 // cancelled text and exits 130.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -30,6 +31,10 @@ struct InterruptCase {
     int signal;
     std::string startedLine;  // the terminal has received this line: the work is under way
 };
+
+void PrintTo(const InterruptCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CliInterrupt : public ::testing::TestWithParam<InterruptCase> {
   protected:

@@ -24,6 +24,10 @@ struct MissingCase {
     std::vector<std::string> keys;
 };
 
+void PrintTo(const MissingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class MiniSxMissingLines : public ::testing::TestWithParam<MissingCase> {};
 
 TEST_P(MiniSxMissingLines, LoadWithoutMessages) {

@@ -46,6 +46,7 @@ TEST(SessionOpeningOrder, NoticeOnlyForSlimComesAfterASlimOpenedOnce) {
         session.Terminal().SetNoticeOnlyForSlim(true);
         session.Open();
         session.Terminal().SendExit();
+        session.Terminal().Disconnect();
         session.Open();
         const size_t expected = std::string(edition) == "slim" ? 1u : 0u;
         EXPECT_EQ(session.Reporter().warnings.size(), expected);

@@ -19,6 +19,10 @@ struct DamagedCase {
     FunctionRecord expected;
 };
 
+void PrintTo(const DamagedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DamagedRecordFields : public ::testing::TestWithParam<DamagedCase> {};
 
 TEST_P(DamagedRecordFields, FieldsAfterTheEndAreEmpty) {
