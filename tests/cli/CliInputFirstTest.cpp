@@ -6,7 +6,6 @@
 
 #include "cli/CliStringIds.h"
 #include "files/SettingsFileMini.h"
-#include "minisessions/MiniTestData.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "support/SimProcess.h"
@@ -39,8 +38,9 @@ class CliInputFirst : public ::testing::Test {
 
 TEST_F(CliInputFirst, BadInputWakesNoTerminal) {
     const std::string file = dir_.File("bad.dat");
-    // A Mini settings file whose browser URL holds characters no terminal takes.
-    MiniSettings settings = test::SampleSettings();
+    // A Mini settings file whose browser URL holds characters no terminal takes (and whose other
+    // records have no URL at all).
+    MiniSettings settings;
     settings.sets[0].docomo.Select(BrowserRecord{"http://a/[b]?", ""});
     std::string message;
     ASSERT_TRUE(SaveMiniSettingsFile(file, settings, message)) << message;
