@@ -31,7 +31,7 @@ fi
 build=build/fuzz
 echo "== build (clang, libFuzzer + AddressSanitizer + UndefinedBehaviorSanitizer) =="
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DMORVIK_FUZZ=ON -DMORVIK_SANITIZE=ON -DMORVIK_TESTS=OFF -DMORVIK_GUI=OFF \
+  -DMORVIK_FUZZ=ON -DMORVIK_SANITIZE=ON -DMORVIK_TESTS=OFF -DMORVIK_GUI=OFF -DMORVIK_WERROR=ON \
   -DCMAKE_C_FLAGS="-fsanitize=fuzzer-no-link" -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" \
   >/dev/null
 cmake --build "$build" --target fuzz_targets -j2

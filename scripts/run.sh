@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVIK_TESTS=OFF
+bash scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release -DMORVIK_WERROR=ON -DMORVIK_TESTS=OFF
 ./build/release/morvik --help
 
 # A round trip on a simulated Mini with the command-line tool: read its settings into a file,

@@ -11,16 +11,17 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:detect_stack_use_after_retu
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 
-echo "== build (RelWithDebInfo) =="
-bash scripts/build.sh build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
-echo "== tests (RelWithDebInfo) =="
+# The release build is the one users get; warnings are errors here and in every developer build.
+echo "== build (Release) =="
+bash scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release -DMORVIK_WERROR=ON
+echo "== tests (Release) =="
 (cd build/release && ctest --output-on-failure -j2 --timeout 600)
 
 echo "== package (build the .deb from build/release, install, use, remove) =="
 bash scripts/package_test.sh build/release
 
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer) =="
-bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DMORVIK_SANITIZE=ON
+bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DMORVIK_SANITIZE=ON -DMORVIK_WERROR=ON
 echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer) =="
 (cd build/sanitize && ctest --output-on-failure -j2 --timeout 600)
 

@@ -9,6 +9,9 @@
 namespace morvik::cli {
 
 CliContext::CliContext(const GlobalOptions& options) : options_(options), terminal_(reporter_) {
+    // Every run is a first communication; the notice is for Slim users only, and a script's log
+    // of another edition has no use for it.
+    terminal_.SetNoticeOnlyForSlim(true);
     if (options_.trace) {
         terminal_.Trace().SetSink(StderrTraceSink());
     }

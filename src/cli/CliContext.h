@@ -14,6 +14,7 @@ struct GlobalOptions {
     std::optional<int> port;  // --port N
     std::string device;       // --device PATH
     bool trace = false;       // --trace
+    bool quiet = false;       // --quiet
 };
 
 class CliContext {

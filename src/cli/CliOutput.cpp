@@ -35,6 +35,24 @@ void PrintError(const std::string& utf8) {
     std::fflush(stderr);
 }
 
+namespace {
+bool quietRun = false;
+}  // namespace
+
+void SetQuiet(bool quiet) {
+    quietRun = quiet;
+}
+
+bool Quiet() {
+    return quietRun;
+}
+
+void PrintInfo(const std::string& utf8) {
+    if (!quietRun) {
+        PrintError(utf8);
+    }
+}
+
 void PrintOut(const std::string& utf8) {
     std::fputs(utf8.c_str(), stdout);
     if (utf8.empty() || utf8.back() != '\n') {

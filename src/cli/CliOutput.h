@@ -40,6 +40,12 @@ std::string UnixLineEnds(std::string_view utf8);
 
 // One message line (or several) on standard error; a line end is added.
 void PrintError(const std::string& utf8);
+// --quiet: informational lines (notices, what a command is doing, progress bars) are left out;
+// errors and results never are.
+void SetQuiet(bool quiet);
+bool Quiet();
+// An informational line on standard error, unless quiet.
+void PrintInfo(const std::string& utf8);
 // Text on standard output; a line end is added unless it ends in one.
 void PrintOut(const std::string& utf8);
 

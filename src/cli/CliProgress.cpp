@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cli/CliOutput.h"
+
 namespace morvik::cli {
 namespace {
 
@@ -28,6 +30,9 @@ CliProgress::~CliProgress() {
 }
 
 void CliProgress::Show(std::int64_t position, std::int64_t maximum) {
+    if (Quiet()) {
+        return;
+    }
     const int percent = Percent(position, maximum);
     const int shown = interactive_ ? percent : percent / 10;
     if (shown == lastShown_) {

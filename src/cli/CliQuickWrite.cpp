@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/CliCommand.h"
+#include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
@@ -14,6 +15,7 @@
 #include "model/Cp932.h"
 #include "res/StringIds.h"
 #include "sessions/MiniEasyWriteSession.h"
+#include "sessions/MiniSxQuickWrite.h"
 
 namespace morvik::cli {
 namespace {
@@ -158,19 +160,7 @@ void PrintAll(const std::vector<std::string>& messages) {
     }
 }
 
-int QuickMini(CTerminal& terminal, const MiniQuickSettings& quick, bool setClock) {
-    const std::vector<std::string> problems = ValidateMiniQuick(quick);
-    if (!problems.empty()) {
-        LeaveTerminal(terminal, kEditionMini);
-        PrintAll(problems);
-        return kExitFailure;
-    }
-    MiniQuickPlan plan = BuildMiniQuickPlan(quick, ProgramFolder());
-    if (!plan.problem.empty()) {
-        LeaveTerminal(terminal, kEditionMini);
-        PrintError(ForScreen(plan.problem));
-        return kExitFailure;
-    }
+int QuickMini(CTerminal& terminal, MiniQuickPlan plan, bool setClock) {
     CMiniEasyWriteSession session(terminal, std::move(plan), setClock);
     RunSession(session);
     EndMiniWrite(terminal, session);
@@ -179,8 +169,41 @@ int QuickMini(CTerminal& terminal, const MiniQuickSettings& quick, bool setClock
         PrintOut(Text(res::ids::kWriteDoneRebooted));
         return kExitOk;
     }
-    const std::string& text = session.ErrorText();
-    PrintError(text.empty() ? Text(ids::kWriteCancelled) : ForScreen(text));
+    return FailedSession(session, Text(ids::kWriteCancelled));
+}
+
+// What the options make of a write to each edition, worked out before any terminal is woken.
+// problems: the messages that forbid the write to that edition (empty when it may go ahead).
+struct QuickPlans {
+    std::vector<std::string> miniProblems;
+    MiniQuickPlan mini;
+    std::vector<std::string> miniSxProblems;
+    MiniSXQuickPlan miniSx;
+    std::vector<std::string> slimProblems;  // UTF-8 (the service window only)
+    std::optional<SlimEditorState> slim;
+};
+
+QuickPlans PlanQuickWrite(const MiniQuickSettings& quick) {
+    QuickPlans plans;
+    plans.miniProblems = ValidateMiniQuick(quick);
+    plans.miniSxProblems = plans.miniProblems;
+    if (plans.miniProblems.empty()) {
+        plans.mini = BuildMiniQuickPlan(quick, ProgramFolder());
+        if (!plans.mini.problem.empty()) {
+            plans.miniProblems.push_back(plans.mini.problem);
+        }
+        plans.miniSx = BuildMiniSXQuickPlan(quick, ProgramFolder());
+        if (!plans.miniSx.problem.empty()) {
+            plans.miniSxProblems.push_back(plans.miniSx.problem);
+        }
+    }
+    return plans;
+}
+
+// Leaves a terminal the write may not go to and prints why; the exit code.
+int Refuse(CTerminal& terminal, EditionCode code, const std::vector<std::string>& cp932) {
+    LeaveTerminal(terminal, code);
+    PrintAll(cp932);
     return kExitFailure;
 }
 
@@ -188,8 +211,8 @@ int QuickMini(CTerminal& terminal, const MiniQuickSettings& quick, bool setClock
 
 int RunQuickWrite(CliContext& context, std::vector<std::string>& args, QuickWindow window) {
     // The Slim service window's own choices; the options below are shared.
-    SlimServiceOptions slim;
-    if (window == QuickWindow::Service && !TakeSlimServiceOptions(args, slim)) {
+    SlimServiceOptions slimOptions;
+    if (window == QuickWindow::Service && !TakeSlimServiceOptions(args, slimOptions)) {
         return kExitUsage;
     }
     QuickOptions options;
@@ -201,21 +224,59 @@ int RunQuickWrite(CliContext& context, std::vector<std::string>& args, QuickWind
         return kExitUsage;
     }
 
+    // Input with faults sends nothing: the terminal is woken only when the write can go to at
+    // least one edition the command writes. (Which one it will be is known only then; the limits
+    // of the Slim service window differ from the Mini family's.)
+    QuickPlans plans = PlanQuickWrite(*quick);
+    bool anyEdition = plans.miniProblems.empty() || plans.miniSxProblems.empty();
+    if (window == QuickWindow::Service) {
+        std::string problem;
+        bool usage = false;
+        plans.slim = SlimServiceState(slimOptions, options.url, options.message, problem, usage);
+        if (usage) {
+            PrintError(problem);
+            return kExitUsage;
+        }
+        if (!plans.slim) {
+            plans.slimProblems.push_back(problem);
+        }
+        anyEdition = anyEdition || plans.slim.has_value();
+    }
+    if (!anyEdition) {
+        PrintAll(plans.miniProblems.empty() ? plans.miniSxProblems : plans.miniProblems);
+        for (const std::string& problem : plans.slimProblems) {
+            PrintError(problem);
+        }
+        return kExitFailure;
+    }
+
+    InterruptGuard interrupt;
     CTerminal& terminal = context.Terminal();
     const std::optional<EditionCode> code = OpenForSettings(terminal);
     if (!code) {
-        return kExitFailure;
+        return Interrupted() ? ReportInterrupted() : kExitFailure;
     }
     switch (*code) {
         case kEditionMini:
-            return QuickMini(terminal, *quick, options.setClock);
-        case kEditionSlim:
-            if (window == QuickWindow::Service) {
-                return ServiceSlim(terminal, slim, options.url, options.message);
+            if (!plans.miniProblems.empty()) {
+                return Refuse(terminal, *code, plans.miniProblems);
             }
-            return NotThisEdition(terminal, *code);
+            return QuickMini(terminal, std::move(plans.mini), options.setClock);
+        case kEditionSlim:
+            if (window != QuickWindow::Service) {
+                return NotThisEdition(terminal, *code);
+            }
+            if (!plans.slim) {
+                LeaveTerminal(terminal, *code);
+                PrintError(plans.slimProblems.front());
+                return kExitFailure;
+            }
+            return WriteSlim(terminal, *plans.slim);
         case kEditionMiniSx:
-            return QuickMiniSX(terminal, *quick, options.setClock);
+            if (!plans.miniSxProblems.empty()) {
+                return Refuse(terminal, *code, plans.miniSxProblems);
+            }
+            return QuickMiniSX(terminal, std::move(plans.miniSx), options.setClock);
         default:
             return NotThisEdition(terminal, *code);
     }

@@ -33,12 +33,18 @@ void CCliReporter::ShowError(const std::string& text) {
     Show(res::TextCp932(res::ids::kErrorCaption), text);
 }
 
+// Warnings of the core are notices (the Slim power-saving one); like information they are left
+// out of a quiet run.
 void CCliReporter::ShowWarning(const std::string& caption, const std::string& text) {
-    Show(caption, text);
+    if (!Quiet()) {
+        Show(caption, text);
+    }
 }
 
 void CCliReporter::ShowInformation(const std::string& caption, const std::string& text) {
-    Show(caption, text);
+    if (!Quiet()) {
+        Show(caption, text);
+    }
 }
 
 bool CCliReporter::Ask(const std::string& caption, const std::string& question) {

@@ -2,12 +2,11 @@
 
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <thread>
 
 #include "cli/CliCommand.h"
+#include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProgress.h"
 #include "res/StringIds.h"
@@ -17,31 +16,6 @@ namespace {
 
 constexpr std::chrono::milliseconds kPoll{100};
 constexpr std::chrono::milliseconds kTick{150};
-
-std::atomic<bool> interrupted{false};
-
-void OnInterrupt(int) {
-    interrupted.store(true);
-}
-
-// Ctrl+C while a session runs asks it to stop between two exchanges instead of killing the
-// program with the terminal half written and still in command mode.
-class InterruptScope {
-  public:
-    InterruptScope() {
-        interrupted.store(false);
-        struct sigaction action {};
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previous_);
-    }
-    ~InterruptScope() { sigaction(SIGINT, &previous_, nullptr); }
-    InterruptScope(const InterruptScope&) = delete;
-    InterruptScope& operator=(const InterruptScope&) = delete;
-
-  private:
-    struct sigaction previous_ {};
-};
 
 }  // namespace
 
@@ -53,7 +27,12 @@ std::optional<EditionCode> OpenForSettings(CTerminal& terminal) {
         terminal.Disconnect();
         return std::nullopt;
     }
-    return terminal.DetectEdition(true);
+    const EditionCode code = terminal.DetectEdition(true);
+    if (Interrupted()) {
+        LeaveTerminal(terminal, code);
+        return std::nullopt;
+    }
+    return code;
 }
 
 void LeaveTerminal(CTerminal& terminal, EditionCode code) {
@@ -72,19 +51,18 @@ int NotThisEdition(CTerminal& terminal, EditionCode code) {
 }
 
 void RunSession(CSessionWorker& session, const std::function<void()>& tick) {
-    InterruptScope interrupt;
     std::optional<CliProgress> bar;
     session.Start();
     auto nextTick = std::chrono::steady_clock::now() + kTick;
     while (!session.Finished()) {
-        if (interrupted.load()) {
+        if (Interrupted()) {
             session.RequestCancel();
         }
         if (tick && std::chrono::steady_clock::now() >= nextTick) {
             tick();
             nextTick += kTick;
         }
-        if (::isatty(STDERR_FILENO) == 1 && session.TitleId() != 0) {
+        if (::isatty(STDERR_FILENO) == 1 && !Quiet() && session.TitleId() != 0) {
             if (!bar) {
                 bar.emplace(Text(session.TitleId()));
             }
@@ -96,6 +74,15 @@ void RunSession(CSessionWorker& session, const std::function<void()>& tick) {
     if (bar && session.Completed()) {
         bar->Show(1, 1);
     }
+}
+
+int FailedSession(const CSessionWorker& session, const std::string& fallback) {
+    if (Interrupted()) {
+        return ReportInterrupted();
+    }
+    const std::string& text = session.ErrorText();
+    PrintError(text.empty() ? fallback : ForScreen(text));
+    return kExitFailure;
 }
 
 }  // namespace morvik::cli

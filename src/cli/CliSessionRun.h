@@ -1,8 +1,8 @@
 #pragma once
 // What the settings commands (read, write, easy, service) share: opening a terminal and telling
 // its edition, leaving it again the way its family expects, and running a session worker to its
-// end with a progress bar on standard error (when that is a terminal) and Ctrl+C asking the
-// worker to stop.
+// end with a progress bar on standard error (when that is a terminal) and an interrupt asking
+// the worker to stop.
 //
 // A command branches on the edition OpenForSettings gives:
 //
@@ -24,7 +24,8 @@ namespace morvik::cli {
 
 // Connects, opens a command session and identifies the terminal; the session stays open.
 // Nothing, with the port closed again, when the port or the session could not be opened (the
-// reporter has said why). kEditionNone when the terminal's reply names no edition.
+// reporter has said why), or when the command was interrupted meanwhile (the terminal has been
+// left again). kEditionNone when the terminal's reply names no edition.
 std::optional<EditionCode> OpenForSettings(CTerminal& terminal);
 
 // Leaves a terminal whose session is open: a Slim is sent "exit", any other is restarted with
@@ -36,7 +37,12 @@ int NotThisEdition(CTerminal& terminal, EditionCode code);
 
 // Starts the session on its worker thread and polls it every 100 ms until it has finished,
 // drawing the bar under the session's title. tick, when given, is called every 150 ms meanwhile
-// (the sound upload's progress). Ctrl+C requests the session to stop.
+// (the sound upload's progress). An interrupt (CliInterrupt.h) requests the session to stop.
 void RunSession(CSessionWorker& session, const std::function<void()>& tick = {});
+
+// How a session that did not complete ends the command, once the terminal has been left: after
+// an interrupt the cancelled text and kExitInterrupted; otherwise the session's error text (or
+// fallback, UTF-8, when it has none) and kExitFailure.
+int FailedSession(const CSessionWorker& session, const std::string& fallback);
 
 }  // namespace morvik::cli

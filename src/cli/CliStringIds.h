@@ -19,6 +19,7 @@ inline constexpr int kExtraArguments = 3016;
 inline constexpr int kSubcommandNeeded = 3017;
 inline constexpr int kMessageFormat = 3020;
 inline constexpr int kAskSuffix = 3021;
+inline constexpr int kInterrupted = 3022;
 
 // info
 inline constexpr int kInfoSummary = 3100;
@@ -46,6 +47,7 @@ inline constexpr int kPortListEmpty = 3135;
 inline constexpr int kPortListUnreadable = 3136;
 inline constexpr int kSearchFound = 3137;
 inline constexpr int kCurrentPort = 3138;
+inline constexpr int kSearchWithDevice = 3139;
 
 // firmware, maint, dlog get
 inline constexpr int kFirmwareSummary = 3150;

@@ -5,6 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProgress.h"
 #include "cli/CliStringIds.h"
@@ -24,11 +25,17 @@ const std::string& Cp932(int id) {
 
 int Receive(CTerminal& terminal, const std::string& path, std::int64_t count) {
     CDetectionLogWorker worker(terminal, path, count);
-    PrintError(Text(sys::kDetectionLogSaving));
+    PrintInfo(Text(sys::kDetectionLogSaving));
     worker.Start();
     {
         CliProgress progress(Text(ids::kDlogGetProgress));
+        bool cancelled = false;
         while (!worker.Finished()) {
+            if (Interrupted() && !cancelled) {
+                // The worker sends CAN, restarts the terminal and deletes the partial file.
+                worker.Cancel();
+                cancelled = true;
+            }
             progress.Show(worker.Records(), count);
             std::this_thread::sleep_for(kPoll);
         }
@@ -40,6 +47,9 @@ int Receive(CTerminal& terminal, const std::string& path, std::int64_t count) {
     if (worker.Outcome() == DetectionLogOutcome::kSaved) {
         PrintOut(Text(worker.StatusId()));
         return kExitOk;
+    }
+    if (Interrupted()) {
+        return ReportInterrupted();
     }
     PrintError(Text(worker.StatusId()));
     return kExitFailure;
@@ -57,6 +67,7 @@ int RunDlogGet(CliContext& context, std::vector<std::string>& args) {
         return kExitUsage;
     }
 
+    InterruptGuard interrupt;
     IReporter& reporter = context.Reporter();
     // A file that cannot be saved is refused before the terminal is reached at all.
     if (!FileCanBeWritten(path)) {
@@ -65,6 +76,9 @@ int RunDlogGet(CliContext& context, std::vector<std::string>& args) {
     }
     CTerminal& terminal = context.Terminal();
     const EditionCode code = terminal.DetectEdition(false);
+    if (Interrupted()) {
+        return ReportInterrupted();  // the identification has left the terminal again
+    }
     if (code == kEditionNone) {
         if (context.Reporter().ErrorsShown() == 0) {
             PrintError(Text(sys::kDetectionLogFailed));
@@ -83,6 +97,11 @@ int RunDlogGet(CliContext& context, std::vector<std::string>& args) {
         return kExitFailure;
     }
     const std::int64_t count = RequestDetectionLog(terminal);
+    if (count >= 0 && Interrupted()) {
+        // CAN ends the transfer before it has begun, "reboot s" the session.
+        EndEmptyDetectionLog(terminal);
+        return ReportInterrupted();
+    }
     if (count < 0) {
         reporter.ShowError(Cp932(sys::kDetectionLogFailed));
         terminal.SendReboot();
@@ -90,8 +109,8 @@ int RunDlogGet(CliContext& context, std::vector<std::string>& args) {
         return kExitFailure;
     }
     if (count == 0) {
-        reporter.ShowInformation(Cp932(sys::kDetectionLogCaption), Cp932(sys::kDetectionLogEmpty));
         EndEmptyDetectionLog(terminal);
+        reporter.ShowInformation(Cp932(sys::kDetectionLogCaption), Cp932(sys::kDetectionLogEmpty));
         return kExitOk;
     }
     return Receive(terminal, path, count);

@@ -9,6 +9,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProgress.h"
 #include "cli/CliStringIds.h"
@@ -71,7 +72,7 @@ bool WaitForUpdateMode(CSerialCommAPI& port, const CommTimeouts& saved, int wait
     CFirmwareTrigger trigger(port, saved);
     trigger.Start();
     const auto deadline = std::chrono::steady_clock::now() + seconds(waitSeconds);
-    while (!trigger.Finished() && std::chrono::steady_clock::now() < deadline) {
+    while (!trigger.Finished() && !Interrupted() && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(kPoll);
     }
     trigger.Stop();
@@ -127,8 +128,15 @@ int RunFirmware(CliContext& context, std::vector<std::string>& args) {
         return kExitUsage;
     }
 
+    // An interrupt before the image is on its way cancels the update (the step-93 text); once
+    // the image is being sent it is not stopped: the terminal's firmware would be half written.
+    InterruptGuard interrupt;
     CTerminal& terminal = context.Terminal();
     const EditionCode code = terminal.DetectEdition(false);
+    if (Interrupted()) {
+        PrintError(StepText(kFirmwareStepCancelled, code != kEditionSlim));
+        return ReportInterrupted();
+    }
     if (code == kEditionNone) {
         if (context.Reporter().ErrorsShown() == 0) {
             PrintError(StepText(kFirmwareStepNotVerified, true));
@@ -158,6 +166,11 @@ int RunFirmware(CliContext& context, std::vector<std::string>& args) {
     PrintOut(StepText(kFirmwareStepEnterUpdateMode, miniFamily));
     const bool updateMode = WaitForUpdateMode(port, stepTimeouts, waitSeconds);
     port.SetTimeouts(saved);
+    if (Interrupted()) {
+        PrintError(StepText(kFirmwareStepCancelled, miniFamily));
+        terminal.Disconnect();
+        return ReportInterrupted();
+    }
     if (!updateMode) {
         PrintError(FormatText(ids::kNoUpdateMode, waitSeconds));
         PrintError(StepText(kFirmwareStepCancelled, miniFamily));

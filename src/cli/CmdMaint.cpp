@@ -5,6 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProgress.h"
 #include "cli/CliStringIds.h"
@@ -29,17 +30,22 @@ int RunMaint(CliContext& context, std::vector<std::string>& args) {
         return kExitUsage;
     }
 
+    InterruptGuard interrupt;
     // A file that cannot be saved is refused before the terminal is reached at all.
     if (!PartialFile::CanCreate(path)) {
         context.Reporter().ShowError(res::TextCp932(res::ids::kFileOpenFailed));
         return kExitFailure;
     }
     CMaintenanceWorker worker(context.Terminal(), path);
-    PrintError(Text(res::ids::kMaintenanceSaving));
+    PrintInfo(Text(res::ids::kMaintenanceSaving));
     worker.Start();
     {
         CliProgress progress(Text(ids::kMaintProgress));
         while (!worker.Finished()) {
+            if (Interrupted()) {
+                // The worker stops between two commands, restarts the terminal and writes no file.
+                worker.RequestCancel();
+            }
             progress.Show(worker.Position(), worker.Maximum());
             std::this_thread::sleep_for(kPoll);
         }
@@ -48,6 +54,9 @@ int RunMaint(CliContext& context, std::vector<std::string>& args) {
         }
     }
     worker.Join();
+    if (Interrupted() && worker.Outcome() != MaintenanceOutcome::kSaved) {
+        return ReportInterrupted();
+    }
     switch (worker.Outcome()) {
         case MaintenanceOutcome::kSaved:
             PrintOut(Text(res::ids::kMaintenanceSaved));

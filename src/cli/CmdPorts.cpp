@@ -92,6 +92,11 @@ int RunPorts(CliContext& context, std::vector<std::string>& args) {
     if (!NoArgumentsLeft(args)) {
         return kExitUsage;
     }
+    if (search && !context.Options().device.empty()) {
+        // The search probes the system's ports one by one; a device path would win over each.
+        PrintError(Text(ids::kSearchWithDevice));
+        return kExitUsage;
+    }
     return search ? SearchPorts(context) : ListPorts(context);
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
@@ -27,10 +28,8 @@ int ReadMini(CTerminal& terminal, const std::string& path) {
     CMiniReadSession session(terminal, false);
     RunSession(session);
     terminal.Disconnect();
-    if (!session.Loaded()) {
-        const std::string& text = session.ErrorText();
-        PrintError(text.empty() ? Text(res::ids::kReadFailed) : ForScreen(text));
-        return kExitFailure;
+    if (!session.Loaded() || Interrupted()) {
+        return FailedSession(session, Text(res::ids::kReadFailed));
     }
     std::string message;
     if (!SaveMiniSettingsFile(path, session.Settings(), message)) {
@@ -56,6 +55,7 @@ int RunRead(CliContext& context, std::vector<std::string>& args) {
         return kExitUsage;
     }
 
+    InterruptGuard interrupt;
     // A file that cannot be saved is refused before the terminal is reached at all.
     if (!PartialFile::CanCreate(path)) {
         context.Reporter().ShowError(res::TextCp932(res::ids::kFileOpenFailed));
@@ -64,7 +64,7 @@ int RunRead(CliContext& context, std::vector<std::string>& args) {
     CTerminal& terminal = context.Terminal();
     const std::optional<EditionCode> code = OpenForSettings(terminal);
     if (!code) {
-        return kExitFailure;
+        return Interrupted() ? ReportInterrupted() : kExitFailure;
     }
     switch (*code) {
         case kEditionMini:

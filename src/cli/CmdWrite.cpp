@@ -1,7 +1,8 @@
 // morvik write FILE.dat [--set-clock]: writes a device settings file to a terminal, as the
 // detailed settings window does after loading the file: every message of the window's check is
-// shown at once and nothing is sent while there is any; otherwise everything is written
-// (the sounds too when the file registers them) and the terminal restarts.
+// shown at once and nothing is sent while there is any (the file is checked, by the edition its
+// header names, before the terminal is woken); otherwise everything is written (the sounds too
+// when the file registers them) and the terminal restarts.
 //
 // The edition the terminal reports decides which write runs, and the file must be one of that
 // edition's; otherwise message 386 and nothing is written.
@@ -10,11 +11,13 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
 #include "cli/MiniSxCommands.h"
 #include "cli/SlimCommands.h"
+#include "files/MiniSxSettingsFile.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsFileMini.h"
 #include "res/StringIds.h"
@@ -29,24 +32,13 @@ void PrintAll(const std::vector<std::string>& messages) {
     }
 }
 
-// Shows how a write session ended; the exit code.
-int WriteOutcome(const CSessionWorker& session) {
-    if (session.Completed()) {
-        PrintOut(Text(res::ids::kWriteDoneRebooted));
-        return kExitOk;
-    }
-    const std::string& text = session.ErrorText();
-    PrintError(text.empty() ? Text(ids::kWriteCancelled) : ForScreen(text));
-    return kExitFailure;
-}
-
-int WriteMini(CTerminal& terminal, const std::string& fileText, bool setClock) {
-    MiniSettings settings;
+// Loads fileText as the detailed window loads a file and runs the window's check: every message
+// is printed at once and false returned while there is any. Nothing is sent meanwhile.
+bool LoadMiniForWrite(const std::string& fileText, MiniSettings& settings) {
     const MiniReadResult loaded = LoadMiniSettingsText(fileText, settings);
     if (loaded.Failed()) {
-        LeaveTerminal(terminal, kEditionMini);
         PrintError(ForScreen(loaded.error));
-        return kExitFailure;
+        return false;
     }
     std::vector<std::string> problems = ValidateMiniSettings(settings);
     for (std::string& problem : CheckMiniSounds(settings)) {
@@ -62,17 +54,20 @@ int WriteMini(CTerminal& terminal, const std::string& fileText, bool setClock) {
         }
     }
     PrintAll(warnings);
-    if (!problems.empty()) {
-        LeaveTerminal(terminal, kEditionMini);
-        PrintAll(problems);
-        return kExitFailure;
-    }
+    PrintAll(problems);
+    return problems.empty();
+}
 
+int WriteMini(CTerminal& terminal, const MiniSettings& settings, bool setClock) {
     CMiniWriteSession session(terminal, settings, setClock);
     RunSession(session, [&session] { session.UpdateUploadProgress(); });
     EndMiniWrite(terminal, session);
     terminal.Disconnect();
-    return WriteOutcome(session);
+    if (session.Completed()) {
+        PrintOut(Text(res::ids::kWriteDoneRebooted));
+        return kExitOk;
+    }
+    return FailedSession(session, Text(ids::kWriteCancelled));
 }
 
 int RunWrite(CliContext& context, std::vector<std::string>& args) {
@@ -99,19 +94,43 @@ int RunWrite(CliContext& context, std::vector<std::string>& args) {
         return kExitFailure;
     }
 
+    // The file is checked before the terminal is woken: a file with faults sends nothing.
+    MiniSettings mini;
+    MiniSXSettings miniSx;
+    std::optional<SlimEditorState> slim;
+    switch (fileEdition) {
+        case SettingsFileEdition::Mini:
+            if (!LoadMiniForWrite(file.text, mini)) {
+                return kExitFailure;
+            }
+            break;
+        case SettingsFileEdition::MiniSx:
+            if (!LoadMiniSXForWrite(file.text, miniSx)) {
+                return kExitFailure;
+            }
+            break;
+        default:
+            slim = LoadSlimForWrite(path);
+            if (!slim) {
+                return kExitFailure;
+            }
+            break;
+    }
+
+    InterruptGuard interrupt;
     CTerminal& terminal = context.Terminal();
     const std::optional<EditionCode> code = OpenForSettings(terminal);
     if (!code) {
-        return kExitFailure;
+        return Interrupted() ? ReportInterrupted() : kExitFailure;
     }
     if (*code == kEditionMini && fileEdition == SettingsFileEdition::Mini) {
-        return WriteMini(terminal, file.text, setClock);
+        return WriteMini(terminal, mini, setClock);
     }
-    if (*code == kEditionSlim && fileEdition == SettingsFileEdition::Slim) {
-        return WriteSlim(terminal, path);
+    if (*code == kEditionSlim && slim) {
+        return WriteSlim(terminal, *slim);
     }
     if (*code == kEditionMiniSx && fileEdition == SettingsFileEdition::MiniSx) {
-        return WriteMiniSX(terminal, file.text, setClock);
+        return WriteMiniSX(terminal, miniSx, setClock);
     }
     return NotThisEdition(terminal, *code);
 }

@@ -1,6 +1,7 @@
 #include "cli/MiniSxCommands.h"
 
 #include "cli/CliCommand.h"
+#include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
@@ -29,16 +30,7 @@ int EndWrite(CTerminal& terminal, const CSessionWorker& session) {
         PrintOut(Text(res::ids::kWriteDoneRebooted));
         return kExitOk;
     }
-    const std::string& text = session.ErrorText();
-    PrintError(text.empty() ? Text(ids::kWriteCancelled) : ForScreen(text));
-    return kExitFailure;
-}
-
-// Refuses to write: the terminal is left as it was and the messages are printed.
-int Refuse(CTerminal& terminal, const std::vector<std::string>& messages) {
-    LeaveTerminal(terminal, kEditionMiniSx);
-    PrintAll(messages);
-    return kExitFailure;
+    return FailedSession(session, Text(ids::kWriteCancelled));
 }
 
 }  // namespace
@@ -47,10 +39,8 @@ int ReadMiniSX(CTerminal& terminal, const std::string& path, int exitWarnings) {
     CMiniSXReadSession session(terminal, false);
     RunSession(session);
     terminal.Disconnect();
-    if (!session.Loaded()) {
-        const std::string& text = session.ErrorText();
-        PrintError(text.empty() ? Text(res::ids::kReadFailed) : ForScreen(text));
-        return kExitFailure;
+    if (!session.Loaded() || Interrupted()) {
+        return FailedSession(session, Text(res::ids::kReadFailed));
     }
     std::string message;
     if (!SaveMiniSXSettingsFile(path, session.Settings(), message)) {
@@ -62,11 +52,11 @@ int ReadMiniSX(CTerminal& terminal, const std::string& path, int exitWarnings) {
     return session.Warnings().empty() ? kExitOk : exitWarnings;
 }
 
-int WriteMiniSX(CTerminal& terminal, std::string_view fileText, bool setClock) {
-    MiniSXSettings settings;
+bool LoadMiniSXForWrite(std::string_view fileText, MiniSXSettings& settings) {
     const MiniReadResult loaded = LoadMiniSXSettingsText(fileText, settings);
     if (loaded.Failed()) {
-        return Refuse(terminal, {loaded.error});
+        PrintError(ForScreen(loaded.error));
+        return false;
     }
     // What loading could not take as it stood; the window shows it before the values.
     PrintAll(loaded.warnings);
@@ -74,23 +64,17 @@ int WriteMiniSX(CTerminal& terminal, std::string_view fileText, bool setClock) {
     for (std::string& problem : CheckMiniSXSounds(settings)) {
         problems.push_back(std::move(problem));
     }
-    if (!problems.empty()) {
-        return Refuse(terminal, problems);
-    }
+    PrintAll(problems);
+    return problems.empty();
+}
+
+int WriteMiniSX(CTerminal& terminal, const MiniSXSettings& settings, bool setClock) {
     CMiniSXWriteSession session(terminal, settings, setClock);
     RunSession(session, [&session] { session.UpdateUploadProgress(); });
     return EndWrite(terminal, session);
 }
 
-int QuickMiniSX(CTerminal& terminal, const MiniQuickSettings& quick, bool setClock) {
-    const std::vector<std::string> problems = ValidateMiniQuick(quick);
-    if (!problems.empty()) {
-        return Refuse(terminal, problems);
-    }
-    MiniSXQuickPlan plan = BuildMiniSXQuickPlan(quick, ProgramFolder());
-    if (!plan.problem.empty()) {
-        return Refuse(terminal, {plan.problem});
-    }
+int QuickMiniSX(CTerminal& terminal, MiniSXQuickPlan plan, bool setClock) {
     CMiniSXEasyWriteSession session(terminal, std::move(plan), setClock);
     RunSession(session);
     return EndWrite(terminal, session);

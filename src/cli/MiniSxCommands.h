@@ -6,8 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "model/MiniSxSettings.h"
 #include "protocol/Terminal.h"
 #include "sessions/MiniQuickWrite.h"
+#include "sessions/MiniSxQuickWrite.h"
 
 namespace morvik::cli {
 
@@ -16,12 +18,15 @@ namespace morvik::cli {
 // and the warnings were printed), or kExitFailure.
 int ReadMiniSX(CTerminal& terminal, const std::string& path, int exitWarnings);
 
-// morvik write: fileText (as ReadSettingsFileText gives it) must be a MiniSx settings file whose
-// values pass every check of the window; otherwise its messages are printed, the terminal is
-// left with "reboot s" and nothing is written.
-int WriteMiniSX(CTerminal& terminal, std::string_view fileText, bool setClock);
+// morvik write, before any terminal is woken: fileText (as ReadSettingsFileText gives it) must
+// be a MiniSx settings file whose values pass every check of the window; otherwise its messages
+// are printed and false is returned.
+bool LoadMiniSXForWrite(std::string_view fileText, MiniSXSettings& settings);
+// morvik write: settings that LoadMiniSXForWrite accepted, to a MiniSx in an open session.
+int WriteMiniSX(CTerminal& terminal, const MiniSXSettings& settings, bool setClock);
 
-// morvik easy / service: the MiniSx easy or service window's write.
-int QuickMiniSX(CTerminal& terminal, const MiniQuickSettings& quick, bool setClock);
+// morvik easy / service: the MiniSx easy or service window's write of a plan built (and found
+// sound) before the terminal was woken.
+int QuickMiniSX(CTerminal& terminal, MiniSXQuickPlan plan, bool setClock);
 
 }  // namespace morvik::cli

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/CliCommand.h"
+#include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
@@ -45,24 +46,6 @@ std::optional<std::string> FieldText(const std::string& utf8) {
         lines += utf8[i] == '\n' ? std::string("\r\n") : std::string(1, utf8[i]);
     }
     return Utf8ToCp932(lines);
-}
-
-// Validates state and writes it with a write session; the exit code.
-int ValidateAndWrite(CTerminal& terminal, const SlimEditorState& state) {
-    if (const std::optional<std::string> problem = ValidateSlimEditorState(state)) {
-        LeaveTerminal(terminal, kEditionSlim);
-        PrintError(ForScreen(*problem));
-        return kExitFailure;
-    }
-    CSlimWriteSession session(terminal, state);
-    RunSession(session);
-    LeaveTerminal(terminal, kEditionSlim);
-    if (!session.Completed()) {
-        PrintError(FailureText(session));
-        return kExitFailure;
-    }
-    PrintOut(Text(rids::kWriteDoneRestart));
-    return kExitOk;
 }
 
 }  // namespace
@@ -108,9 +91,8 @@ int ReadSlim(CTerminal& terminal, const std::string& path) {
     CSlimReadSession session(terminal);
     RunSession(session);
     LeaveTerminal(terminal, kEditionSlim);
-    if (!session.Loaded()) {
-        PrintError(FailureText(session));
-        return kExitFailure;
+    if (!session.Loaded() || Interrupted()) {
+        return FailedSession(session, Text(rids::kSettingsFileInvalid));
     }
     if (!SaveSlimSettingsFile(path, session.State())) {
         PrintError(Text(rids::kFileOpenFailed));
@@ -123,21 +105,37 @@ int ReadSlim(CTerminal& terminal, const std::string& path) {
     return session.WarningsOnly() ? kExitReadWarnings : kExitOk;
 }
 
-int WriteSlim(CTerminal& terminal, const std::string& path) {
+std::optional<SlimEditorState> LoadSlimForWrite(const std::string& path) {
     // The file is loaded as the settings window loads it: any value that fails its check
     // refuses the whole file.
     CSlimReadSession file(path);
     file.RunHere();
     if (!file.Loaded()) {
-        LeaveTerminal(terminal, kEditionSlim);
         PrintError(FailureText(file));
-        return kExitFailure;
+        return std::nullopt;
     }
-    return ValidateAndWrite(terminal, file.State());
+    if (const std::optional<std::string> problem = ValidateSlimEditorState(file.State())) {
+        PrintError(ForScreen(*problem));
+        return std::nullopt;
+    }
+    return file.State();
 }
 
-int ServiceSlim(CTerminal& terminal, const SlimServiceOptions& options,
-                const std::optional<std::string>& url, const std::optional<std::string>& message) {
+int WriteSlim(CTerminal& terminal, const SlimEditorState& state) {
+    CSlimWriteSession session(terminal, state);
+    RunSession(session);
+    LeaveTerminal(terminal, kEditionSlim);
+    if (!session.Completed()) {
+        return FailedSession(session, Text(rids::kSettingsFileInvalid));
+    }
+    PrintOut(Text(rids::kWriteDoneRestart));
+    return kExitOk;
+}
+
+std::optional<SlimEditorState> SlimServiceState(const SlimServiceOptions& options,
+                                                const std::optional<std::string>& url,
+                                                const std::optional<std::string>& message,
+                                                std::string& problem, bool& usage) {
     Preferences preferences;
     preferences.LoadServiceDefaults();
 
@@ -167,13 +165,18 @@ int ServiceSlim(CTerminal& terminal, const SlimServiceOptions& options,
         }
         std::optional<std::string> text = FieldText(*fields[i].first);
         if (!text) {
-            LeaveTerminal(terminal, kEditionSlim);
-            PrintError(FormatText(ids::kTextNotForTerminal, std::string(names[i])));
-            return kExitUsage;
+            problem = FormatText(ids::kTextNotForTerminal, std::string(names[i]));
+            usage = true;
+            return std::nullopt;
         }
         fields[i].second = std::move(*text);
     }
-    return ValidateAndWrite(terminal, state);
+    if (const std::optional<std::string> invalid = ValidateSlimEditorState(state)) {
+        problem = ForScreen(*invalid);
+        usage = false;
+        return std::nullopt;
+    }
+    return state;
 }
 
 int CheckSlim(std::string_view text) {

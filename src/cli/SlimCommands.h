@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/SlimSettings.h"
 #include "protocol/Terminal.h"
 
 namespace morvik::cli {
@@ -24,13 +25,21 @@ struct SlimServiceOptions {
 // one of them is bad.
 bool TakeSlimServiceOptions(std::vector<std::string>& args, SlimServiceOptions& options);
 
+// Before any terminal is woken. The Slim settings file at path, loaded and checked as the
+// settings window does; nothing, with the message printed, when it may not be written.
+std::optional<SlimEditorState> LoadSlimForWrite(const std::string& path);
+// The Slim service window's settings (url and message: --url and --message as given, UTF-8,
+// else the preferences' service values). Nothing when they may not be written; problem then
+// holds the message (UTF-8) and usage tells whether it is a fault of the command line.
+std::optional<SlimEditorState> SlimServiceState(const SlimServiceOptions& options,
+                                                const std::optional<std::string>& url,
+                                                const std::optional<std::string>& message,
+                                                std::string& problem, bool& usage);
+
 // terminal: connected, its session open, identified as a Slim. Each leaves the terminal and
-// closes the port, and returns the exit code.
+// closes the port, and returns the exit code. WriteSlim takes a state that passed its checks.
 int ReadSlim(CTerminal& terminal, const std::string& path);
-int WriteSlim(CTerminal& terminal, const std::string& path);
-// url and message: --url and --message as given (UTF-8), else the preferences' service values.
-int ServiceSlim(CTerminal& terminal, const SlimServiceOptions& options,
-                const std::optional<std::string>& url, const std::optional<std::string>& message);
+int WriteSlim(CTerminal& terminal, const SlimEditorState& state);
 
 // morvik check for the text of a Slim settings file: prints every message of loading and the
 // first message of the checks before a write; the exit code.

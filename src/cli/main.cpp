@@ -20,6 +20,7 @@ namespace {
 constexpr std::string_view kPortOption = "--port";
 constexpr std::string_view kDeviceOption = "--device";
 constexpr std::string_view kTraceOption = "--trace";
+constexpr std::string_view kQuietOption = "--quiet";
 
 bool IsHelp(const std::string& arg) {
     return arg == "--help" || arg == "-h";
@@ -93,6 +94,8 @@ std::optional<std::string> ParseLine(const std::vector<std::string>& args, Parse
             }
         } else if (arg == kTraceOption) {
             parsed.options.trace = true;
+        } else if (arg == kQuietOption) {
+            parsed.options.quiet = true;
         } else if (parsed.words.empty() && IsHelp(arg)) {
             parsed.toolHelp = true;
         } else if (parsed.words.empty() && arg == "--version") {
@@ -148,6 +151,7 @@ int Run(const std::vector<std::string>& args) {
         PrintOut(Text(command->helpId));
         return kExitOk;
     }
+    SetQuiet(parsed.options.quiet);
     CliContext context(parsed.options);
     return command->run(context, commandArgs);
 }

@@ -160,7 +160,7 @@ class Receiver {
             result = kReceiveShort;
         }
         if (result == kReceiveDone && !out_.Commit()) {
-            result = kReceiveFailed;
+            result = kReceiveWriteFailed;
         }
         out_.Discard();
         return result;
@@ -269,7 +269,7 @@ class Receiver {
     // Stops the sender when the output cannot take more.
     int Abandon() {
         WriteByte(port_, kCan);
-        return kReceiveFailed;
+        return kReceiveWriteFailed;
     }
 
     CSerialCommAPI& port_;

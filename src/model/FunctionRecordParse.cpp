@@ -43,9 +43,18 @@ class FieldCutter {
         return static_cast<size_t>(HexValue(Slice(text, at, 2)));
     }
 
-    // The next field, unescaped (free-text fields) or as stored (URLs, IP-ID).
+    // The next field, unescaped (free-text fields) or as stored (URLs, IP-ID). Once a field runs
+    // past the end of the record, it and every later field stay empty: the bytes that are there
+    // belong to the damaged field, not to the ones after it.
     std::string Next(size_t length, bool escaped) {
+        if (ended_ || length == 0) {
+            return {};
+        }
         TakenCharacters taken = TakeEscapedCharacters(text_, position_, length);
+        if (!taken.complete) {
+            ended_ = true;
+            return {};
+        }
         position_ += taken.rawCount;
         return escaped ? Unescape(taken.piece) : taken.piece;
     }
@@ -53,6 +62,7 @@ class FieldCutter {
   private:
     std::string_view text_;
     size_t position_;
+    bool ended_ = false;
 };
 
 BrowserRecord ParseBrowser(std::string_view text) {

@@ -13,8 +13,6 @@ namespace {
 namespace ids = res::ids;
 
 constexpr size_t kAuthCodeLength = 4;
-constexpr int kCardDetectionEntries = 2;
-constexpr int kSettingSwitchEntries = 3;
 // pow values in the order of the operation mode list: 電源による自動切り換え, 常にエコモード,
 // 常に常時起動.
 constexpr std::array<int, 3> kOperationModeValues = {2, 3, 0};
@@ -27,22 +25,16 @@ std::optional<int> NumberOf(std::string_view text) {
     return ParseDecimal(text);
 }
 
-std::optional<int> ListIndexOf(std::string_view text, int entries) {
-    std::optional<int> value = NumberOf(text);
-    if (!value || *value < 0 || *value >= entries) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 }  // namespace
 
 MiniTerminalRead DecodeMiniTerminalSettings(const MiniTerminalValues& values,
                                             MiniTerminalSettings& settings) {
     MiniTerminalRead read;
-    std::optional<int> rslt = ListIndexOf(values.rslt, kCardDetectionEntries);
+    // rslt and fchg get the number check only: a terminal holding a value outside the list (a
+    // newer firmware's mode) stays readable, and the value travels back unchanged on a write.
+    std::optional<int> rslt = NumberOf(values.rslt);
     std::optional<int> tlog = NumberOf(values.tlog);
-    std::optional<int> fchg = ListIndexOf(values.fchg, kSettingSwitchEntries);
+    std::optional<int> fchg = NumberOf(values.fchg);
     std::optional<int> rtcc = NumberOf(values.rtcc);
     int powIndex = IsNumber(values.pow) ? OperationModeIndex(ParseDecimal(values.pow)) : -1;
     int failed = !rslt          ? ids::kCardDetectionInvalid

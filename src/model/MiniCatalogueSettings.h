@@ -19,8 +19,8 @@
 namespace morvik {
 
 struct MiniTerminalSettings {
-    int cardDetection = 0;    // rslt list index
-    int settingSwitch = 0;    // fchg list index
+    int cardDetection = 0;    // rslt list index (or a value outside the list, kept as read)
+    int settingSwitch = 0;    // fchg list index (or a value outside the list, kept as read)
     bool touchLog = false;    // tlog
     int operationMode = 0;    // pow list index ("電源による自動切り換え")
     std::string authCode;     // isc as typed; empty means "not set", and nothing is written
@@ -43,8 +43,9 @@ struct MiniTerminalRead {
 };
 
 // Fills settings from values read. Only when error is empty are the settings changed.
-// A list value outside its list fails like a non-number: the page could not show it, and a
-// later write would send whatever the list then held.
+// rslt and fchg are number-checked only: a number outside their lists is kept as it is (the
+// page's list then shows no entry) and a write sends it back unchanged unless the operator picks
+// an entry.
 MiniTerminalRead DecodeMiniTerminalSettings(const MiniTerminalValues& values,
                                             MiniTerminalSettings& settings);
 

@@ -12,8 +12,7 @@ namespace {
 namespace ids = res::ids;
 
 // A small decimal setting as the terminal stores it: an optional "-" and digits only. Anything
-// else (an empty value from a file that lacks the key, a letter) has no value, which the
-// decoders treat like a number out of range rather than reading it as 0.
+// else (an empty value from a file that lacks the key, a letter) has no value.
 std::optional<int> SmallDecimal(std::string_view text) {
     std::size_t i = 0;
     bool negative = false;
@@ -33,6 +32,18 @@ std::optional<int> SmallDecimal(std::string_view text) {
         value = value * 10 + (text[i] - '0');
     }
     return negative ? -value : value;
+}
+
+// nfc, fchg, smp and rtcc: an empty value (a file without the line) or one that is not a number
+// counts as 0, as a decimal conversion does everywhere else; only a number outside the range is
+// a fault worth a message.
+struct Setting {
+    int value = 0;
+    bool number = false;
+};
+Setting SettingOf(std::string_view text) {
+    const std::optional<int> value = SmallDecimal(text);
+    return value ? Setting{*value, true} : Setting{};
 }
 
 bool InRange(const std::optional<int>& value, int low, int high) {
@@ -85,14 +96,14 @@ NdefText SplitNdefText(std::string_view text) {
 MiniSXNfcSettings DecodeNfcSettings(std::string_view mode, std::string_view query,
                                     std::string_view ndefText, std::vector<std::string>& messages) {
     MiniSXNfcSettings nfc;
-    const std::optional<int> modeValue = SmallDecimal(mode);
-    if (!InRange(modeValue, kNfcModeNotDetected, kNfcModeBrowser)) {
+    const Setting modeValue = SettingOf(mode);
+    if (modeValue.value < kNfcModeNotDetected || modeValue.value > kNfcModeBrowser) {
         Add(messages, ids::kNfcDetectionInvalid);
         nfc.mode = kNfcModeBrowser;
         nfc.query = kNfcQueryEncrypted;
         return nfc;
     }
-    nfc.mode = *modeValue;
+    nfc.mode = modeValue.value;
     const bool browser = nfc.mode == kNfcModeBrowser;
 
     const std::optional<int> queryValue = SmallDecimal(query);
@@ -180,25 +191,26 @@ void MiniSXSmartphoneDetection::Choose(SmartphoneChoice choice) {
 
 MiniSXSmartphoneDetection DecodeSmartphoneDetection(std::string_view mode, std::string_view variant,
                                                     std::vector<std::string>& messages) {
-    const std::optional<int> modeValue = SmallDecimal(mode);
-    if (!InRange(modeValue, 0, 2)) {
+    const Setting modeValue = SettingOf(mode);
+    if (modeValue.value < 0 || modeValue.value > 2) {
         Add(messages, ids::kSmartphoneDetectionInvalid);
         return {};
     }
-    const std::optional<int> variantValue = SmallDecimal(variant);
-    if (InRange(variantValue, 1, 2)) {
-        return {*modeValue, *variantValue};
+    const Setting variantValue = SettingOf(variant);
+    if (variantValue.value >= 1 && variantValue.value <= 2) {
+        return {modeValue.value, variantValue.value};
     }
-    if (*modeValue == 2) {
+    // A variant that is no number counts as 0, which has no choice either, but says nothing.
+    if (modeValue.value == 2 && variantValue.number) {
         Add(messages, ids::kSmartphoneDetectionInvalid);
     }
     return {};
 }
 
 bool DecodeClockCheck(std::string_view value, std::vector<std::string>& messages) {
-    const std::optional<int> parsed = SmallDecimal(value);
-    if (InRange(parsed, 0, 1)) {
-        return *parsed == 1;
+    const Setting parsed = SettingOf(value);
+    if (parsed.value == 0 || parsed.value == 1) {
+        return parsed.value == 1;
     }
     Add(messages, ids::kClockCheckInvalid);
     return false;

@@ -48,6 +48,7 @@ struct NdefText {
 NdefText SplitNdefText(std::string_view text);
 
 // Decodes the three NFC values as read ("nfc", "nque", the NDEF text):
+//  - a mode that is empty or no number counts as 0, without a message;
 //  - a mode other than 0, 1, 2: 375, and mode 2, query 2 with an empty URL;
 //  - a query other than 0, 1, 2: becomes 2 (379 in mode 2);
 //  - an option that is not hexadecimal zero: the URL is emptied (967 in mode 2);
@@ -81,12 +82,14 @@ struct MiniSXSmartphoneDetection {
     bool operator==(const MiniSXSmartphoneDetection&) const = default;
 };
 
-// Decodes "fchg" and "smp": a mode outside 0-2 adds 366; a variant other than 1 or 2 adds 366
-// in mode 2; either way the result is then mode 0, variant 1.
+// Decodes "fchg" and "smp": a value that is empty or no number counts as 0, without a message;
+// a mode outside 0-2 adds 366; a variant number other than 1 or 2 adds 366 in mode 2; either way
+// (a variant that was no number too) the result is then mode 0, variant 1.
 MiniSXSmartphoneDetection DecodeSmartphoneDetection(std::string_view mode, std::string_view variant,
                                                     std::vector<std::string>& messages);
 
-// Decodes "rtcc": 0 or 1; anything else adds 327 and turns the check off.
+// Decodes "rtcc": 0 or 1, an empty value or no number counting as 0; any other number adds 327
+// and turns the check off.
 bool DecodeClockCheck(std::string_view value, std::vector<std::string>& messages);
 
 }  // namespace morvik

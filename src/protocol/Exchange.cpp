@@ -52,10 +52,13 @@ bool HasPrompt(const std::string& reply, size_t from) {
     return false;
 }
 
-bool HasLineEnd(const std::string& reply, size_t from) {
-    // The CR of the pair may have come in the previous piece.
-    const size_t start = from > 0 ? from - 1 : 0;
-    return reply.find("\r\n", start) != std::string::npos;
+// A plain reply is complete at its first line end, but the echo ends in CR LF too, and its CR and
+// LF may arrive in separate reads (after the first read's removal of the echo found only a part of
+// it). Only a line end outside the echo counts.
+bool HasLineEndAfterEcho(const std::string& reply, const std::string& echo) {
+    std::string body = reply;
+    RemoveAll(body, echo);
+    return body.find("\r\n") != std::string::npos;
 }
 
 // A terminal answers a parameter as "<name> <value>" at the start of a line; the name is removed
@@ -128,7 +131,8 @@ std::string CTerminal::ExchangeFramed(const std::string& line, bool quiet, bool 
     size_t newestFrom = 0;
     const auto replyDeadline = std::chrono::steady_clock::now() + replyMaxTime_;
     for (;;) {
-        const bool complete = plain ? HasLineEnd(reply, newestFrom) : HasPrompt(reply, newestFrom);
+        const bool complete =
+            plain ? HasLineEndAfterEcho(reply, echo) : HasPrompt(reply, newestFrom);
         if (complete) {
             break;
         }

@@ -25,6 +25,10 @@ constexpr char kPromptReady = '%';
 
 }  // namespace
 
+void CTerminal::ShowFirstCommunicationNotice() {
+    reporter_->ShowWarning(Texts::FirstCommunicationCaption(), Texts::FirstCommunicationNotice());
+}
+
 bool CTerminal::OpenSession() {
     return OpenSessionWith(false);
 }
@@ -35,9 +39,8 @@ bool CTerminal::ProbeSession() {
 
 bool CTerminal::OpenSessionWith(bool probe) {
     pacing_.store(true);
-    if (firstCommunication_.exchange(false)) {
-        reporter_->ShowWarning(Texts::FirstCommunicationCaption(),
-                               Texts::FirstCommunicationNotice());
+    if (!noticeOnlyForSlim_ && firstCommunication_.exchange(false)) {
+        ShowFirstCommunicationNotice();
     }
     reporter_->SetBusy(true);
     {
@@ -74,6 +77,9 @@ bool CTerminal::OpenSessionWith(bool probe) {
     bool opened = false;
     if (Exchange(slimOpeningLine_, true).find(kPromptReady) != std::string::npos) {
         opened = ReplyCheck(Exchange(Texts::SlimPowerLine(), true)) == kReplyOk;
+    }
+    if (opened && noticeOnlyForSlim_ && firstCommunication_.exchange(false)) {
+        ShowFirstCommunicationNotice();
     }
     if (!opened && !probe) {
         reporter_->ShowError(Texts::ConnectFailed());

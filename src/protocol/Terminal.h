@@ -44,6 +44,10 @@ class CTerminal {
     // Set at start-up; the first session opening of the run shows the Slim power-saving notice.
     bool FirstCommunication() const { return firstCommunication_.load(); }
     void SetFirstCommunication(bool on) { firstCommunication_.store(on); }
+    // Off (the desktop tool): the notice comes before the first session, whatever answers. On
+    // (the command-line tool, whose output lands in scripts' logs): it comes only after a
+    // session that a Slim opened, once per run.
+    void SetNoticeOnlyForSlim(bool on) { noticeOnlyForSlim_ = on; }
 
     // On while a session is being opened (and for the rest of a Mini-family session): exchanges
     // then skip their pacing sleeps.
@@ -127,6 +131,7 @@ class CTerminal {
 
     std::string ExchangeFramed(const std::string& line, bool quiet, bool plain);
     bool OpenSessionWith(bool probe);
+    void ShowFirstCommunicationNotice();
 
     CSerialCommAPI port_;
     IReporter* reporter_;
@@ -134,6 +139,7 @@ class CTerminal {
     std::atomic<int> portNumber_{1};
     std::string devicePath_;
     std::atomic<bool> firstCommunication_{true};
+    bool noticeOnlyForSlim_ = false;
     std::atomic<bool> pacing_{false};
     std::string miniOpeningLine_;
     std::string slimOpeningLine_;

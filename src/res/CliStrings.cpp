@@ -13,16 +13,19 @@ std::span<const StringEntry> CliEntries() {
     // clang-format off
     static const std::vector<StringEntry> kEntries = {
         // The tool: usage, options, command-line errors
-        {3000, "使い方: morvik [--port N | --device PATH] [--trace] COMMAND [引数...]"},
+        {3000, "使い方: morvik [--port N | --device PATH] [--trace] [--quiet] COMMAND [引数...]"},
         {3001, "オプション:\n"
                "  --port N       COMポート番号 N (1-256) の機器と通信します\n"
                "  --device PATH  デバイス PATH (/dev/ttyUSB0 など) の機器と通信します\n"
                "  --trace        送受信した内容を、前回からの経過時間付きで標準エラーに出力します\n"
+               "  --quiet        お知らせ、処理中の表示、進行状況を出力しません (エラーは出力します)\n"
                "  --help         このヘルプを表示します\n"
                "  --version      バージョンを表示します\n"
                "\n"
                "ポートを指定しない場合は、設定ファイルのポート番号を使います。"
-               "モルヴィクのケーブルが接続されていれば、そのポートを使います。"},
+               "モルヴィクのケーブルが接続されていれば、そのポートを使います。\n"
+               "読み込み・書き込み・転送の途中で Ctrl+C (SIGINT または SIGTERM) を受けると、"
+               "機器を元の状態に戻し、途中のファイルを残さずに終了します (終了コード 130)。"},
         {3002, "コマンド:"},
         {3003, "各コマンドの説明は morvik COMMAND --help で表示します。"},
         {3010, "不明なコマンドです: %s"},
@@ -35,6 +38,7 @@ std::span<const StringEntry> CliEntries() {
         {3017, "%s の後にコマンドを指定してください:"},
         {3020, "%s: %s"},
         {3021, " [y/N] "},
+        {3022, "中断の指示を受けたため、処理を中止しました。"},
 
         // info
         {3100, "機器情報を読み込み、6項目を表示します"},
@@ -65,7 +69,8 @@ std::span<const StringEntry> CliEntries() {
         {3131, "使い方: morvik [オプション] ports [--search]\n"
                "\n"
                "モルヴィクのケーブル(USBシリアル変換器)を探し、そのCOMポートを表示します。\n"
-               "  --search  ケーブルが見つからない場合、シリアルポートを順に調べてモルヴィクを探します"},
+               "  --search  ケーブルが見つからない場合、シリアルポートを順に調べてモルヴィクを探します\n"
+               "            (--device とは同時に指定できません)"},
         {3132, "モルヴィクのケーブル: COM%d (%s)"},
         {3133, "モルヴィクのケーブルは見つかりません。"},
         {3134, "COM%d  %s"},
@@ -73,6 +78,7 @@ std::span<const StringEntry> CliEntries() {
         {3136, "シリアルポートの一覧を読み込めません。"},
         {3137, "モルヴィク: COM%d (%s)"},
         {3138, "使用するポート: %s"},
+        {3139, "ports --search は --device と同時に指定できません(検索はシステムのシリアルポートを順に調べます)。"},
 
         // check
         {3140, "機器設定ファイルを確認し、書き込み前のメッセージを表示します"},

@@ -672,4 +672,7 @@ inline constexpr int kKindWillcom20 = 2929;
 inline constexpr int kKindOther20 = 2930;
 inline constexpr int kKindUnknown = 2931;
 
+// The tool's own texts of the sessions
+inline constexpr int kWrittenButNotRestarted = 2950;
+
 }  // namespace morvik::res::ids

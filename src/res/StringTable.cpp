@@ -616,6 +616,9 @@ constexpr StringEntry kSystemStrings[] = {
     {2929, "WILLCOM(モバイルFeliCa 2.0)"},
     {2930, "その他(モバイルFeliCa 2.0)"},
     {2931, "Felica種別判別失敗"},
+    // The tool's own texts of the sessions.
+    {2950, "設定値の書き込みは完了しましたが、再起動の命令を送れませんでした。\r\n"
+           "機器の電源を入れ直して、設定を反映させてください。"},
 };
 // clang-format on
 

@@ -81,9 +81,17 @@ std::int64_t RequestDetectionLog(CTerminal& terminal) {
 }
 
 void EndEmptyDetectionLog(CTerminal& terminal) {
+    CancelEmptyDetectionLog(terminal);
+    LeaveEmptyDetectionLog(terminal);
+}
+
+void CancelEmptyDetectionLog(CTerminal& terminal) {
     const char can = kCan;
     terminal.Port().WriteBytes(&can, 1);
     std::this_thread::sleep_for(kAfterCan);
+}
+
+void LeaveEmptyDetectionLog(CTerminal& terminal) {
     terminal.SendReboot();
     terminal.Disconnect();
 }
@@ -160,6 +168,10 @@ void CDetectionLogWorker::Run() {
             break;
         case kReceiveCancelled:
             Finish(DetectionLogOutcome::kCancelled, ids::kDetectionLogCancelled);
+            break;
+        case kReceiveWriteFailed:
+            // Every record may have arrived; the file could not take them (311, not a time-out).
+            Finish(DetectionLogOutcome::kFailed, ids::kDetectionLogFailed);
             break;
         case kReceiveCannotCreate:
             // The error box has told why; the status says what did not happen.

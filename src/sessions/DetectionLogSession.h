@@ -29,6 +29,11 @@ std::int64_t RequestDetectionLog(CTerminal& terminal);
 
 // After a count of 0: ends the terminal's transfer with CAN, restarts it and disconnects.
 void EndEmptyDetectionLog(CTerminal& terminal);
+// The same in two halves, for a caller that shows something in between: the terminal waits for
+// CAN about 10 s only, so CAN goes at once (CancelEmptyDetectionLog) and "reboot s" with the
+// disconnect whenever the caller is ready (LeaveEmptyDetectionLog).
+void CancelEmptyDetectionLog(CTerminal& terminal);
+void LeaveEmptyDetectionLog(CTerminal& terminal);
 
 // True when a file can be created at path (in its folder, over an existing file of that name).
 // Nothing is left behind and an existing file is not touched.

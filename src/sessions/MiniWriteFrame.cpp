@@ -5,10 +5,14 @@
 
 #include "protocol/ClockLine.h"
 #include "protocol/ReplyCheck.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
 #include "sessions/MiniExchange.h"
 #include "sessions/SoundUpload.h"
 
 namespace morvik {
+
+namespace ids = res::ids;
 
 CMiniWriteFrame::CMiniWriteFrame(CTerminal& terminal, bool setClock)
     : terminal_(terminal), setClock_(setClock) {
@@ -78,7 +82,12 @@ void CMiniWriteFrame::FinishWrite() {
         }
     }
     SetPosition(Maximum());
-    SendApplyingReboot(terminal_);
+    if (!SendApplyingReboot(terminal_)) {
+        // Every value is on the terminal, but it has not restarted and so applies none of them:
+        // this is no success, and the text says what did happen.
+        Fail(res::TextCp932(ids::kWrittenButNotRestarted));
+        return;
+    }
     Complete();
 }
 

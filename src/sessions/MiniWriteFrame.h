@@ -45,7 +45,8 @@ class CMiniWriteFrame : public CSessionWorker {
     // each confirmed one. False, with the session failed, at the first one that is not.
     bool SendValues(std::span<const MiniKeyValue> values);
 
-    // The clock (when asked for), the bar at its maximum, "reboot", completion.
+    // The clock (when asked for), the bar at its maximum, "reboot", completion. A "reboot" that
+    // cannot be sent fails the session with 2950: the values are written but not applied.
     void FinishWrite();
 
     // True (with the session failed, without a text) when the poller asked to stop.

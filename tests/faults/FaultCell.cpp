@@ -36,6 +36,19 @@ bool IsWriteOrEnd(const std::string& line) {
            line.starts_with("ndef s") || line == "reboot";
 }
 
+bool IsRestart(const std::string& line) {
+    return line == "reboot" || line == "reboot s";
+}
+
+// Lines that only wake a terminal, open or close a session, or restart it: what the tool sends
+// around a session, before the identification and after the end. Every other line (a command, a
+// transfer) is the work of a session, and the restart that ends the session must follow the last
+// of them: one logged before (by the edition detection, say) says nothing about this session.
+bool IsFraming(const std::string& line) {
+    return line.empty() || IsRestart(line) || line == "exit" || line == "config mini" ||
+           line == "config slim" || line == "pow s 0";
+}
+
 bool IsTransfer(const std::string& line) {
     for (const char* prefix : {"[upload ", "[update "}) {
         const std::string p(prefix);
@@ -180,12 +193,13 @@ std::vector<std::string> RunCell(const Row& row, Fault fault) {
                            Shorten(result.shown) + "\"");
     }
 
-    // The last restart the terminal was told to make ("exit" may follow it: the tool says it to
-    // whatever terminal it can still reach when it ends).
-    const auto endLine = std::find_if(
-        result.lines.rbegin(), result.lines.rend(),
-        [](const std::string& line) { return line == "reboot" || line == "reboot s"; });
-    const std::string last = endLine == result.lines.rend() ? "(none)" : *endLine;
+    // The last restart the terminal was told to make after the session's own last command
+    // ("exit" may follow it: the tool says it to whatever terminal it can still reach when it
+    // ends).
+    const auto lastCommand = std::find_if(result.lines.rbegin(), result.lines.rend(),
+                                          [](const std::string& line) { return !IsFraming(line); });
+    const auto endLine = std::find_if(result.lines.rbegin(), lastCommand, IsRestart);
+    const std::string last = endLine == lastCommand ? "(none)" : *endLine;
     const std::string wanted = expected.end == EndLine::kRebootS ? "reboot s" : "reboot";
     if (expected.end != EndLine::kAny && last != wanted) {
         std::string tail;

@@ -59,7 +59,9 @@ struct CellContext {
 
 inline const std::string kEarlierFile = "an earlier file of the same name\r\n";
 
-// How the terminal must be left: the last restart ("reboot" or "reboot s") it was told to make.
+// How the terminal must be left: the last restart ("reboot" or "reboot s") it was told to make
+// after the session's last command (a restart before it, such as the edition detection's, does
+// not count).
 enum class EndLine { kAny, kRebootS, kReboot };
 
 struct Expectation {

@@ -8,6 +8,7 @@
 
 #include "files/MiniSxSettingsFile.h"
 #include "files/SettingsFileMini.h"
+#include "minisessions/MiniTestData.h"
 #include "minisx/MiniSxGen.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -101,7 +102,9 @@ TEST_F(MiniSxCli, ReadWarningsAreShownAndTheFileStillWritten) {
 TEST_F(MiniSxCli, FilesOfTheOtherMiniEditionsAreRefusedWith386) {
     const std::string miniFile = files_.File("mini.dat");
     const std::string sxFile = files_.File("sx.dat");
-    Write(miniFile, MiniSettingsFileText(MiniSettings{}));
+    // Files that pass their own checks: a file with faults is refused before any terminal is
+    // woken, whatever edition it is for.
+    Write(miniFile, MiniSettingsFileText(test::SampleSettings()));
     Write(sxFile, MiniSXSettingsFileText(test::MiniSxGen(1).Any()));
     const std::pair<const char*, std::string> cases[] = {{"minisx", miniFile}, {"mini", sxFile}};
     for (const auto& [edition, file] : cases) {

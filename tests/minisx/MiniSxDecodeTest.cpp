@@ -18,55 +18,49 @@ std::string T(int id) {
 
 using Messages = std::vector<std::string>;
 
-struct NfcCase {
-    const char* mode;
-    const char* query;
-    std::string ndef;
-    MiniSXNfcSettings expected;
-    Messages messages;
-};
+// One decode: the settings and the messages it adds behind an earlier one.
+void ExpectNfc(const char* mode, const char* query, const std::string& ndef,
+               const MiniSXNfcSettings& expected, const Messages& added) {
+    Messages messages{"earlier"};
+    MiniSXNfcSettings nfc = DecodeNfcSettings(mode, query, ndef, messages);
+    EXPECT_EQ(nfc, expected) << mode << " " << query << " " << ndef;
+    Messages all{"earlier"};
+    all.insert(all.end(), added.begin(), added.end());
+    EXPECT_EQ(messages, all) << mode << " " << query << " " << ndef;
+}
 
 TEST(MiniSxNfcDecode, MessagesAndFallbacks) {
     const std::string url = "http://www.example.jp/nfc?";
     const std::string longUrl = "http://" + std::string(177, 'a') + "/";  // 185 bytes
     const std::string tooLong = res::Format(T(ids::kUrlTooLong), 184);
-    const NfcCase cases[] = {
-        // Mode 3: the browser with an encrypted query and no URL, whatever the record holds.
-        {"3", "0", url, {2, 2, ""}, {T(ids::kNfcDetectionInvalid)}},
-        {"-1", "1", url, {2, 2, ""}, {T(ids::kNfcDetectionInvalid)}},
-        {"", "1", url, {2, 2, ""}, {T(ids::kNfcDetectionInvalid)}},
-        {"x", "1", url, {2, 2, ""}, {T(ids::kNfcDetectionInvalid)}},
-        // Option 01 is a format this tool does not understand: the URL goes, the message only
-        // where the browser is used.
-        {"2", "1", url + " 01", {2, 1, ""}, {T(ids::kNfcFormatUnreadable)}},
-        {"0", "1", url + " 01", {0, 1, ""}, {}},
-        {"2", "1", url + " zz", {2, 1, ""}, {T(ids::kNfcFormatUnreadable)}},
-        {"2", "1", url + " ", {2, 1, ""}, {T(ids::kNfcFormatUnreadable)}},
-        // Option zero in any spelling keeps the URL; a third word is ignored.
-        {"2", "1", url + " 00", {2, 1, url}, {}},
-        {"2", "0", url + " 0x0 rest", {2, 0, url}, {}},
-        // A text without a space is the URL whole.
-        {"1", "2", url, {1, 2, url}, {}},
-        // Query 5: becomes 2, a message only in browser mode.
-        {"1", "5", url, {1, 2, url}, {}},
-        {"2", "5", url, {2, 2, url}, {T(ids::kNfcBrowserQueryInvalid)}},
-        {"2", "", url, {2, 2, url}, {T(ids::kNfcBrowserQueryInvalid)}},
-        // URL limits and characters.
-        {"2", "0", longUrl, {2, 0, ""}, {tooLong}},
-        {"0", "0", longUrl, {0, 0, ""}, {}},
-        {"2", "0", longUrl.substr(1), {2, 0, longUrl.substr(1)}, {}},
-        {"2", "0", "http://a/[b]", {2, 0, ""}, {T(ids::kUrlInvalidChars)}},
-        {"1", "0", "http://a/[b]", {1, 0, ""}, {}},
-        {"2", "0", "", {2, 0, ""}, {}},
-    };
-    for (const NfcCase& c : cases) {
-        Messages messages{"earlier"};
-        MiniSXNfcSettings nfc = DecodeNfcSettings(c.mode, c.query, c.ndef, messages);
-        EXPECT_EQ(nfc, c.expected) << c.mode << " " << c.query << " " << c.ndef;
-        Messages expected{"earlier"};
-        expected.insert(expected.end(), c.messages.begin(), c.messages.end());
-        EXPECT_EQ(messages, expected) << c.mode << " " << c.query << " " << c.ndef;
-    }
+    // Mode 3: the browser with an encrypted query and no URL, whatever the record holds.
+    ExpectNfc("3", "0", url, {2, 2, ""}, {T(ids::kNfcDetectionInvalid)});
+    ExpectNfc("-1", "1", url, {2, 2, ""}, {T(ids::kNfcDetectionInvalid)});
+    // A mode that is empty (no line in a file) or no number counts as 0, quietly.
+    ExpectNfc("", "1", url, {0, 1, url}, {});
+    ExpectNfc("x", "1", url, {0, 1, url}, {});
+    // Option 01 is a format this tool does not understand: the URL goes, the message only
+    // where the browser is used.
+    ExpectNfc("2", "1", url + " 01", {2, 1, ""}, {T(ids::kNfcFormatUnreadable)});
+    ExpectNfc("0", "1", url + " 01", {0, 1, ""}, {});
+    ExpectNfc("2", "1", url + " zz", {2, 1, ""}, {T(ids::kNfcFormatUnreadable)});
+    ExpectNfc("2", "1", url + " ", {2, 1, ""}, {T(ids::kNfcFormatUnreadable)});
+    // Option zero in any spelling keeps the URL; a third word is ignored.
+    ExpectNfc("2", "1", url + " 00", {2, 1, url}, {});
+    ExpectNfc("2", "0", url + " 0x0 rest", {2, 0, url}, {});
+    // A text without a space is the URL whole.
+    ExpectNfc("1", "2", url, {1, 2, url}, {});
+    // Query 5: becomes 2, a message only in browser mode.
+    ExpectNfc("1", "5", url, {1, 2, url}, {});
+    ExpectNfc("2", "5", url, {2, 2, url}, {T(ids::kNfcBrowserQueryInvalid)});
+    ExpectNfc("2", "", url, {2, 2, url}, {T(ids::kNfcBrowserQueryInvalid)});
+    // URL limits and characters.
+    ExpectNfc("2", "0", longUrl, {2, 0, ""}, {tooLong});
+    ExpectNfc("0", "0", longUrl, {0, 0, ""}, {});
+    ExpectNfc("2", "0", longUrl.substr(1), {2, 0, longUrl.substr(1)}, {});
+    ExpectNfc("2", "0", "http://a/[b]", {2, 0, ""}, {T(ids::kUrlInvalidChars)});
+    ExpectNfc("1", "0", "http://a/[b]", {1, 0, ""}, {});
+    ExpectNfc("2", "0", "", {2, 0, ""}, {});
 }
 
 TEST(MiniSxNfcDecode, QueryListOrderIsEncryptedPlainNone) {
@@ -119,7 +113,11 @@ TEST(MiniSxSmartphoneDecode, MessagesAndChoices) {
         // Mode 1 with variant 7: no message, the basic settings.
         {"1", "7", {0, 1}, SmartphoneChoice::Basic, false},
         {"2", "7", {0, 1}, SmartphoneChoice::Basic, true},
-        {"2", "", {0, 1}, SmartphoneChoice::Basic, true},
+        {"2", "0", {0, 1}, SmartphoneChoice::Basic, true},
+        // Empty or no number counts as 0 without a message.
+        {"2", "", {0, 1}, SmartphoneChoice::Basic, false},
+        {"", "2", {0, 2}, SmartphoneChoice::Basic, false},
+        {"z", "1", {0, 1}, SmartphoneChoice::Basic, false},
         {"3", "2", {0, 1}, SmartphoneChoice::Basic, true},
         {"-2", "2", {0, 1}, SmartphoneChoice::Basic, true},
     };
@@ -148,8 +146,11 @@ TEST(MiniSxClockCheckDecode, ZeroOrOneElse327) {
     EXPECT_TRUE(DecodeClockCheck("1", messages));
     EXPECT_FALSE(DecodeClockCheck("0", messages));
     EXPECT_TRUE(messages.empty());
-    EXPECT_FALSE(DecodeClockCheck("2", messages));
     EXPECT_FALSE(DecodeClockCheck("", messages));
+    EXPECT_FALSE(DecodeClockCheck("on", messages));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(DecodeClockCheck("2", messages));
+    EXPECT_FALSE(DecodeClockCheck("-1", messages));
     EXPECT_EQ(messages, (Messages{T(ids::kClockCheckInvalid), T(ids::kClockCheckInvalid)}));
 }
 

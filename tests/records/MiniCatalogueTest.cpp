@@ -107,13 +107,20 @@ TEST(MiniTerminalSettings, ReadChecksAndTheirOrder) {
     v = GoodValues();
     v.rtcc = "x";
     EXPECT_EQ(errorOf(v), res::TextCp932(ids::kClockCheckInvalid));
-    // A list value the page cannot show fails like a non-number.
-    v = GoodValues();
+}
+
+// A number outside the lists of rslt and fchg is read, kept and written back as it was.
+TEST(MiniTerminalSettings, ListValuesOutsideTheListsAreKept) {
+    MiniTerminalValues v = GoodValues();
+    v.rslt = "2";
     v.fchg = "3";
-    EXPECT_EQ(errorOf(v), res::TextCp932(ids::kSettingSwitchInvalid));
-    v = GoodValues();
-    v.rslt = "-1";
-    EXPECT_EQ(errorOf(v), res::TextCp932(ids::kCardDetectionInvalid));
+    MiniTerminalSettings s;
+    EXPECT_TRUE(DecodeMiniTerminalSettings(v, s).error.empty());
+    EXPECT_EQ(s.cardDetection, 2);
+    EXPECT_EQ(s.settingSwitch, 3);
+    const auto written = EncodeMiniTerminalSettings(s);
+    EXPECT_EQ(written.at(0), std::make_pair(ids::kKeyRslt, std::string("2")));
+    EXPECT_EQ(written.at(1), std::make_pair(ids::kKeyFchg, std::string("3")));
 }
 
 TEST(MiniTerminalSettings, AuthenticationCode) {

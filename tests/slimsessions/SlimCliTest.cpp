@@ -7,7 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "files/SettingsFileMini.h"
 #include "files/SlimSettingsFile.h"
+#include "minisessions/MiniTestData.h"
 #include "support/SimProcess.h"
 
 namespace morvik {
@@ -132,7 +134,9 @@ TEST_F(SlimCli, AFileThatFailsItsChecksIsNotWritten) {
 TEST_F(SlimCli, AMiniFileIsNotForASlim) {
     test::SimProcess sim = Sim();
     const std::string path = files_.File("mini.dat");
-    Write(path, "# Morvik Mini [ZRT450] Configuration File\r\nver 1\r\n");
+    // A Mini file that passes its own checks (one with faults is refused before any terminal
+    // is woken, whatever edition it is for).
+    Write(path, MiniSettingsFileText(test::SampleSettings()));
     RunResult write = Morvik(sim, {"write", path});
     EXPECT_EQ(write.exitCode, 1);
     EXPECT_NE(write.err.find("この設定画面から設定可能な機器ではありません。"), std::string::npos)

@@ -103,9 +103,12 @@ void CGetDlog::SaveTo(const QString& path) {
         return;
     }
     if (count == 0) {
+        // The terminal gives up waiting for CAN after about 10 s and stays in command mode; an
+        // operator may read the box for longer. CAN first, "reboot s" once the box is closed.
+        CancelEmptyDetectionLog(terminal);
         main_.MessageBox(this, Tr(ids::kDetectionLogCaption), Tr(ids::kDetectionLogEmpty),
                          QMessageBox::Information, QMessageBox::Ok, true);
-        EndEmptyDetectionLog(terminal);
+        LeaveEmptyDetectionLog(terminal);
         return;
     }
     bar_->setRange(0, static_cast<int>(count));

@@ -1,0 +1,124 @@
+// SIGINT or SIGTERM in the middle of a long command: the command-line tool stops its worker, lets
+// it end the transfer and restart the terminal ("reboot s"), leaves no partial file, prints its
+// cancelled text and exits 130.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "cli/CliStringIds.h"
+#include "res/Strings.h"
+#include "support/SimProcess.h"
+
+extern char** environ;
+
+namespace morvik {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct InterruptCase {
+    const char* name;
+    std::vector<std::string> command;  // after the global options; "OUT" is the output file
+    std::vector<std::string> simArgs;
+    int signal;
+    std::string startedLine;  // the terminal has received this line: the work is under way
+};
+
+void PrintTo(const InterruptCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CliInterrupt : public ::testing::TestWithParam<InterruptCase> {
+  protected:
+    // Starts morvik with its output in files; the process id.
+    pid_t Start(const std::vector<std::string>& args) {
+        std::vector<std::string> argv = {test::RequiredEnv("MORVIK_CLI")};
+        argv.insert(argv.end(), args.begin(), args.end());
+        std::vector<char*> cargv;
+        for (std::string& arg : argv) {
+            cargv.push_back(arg.data());
+        }
+        cargv.push_back(nullptr);
+        std::vector<std::string> env = {"MORVIK_CONFIG_DIR=" + dir_.File("config"),
+                                        "MORVIK_SYSFS_ROOT=" + dir_.File("sys"),
+                                        "MORVIK_DEV_ROOT=" + dir_.File("dev")};
+        for (char** e = environ; *e != nullptr; ++e) {
+            env.emplace_back(*e);
+        }
+        std::vector<char*> cenv;
+        for (std::string& entry : env) {
+            cenv.push_back(entry.data());
+        }
+        cenv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, dir_.File("out").c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 2, dir_.File("err").c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        pid_t pid = -1;
+        const int rc = posix_spawn(&pid, cargv[0], &actions, nullptr, cargv.data(), cenv.data());
+        posix_spawn_file_actions_destroy(&actions);
+        return rc == 0 ? pid : -1;
+    }
+    // The exit code; minus the signal number when the signal killed the program.
+    static int Wait(pid_t pid) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    }
+    std::string Err() const {
+        std::ifstream in(dir_.File("err"));
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    test::TempDir dir_;
+};
+
+TEST_P(CliInterrupt, StopsCleanlyAndExits130) {
+    const InterruptCase& c = GetParam();
+    test::SimProcess sim(
+        test::SimOptionsFor("mini", c.simArgs, {{"MORVIK_CONFIG_DIR", dir_.File("simconfig")}}));
+    const fs::path folder = dir_.File("files");
+    fs::create_directories(folder);
+    std::vector<std::string> args = {"--device", sim.DevicePath()};
+    for (const std::string& word : c.command) {
+        args.push_back(word == "OUT" ? (folder / "result").string() : word);
+    }
+    const pid_t pid = Start(args);
+    ASSERT_GT(pid, 0);
+    ASSERT_TRUE(sim.WaitForLogLine(c.startedLine, std::chrono::seconds(30)));
+    ::kill(pid, c.signal);
+    EXPECT_EQ(Wait(pid), 130) << Err();
+    EXPECT_NE(Err().find(res::Text(cli::ids::kInterrupted)), std::string::npos) << Err();
+    EXPECT_TRUE(fs::is_empty(folder)) << "a partial file was left";
+    // The terminal was told to leave command mode after the command it was interrupted in.
+    ASSERT_TRUE(sim.WaitForLogLine("reboot s"));
+    const std::vector<std::string> lines = sim.LogLines();
+    const auto started = std::find(lines.begin(), lines.end(), c.startedLine);
+    EXPECT_NE(std::find(started, lines.end(), "reboot s"), lines.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliInterrupt,
+    ::testing::Values(
+        InterruptCase{"DlogGetSigint",
+                      {"dlog", "get", "OUT"},
+                      {"--dlog-records", "2000", "--baud", "115200"},
+                      SIGINT,
+                      "dlog g"},
+        InterruptCase{"MaintSigterm", {"maint", "OUT"}, {"--baud", "115200"}, SIGTERM, "tcnt"},
+        InterruptCase{"ReadSigint", {"read", "OUT"}, {"--baud", "115200"}, SIGINT, "pget rslt"}),
+    [](const ::testing::TestParamInfo<InterruptCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace morvik

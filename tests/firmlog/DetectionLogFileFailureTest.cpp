@@ -1,0 +1,84 @@
+// The detection log's CSV that cannot be written or put in place: a file failure (311), not the
+// time-out text of a terminal that stopped sending (334). The terminal still ends in "reboot s".
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "FirmlogSupport.h"
+#include "RecordingReporter.h"
+#include "protocol/Terminal.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
+#include "sessions/DetectionLogSession.h"
+
+namespace morvik {
+namespace {
+
+// Files this process writes may not grow beyond a few bytes while it lives: a full disk.
+class FullDisk {
+  public:
+    FullDisk() {
+        std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit fails instead of killing
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit small = saved_;
+        small.rlim_cur = 64;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+  private:
+    rlimit saved_{};
+};
+
+enum class Failure { kRename, kWrite };
+
+class DetectionLogFileFailure : public ::testing::TestWithParam<Failure> {};
+
+TEST_P(DetectionLogFileFailure, IsReportedAsAFileFailure) {
+    test::TempDir files;
+    const std::string records = test::WriteRecordFile(files, test::MakeRecords(9));
+    test::SimProcess sim(test::SimOptionsFor("mini", {"--dlog-file", records}));
+    test::RecordingReporter reporter;
+    CTerminal terminal(reporter);
+    terminal.SetDevicePath(sim.DevicePath());
+    terminal.SetFirstCommunication(false);
+
+    std::string path = files.File("log.csv");
+    if (GetParam() == Failure::kRename) {
+        // A folder of that name: the finished file cannot be renamed over it.
+        std::filesystem::create_directories(path + "/inside");
+    }
+    ASSERT_TRUE(terminal.Connect(false));
+    ASSERT_TRUE(terminal.OpenSession());
+    ASSERT_EQ(RequestDetectionLog(terminal), 9);
+    CDetectionLogWorker worker(terminal, path, 9);
+    {
+        std::optional<FullDisk> full;
+        if (GetParam() == Failure::kWrite) {
+            full.emplace();
+        }
+        worker.Start();
+        worker.Join();
+    }
+    EXPECT_EQ(worker.Outcome(), DetectionLogOutcome::kFailed);
+    EXPECT_EQ(worker.StatusId(), res::ids::kDetectionLogFailed);
+    EXPECT_EQ(reporter.Shown(),
+              std::vector<std::string>{"error: " +
+                                       std::string(res::Text(res::ids::kDetectionLogFailed))});
+    EXPECT_FALSE(std::filesystem::is_regular_file(path));
+    EXPECT_TRUE(sim.WaitForLogLine("reboot s"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Target, DetectionLogFileFailure,
+                         ::testing::Values(Failure::kRename, Failure::kWrite),
+                         [](const ::testing::TestParamInfo<Failure>& info) {
+                             return info.param == Failure::kRename ? "CannotBeRenamed" : "DiskFull";
+                         });
+
+}  // namespace
+}  // namespace morvik
