@@ -8,6 +8,7 @@
 
 #include "app/AppStringIds.h"
 #include "app/CMVKAppApp.h"
+#include "app/QtTranslations.h"
 #include "res/Strings.h"
 
 namespace {
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("morvik-tool"));
+    morvik::InstallQtJapanese(app);
 
     morvik::CMVKAppDlg::StartOptions options;
     const QStringList args = QApplication::arguments().mid(1);  // Qt's own options are gone

@@ -24,6 +24,10 @@ std::span<const StringEntry> AppEntries() {
         {4006,
          "画面(ディスプレイ)がありません。DISPLAY を設定するか、Xvfb の上で開いてください:\n"
          "  xvfb-run -a morvik-tool"},
+        {4100, "時"},
+        {4101, "分"},
+        {4102, "モルヴィク・ミニ/ミニS　かんたん設定"},
+        {4103, "モルヴィク・ミニ/ミニS　サービス設定"},
     };
     return kEntries;
 }

@@ -1,0 +1,97 @@
+#include "editors_mini/MiniWindowDriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/CMVKAppDlg.h"
+#include "app/CommandIds.h"
+#include "editors/CByteField.h"
+#include "editors/CMiniCustomDlg.h"
+#include "editors/CSelectModeDlg.h"
+#include "minisessions/MiniTestData.h"
+
+namespace morvik::test {
+
+WindowActor::WindowActor(std::function<bool(QWidget*)> act) : act_(std::move(act)) {
+    timer_.setInterval(20);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (done_) {
+            return;
+        }
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && act_(widget)) {
+                done_ = true;
+                timer_.stop();
+                return;
+            }
+        }
+    });
+    timer_.start();
+}
+
+WindowActor* AnswerFileDialog(QObject* owner, const QString& path) {
+    auto* actor = new WindowActor([path](QWidget* widget) {
+        auto* dialog = qobject_cast<QFileDialog*>(widget);
+        if (dialog == nullptr) {
+            return false;
+        }
+        dialog->selectFile(path);
+        dialog->accept();
+        return true;
+    });
+    actor->setParent(owner);
+    return actor;
+}
+
+std::vector<std::string> SeedArgs(const MiniSettings& settings) {
+    std::vector<std::string> args;
+    for (const MiniKeyValue& kv : MiniWriteValues(settings)) {
+        if (!kv.value.empty()) {
+            args.push_back("--param");
+            args.push_back(kv.key + "=" + kv.value);
+        }
+    }
+    return args;
+}
+
+MiniSettings EveryRecordKind() {
+    MiniSettings settings = SampleSettings();
+    settings.terminal.authCode = "0123";
+    settings.sets[0].docomo.browser.message = Cp932("ようこそ");
+    return settings;
+}
+
+void Choose(QComboBox* list, int index) {
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+void Type(CByteField* field, const std::string& text) {
+    QTest::keyClick(field->Widget(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(field->Widget(), QString::fromStdString(text));
+}
+
+CMiniCustomDlg* OpenDetailed(CMVKAppDlg& window) {
+    WindowActor chooser([](QWidget* widget) {
+        auto* dialog = qobject_cast<CSelectModeDlg*>(widget);
+        if (dialog == nullptr) {
+            return false;
+        }
+        dialog->DetailedButton()->click();
+        return true;
+    });
+    window.Action(cmd::kChangeSettings)->trigger();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* detailed = qobject_cast<CMiniCustomDlg*>(widget);
+            detailed != nullptr && detailed->isVisible()) {
+            return detailed;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace morvik::test
