@@ -7,12 +7,14 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/BoxAnswerer.h"
 #include "app/CMVKAppDlg.h"
 #include "app/CommandIds.h"
 #include "editors/CByteField.h"
 #include "editors/CMiniCustomDlg.h"
 #include "editors/CSelectModeDlg.h"
 #include "minisessions/MiniTestData.h"
+#include "model/Cp932.h"
 
 namespace morvik::test {
 
@@ -40,7 +42,7 @@ WindowActor* AnswerFileDialog(QObject* owner, const QString& path) {
             return false;
         }
         dialog->selectFile(path);
-        dialog->accept();
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept takes the file
         return true;
     });
     actor->setParent(owner);
@@ -52,7 +54,8 @@ std::vector<std::string> SeedArgs(const MiniSettings& settings) {
     for (const MiniKeyValue& kv : MiniWriteValues(settings)) {
         if (!kv.value.empty()) {
             args.push_back("--param");
-            args.push_back(kv.key + "=" + kv.value);
+            // The simulator takes its arguments as UTF-8.
+            args.push_back(kv.key + "=" + Cp932ToUtf8(kv.value));
         }
     }
     return args;
@@ -73,6 +76,16 @@ void Choose(QComboBox* list, int index) {
 void Type(CByteField* field, const std::string& text) {
     QTest::keyClick(field->Widget(), Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(field->Widget(), QString::fromStdString(text));
+}
+
+std::vector<std::string> Messages(const BoxAnswerer& boxes) {
+    std::vector<std::string> out;
+    for (const std::string& box : boxes.Boxes()) {
+        if (!box.starts_with("通信を開始します|")) {
+            out.push_back(box);
+        }
+    }
+    return out;
 }
 
 CMiniCustomDlg* OpenDetailed(CMVKAppDlg& window) {

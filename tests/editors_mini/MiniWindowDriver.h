@@ -50,6 +50,10 @@ void Choose(QComboBox* list, int index);
 // Types ASCII text at the end of a field.
 void Type(CByteField* field, const std::string& text);
 
+class BoxAnswerer;
+// The boxes shown, without the notice of the first session of a run.
+std::vector<std::string> Messages(const BoxAnswerer& boxes);
+
 // 機器設定の変更 → 詳細設定 on the main window; the detailed window once its read is over.
 CMiniCustomDlg* OpenDetailed(CMVKAppDlg& window);
 

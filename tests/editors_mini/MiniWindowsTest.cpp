@@ -52,7 +52,7 @@ class MiniWindowsTest : public AppFixture {
 TEST_F(MiniWindowsTest, ReadShowsEveryPageAndGraysTheCommand) {
     CMiniCustomDlg* window = OpenOnSeededMini();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(boxes_.Boxes().back(), "読み込み完了|読み込みが完了しました。");
+    EXPECT_EQ(test::Messages(boxes_).back(), "読み込み完了|読み込みが完了しました。");
     EXPECT_TRUE(
         window->windowTitle().startsWith(QStringLiteral("モルヴィク・ミニ/ミニS 詳細設定[")));
     EXPECT_FALSE(main_->Action(cmd::kChangeSettings)->isEnabled());
@@ -110,9 +110,9 @@ TEST_F(MiniWindowsTest, ARedCounterDisablesBothButtonsUntilItsGroupSwitchesBack)
     CFunctionPageDlg* toruca = set2->Page(PhoneGroup::Docomo, RecordKind::Toruca);
     boxes_.Clear();
     test::Type(toruca->Field(0), std::string(156, 'u'));  // the field is full: 165 bytes
-    EXPECT_TRUE(boxes_.Boxes().empty());
+    EXPECT_TRUE(test::Messages(boxes_).empty());
     test::Type(toruca->Field(0), "u");  // one more is refused at once, and said so
-    EXPECT_EQ(boxes_.Boxes(),
+    EXPECT_EQ(test::Messages(boxes_),
               std::vector<std::string>{
                   "エラー|トルカ詳細URLの文字数が限界を超えています。半角165文字までです。"});
     EXPECT_EQ(window->Settings().sets[1].docomo.toruca.detailUrl.size(), 165u);
@@ -144,7 +144,7 @@ TEST_F(MiniWindowsTest, CopyAsksAndTakesFunctionsLampsAndSounds) {
     EXPECT_EQ(window->Settings(), before);
     boxes_.SetAnswer(QMessageBox::Ok);
     window->SetPage(0)->CopyButton()->click();
-    EXPECT_EQ(boxes_.Boxes(),
+    EXPECT_EQ(test::Messages(boxes_),
               (std::vector<std::string>{
                   "コピー|"
                   "設定1の内容を設定2にコピーします。\r\n元に戻すことはできませんがよろしいですか?",
@@ -211,7 +211,7 @@ TEST_F(MiniWindowsTest, SavedFileOpensIntoAnIdenticalWindowUpToTheLimit) {
     }
     boxes_.Clear();
     main_->Action(cmd::kOpenSettingsFile)->trigger();
-    EXPECT_EQ(boxes_.Boxes(),
+    EXPECT_EQ(test::Messages(boxes_),
               std::vector<std::string>{"エラー|機器設定画面は16個までしか開けません。"});
     // A window that closes leaves the list.
     opened->close();
@@ -231,14 +231,26 @@ TEST_F(MiniWindowsTest, KeyboardNeverClosesByAccidentAndQtSpeaksJapanese) {
     QTest::keyClick(url, Qt::Key_Return);
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(boxes_.Boxes().empty()) << "Enter started nothing";
+    EXPECT_TRUE(test::Messages(boxes_).empty()) << "Enter started nothing";
     EXPECT_FALSE(sim_->LogLines().empty());
     EXPECT_NE(sim_->LogLines().back().rfind("pset", 0), 0u);
     // Tab goes from the function selector through the fields in their order.
     CFunctionPageDlg* mailer = window->SetPage(0)->SelectedPage(PhoneGroup::Other);
     window->show();
     mailer->Selector()->setFocus();
-    EXPECT_EQ(mailer->Selector()->nextInFocusChain(), mailer->Field(0)->Widget());
+    const auto nextTabStop = [window](QWidget* from) {
+        QWidget* next = from->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(window)) {
+            next = next->nextInFocusChain();
+        }
+        return next;
+    };
+    QWidget* stop = mailer->Selector();
+    for (int field = 0; field < 5; ++field) {
+        stop = nextTabStop(stop);
+        EXPECT_EQ(stop, mailer->Field(field)->Widget()) << field;
+    }
+    EXPECT_EQ(nextTabStop(stop), mailer->QuerySelector());
 
     ASSERT_TRUE(InstallQtJapanese(*qApp));
     QMessageBox box(QMessageBox::Question, QString(), QString(),

@@ -62,7 +62,7 @@ TEST_F(MiniWriteFlowTest, AChangeInSet2ReachesTheTerminalAndNothingElseChanges) 
     test::Type(appli->Field(2), "r");  // 起動パラメータ "p q" → "p qr"
     boxes_.Clear();
     window->WriteButton()->click();
-    EXPECT_EQ(boxes_.Boxes(),
+    EXPECT_EQ(test::Messages(boxes_),
               std::vector<std::string>{"書き込み完了|書き込みが完了し、再起動しました。"});
     EXPECT_TRUE(sim_->WaitForLogLine("reboot"));
     const std::map<std::string, std::string> written = State();
@@ -95,8 +95,8 @@ TEST_F(MiniWriteFlowTest, FaultsOfBothKindsShowInOneBoxAndNothingIsSent) {
     const std::size_t logged = LogSize();
     boxes_.Clear();
     window->WriteButton()->click();
-    ASSERT_EQ(boxes_.Boxes().size(), 1u);
-    const std::string& box = boxes_.Boxes()[0];
+    ASSERT_EQ(test::Messages(boxes_).size(), 1u);
+    const std::string box = test::Messages(boxes_)[0];
     EXPECT_TRUE(box.starts_with("エラー|URLが設定されていません。")) << box;
     EXPECT_EQ(std::count(box.begin(), box.end(), '\n'), 3) << box;
     EXPECT_TRUE(box.ends_with("認証コードの設定値が不正です。")) << box;
@@ -110,8 +110,8 @@ TEST_F(MiniWriteFlowTest, AWriteRefusedHalfWayLeavesTheWindowAndRestartsTheTermi
     const MiniSettings before = window->Settings();
     boxes_.Clear();
     window->WriteButton()->click();
-    ASSERT_EQ(boxes_.Boxes().size(), 1u);
-    EXPECT_EQ(boxes_.Boxes()[0],
+    ASSERT_EQ(test::Messages(boxes_).size(), 1u);
+    EXPECT_EQ(test::Messages(boxes_)[0],
               "エラー|" + std::string(res::Text(res::ids::kWriteChecksumError)) + "(463)");
     EXPECT_EQ(window->Settings(), before);
     EXPECT_TRUE(window->isVisible());
@@ -140,13 +140,13 @@ TEST_F(MiniWriteFlowTest, EasyWriteSendsOneBrowserLaunchWithoutAMessageEverywher
     easy->ClockBox()->setChecked(false);
     boxes_.Clear();
     easy->WriteButton()->click();
-    EXPECT_EQ(boxes_.Boxes(),
+    EXPECT_EQ(test::Messages(boxes_),
               std::vector<std::string>{"書き込み完了|書き込みが完了し、再起動しました。"});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull()) << "closed after the write";
     ASSERT_TRUE(sim_->WaitForLogLine("reboot"));
     for (const char* key : {"psA1", "psB1", "psA2", "psB2"}) {
-        EXPECT_EQ(sim_->StateValue(key), "00C00http://e.jp/") << key;
+        EXPECT_EQ(sim_->StateValue(key), "00c00http://e.jp/") << key;
     }
     EXPECT_EQ(sim_->StateValue("que1"), "0");
     EXPECT_EQ(sim_->StateValue("que2"), "0");
