@@ -53,7 +53,9 @@ CMVKAppDlg::CMVKAppDlg(StartOptions options, QWidget* parent)
 CMVKAppDlg::~CMVKAppDlg() {
     // The Mini-family editors go first: none may outlive the window whose terminal it uses.
     delete miniSlot_.data();
-    for (QPointer<QWidget>& window : lists_[FamilyIndex(Family::Mini)]) {
+    // A window leaves the list as it is deleted: walk a copy.
+    const QList<QPointer<QWidget>> miniWindows = lists_[FamilyIndex(Family::Mini)];
+    for (const QPointer<QWidget>& window : miniWindows) {
         delete window.data();
     }
     lists_[FamilyIndex(Family::Mini)].clear();

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +21,10 @@ namespace morvik {
 namespace {
 
 namespace ids = res::ids;
+
+// Fields of at most this many bytes (category icon, kana ID, identifiers, code) are short.
+constexpr int kShortFieldBytes = 6;
+constexpr int kFieldFrame = 12;
 
 constexpr int kQueryTextIds[] = {ids::kQueryEncrypted, ids::kQueryPlain, ids::kQueryNone};
 
@@ -60,6 +65,12 @@ CFunctionPageDlg::CFunctionPageDlg(RecordKind kind, PhoneGroup group, QWidget* p
         if (!FieldShown(kind, group, static_cast<int>(i))) {
             edit->Widget()->hide();
             continue;
+        }
+        if (!field.multiLine && field.limit <= kShortFieldBytes) {
+            // A code of a few characters gets a field of its size, not a URL's width.
+            const QFontMetrics metrics = edit->Widget()->fontMetrics();
+            edit->Widget()->setMaximumWidth(
+                metrics.horizontalAdvance(QLatin1Char('M')) * (field.limit + 2) + kFieldFrame);
         }
         form->addRow(Tr(field.labelId), edit->Widget());
         connect(edit, &CByteField::Edited, this, [this, i, edit] {

@@ -29,6 +29,9 @@ namespace {
 
 namespace ids = res::ids;
 
+constexpr int kInitialWidth = 960;
+constexpr int kInitialHeight = 660;
+
 // Messages as one text for a box: one per line, without the last line end.
 QString BoxText(const std::string& cp932Lines) {
     QString text = FromCp932(cp932Lines);
@@ -101,6 +104,9 @@ CMiniCustomDlg::CMiniCustomDlg(CMVKAppDlg& main)
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
     UpdateNote();
     UpdateButtons();
+    // Room for long URLs side by side and for the Toruca page's nine fields without crowding,
+    // inside a 1024 x 768 screen.
+    resize(sizeHint().expandedTo(QSize(kInitialWidth, kInitialHeight)));
 }
 
 CMiniCustomDlg::~CMiniCustomDlg() {

@@ -100,7 +100,7 @@ void CMiniEasyDlg::Build() {
         button->setAutoDefault(false);
     }
     layout->addLayout(buttons);
-    url_->Widget()->setMinimumWidth(url_->Widget()->fontMetrics().averageCharWidth() * 60);
+    url_->Widget()->setMinimumWidth(url_->Widget()->fontMetrics().averageCharWidth() * 72);
 
     for (CByteField* field : {url_, message_}) {
         connect(field, &CByteField::Edited, this, &CMiniEasyDlg::Recount);

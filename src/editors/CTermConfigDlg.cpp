@@ -43,6 +43,7 @@ CTermConfigDlg::CTermConfigDlg(QWidget* parent)
                                    kAuthCodeCharacters * 3 +
                                16);
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(Tr(ids::kCardDetection), cardDetection_);
     form->addRow(Tr(ids::kTouchLog), touchLog_);
     form->addRow(Tr(ids::kSettingSwitch), settingSwitch_);
