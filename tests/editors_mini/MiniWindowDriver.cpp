@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -41,8 +42,14 @@ WindowActor* AnswerFileDialog(QObject* owner, const QString& path) {
         if (dialog == nullptr) {
             return false;
         }
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept takes the file
+        // Typed into the name field as an operator would; the dialog's own accept() would also
+        // wait for a folder listing that fills in the background, so the choice is taken as typed.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (name == nullptr) {
+            return false;
+        }
+        name->setText(path);
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
         return true;
     });
     actor->setParent(owner);
