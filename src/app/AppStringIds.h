@@ -10,6 +10,11 @@ inline constexpr int kAppWindowNotYetAvailable = 4003;  // "%s": the command's n
 inline constexpr int kAppUsage = 4004;
 inline constexpr int kAppUnknownOption = 4005;  // "%s": the option
 inline constexpr int kAppNoDisplay = 4006;
+// The Mini/MiniS settings windows.
+inline constexpr int kAppHourUnit = 4100;
+inline constexpr int kAppMinuteUnit = 4101;
+inline constexpr int kAppMiniEasyCaption = 4102;
+inline constexpr int kAppMiniServiceCaption = 4103;
 // Lamp and sound dialogs
 inline constexpr int kAppUserLampHelp = 4400;
 inline constexpr int kAppUserLampExample = 4401;

@@ -52,6 +52,14 @@ CMVKAppDlg::CMVKAppDlg(StartOptions options, QWidget* parent)
 }
 
 CMVKAppDlg::~CMVKAppDlg() {
+    // The Mini-family editors go first: none may outlive the window whose terminal it uses.
+    delete miniSlot_.data();
+    // A window leaves the list as it is deleted: walk a copy.
+    const QList<QPointer<QWidget>> miniWindows = lists_[FamilyIndex(Family::Mini)];
+    for (const QPointer<QWidget>& window : miniWindows) {
+        delete window.data();
+    }
+    lists_[FamilyIndex(Family::Mini)].clear();
     delete slimSlot_.data();
     for (QPointer<QWidget>& window : lists_[FamilyIndex(Family::Slim)]) {
         if (window && window->isVisible()) {
@@ -275,6 +283,8 @@ void CMVKAppDlg::UpdateCommandStates() {
         } else if (id == cmd::kChangeSettings) {
             // Grayed while the Slim window read from a terminal is open.
             enabled = enabled && slimSlot_.isNull();
+            // ... and while the Mini/MiniS detailed window read from a terminal is open.
+            enabled = enabled && miniSlot_.isNull();
         }
         action->setEnabled(enabled);
     }
@@ -319,6 +329,19 @@ void CMVKAppDlg::SetSlimSlot(QWidget* window) {
         connect(window, &QObject::destroyed, this, [this, window] {
             if (slimSlot_ == window) {
                 slimSlot_.clear();
+            }
+            UpdateCommandStates();
+        });
+    }
+    UpdateCommandStates();
+}
+
+void CMVKAppDlg::SetMiniSlot(QWidget* window) {
+    miniSlot_ = window;
+    if (window != nullptr) {
+        connect(window, &QObject::destroyed, this, [this, window] {
+            if (miniSlot_ == window) {
+                miniSlot_.clear();
             }
             UpdateCommandStates();
         });

@@ -92,7 +92,8 @@ class CMVKAppDlg : public QDialog {
     // The Slim window opened by reading a terminal, and the two further single-window slots.
     QWidget* SlimSlot() const { return slimSlot_; }
     void SetSlimSlot(QWidget* window);
-    void SetMiniSlot(QWidget* window) { miniSlot_ = window; }
+    // The Mini/MiniS detailed window read from a terminal; 機器設定の変更 is grayed while it lives.
+    void SetMiniSlot(QWidget* window);
     void SetMiniSxSlot(QWidget* window) { miniSxSlot_ = window; }
 
     // ---- Information panel -----------------------------------------------------------------

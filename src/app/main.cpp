@@ -9,6 +9,7 @@
 
 #include "app/AppStringIds.h"
 #include "app/CMVKAppApp.h"
+#include "app/QtTranslations.h"
 #include "model/Cp932.h"
 #include "morvik/Version.h"
 #include "res/Strings.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("morvik-tool"));
+    morvik::InstallQtJapanese(app);
 
     morvik::CMVKAppDlg::StartOptions options;
     const QStringList args = QApplication::arguments().mid(1);  // Qt's own options are gone

@@ -99,6 +99,10 @@ bool CMiniWriteFrame::StopIfCancelled() {
     return true;
 }
 
+void CMiniWriteFrame::LeaveTerminalIfUnfinished() {
+    EndMiniWrite(terminal_, *this);
+}
+
 void EndMiniWrite(CTerminal& terminal, const CSessionWorker& session) {
     if (!session.Completed() && terminal.IsConnected()) {
         terminal.SendReboot();

@@ -30,6 +30,9 @@ class CMiniWriteFrame : public CSessionWorker {
     void UpdateUploadProgress();
     // True while the sound data is being sent.
     bool Uploading() const { return uploading_.load(std::memory_order_acquire); }
+    // Once finished: "reboot s" when the write did not complete and the port is still open
+    // (EndMiniWrite on this session's terminal).
+    void LeaveTerminalIfUnfinished();
 
   protected:
     CMiniWriteFrame(CTerminal& terminal, bool setClock);

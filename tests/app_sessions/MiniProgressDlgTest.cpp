@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QProgressBar>
 #include <QTimer>
 
@@ -107,6 +109,23 @@ TEST(MiniProgressDlg, AnUnconfirmedWriteClosesRejectedWithItsText) {
     CMiniProgressDlg dialog(write);
     EXPECT_EQ(RunMiniDialog(dialog, &write).result, QDialog::Rejected);
     EXPECT_EQ(write.ErrorText(), res::TextCp932(res::ids::kWriteChecksumError) + "(463)\r\n");
+}
+
+TEST(MiniProgressDlg, AnUnfinishedWriteLeavesTheTerminalBeforeThePortCloses) {
+    MiniSimTerminal mini({"--fault", "bad-token=lnv1"});
+    ASSERT_TRUE(mini.Open());
+    CMiniWriteSession write(mini.Terminal(), test::SampleSettings(), false);
+    CMiniProgressDlg dialog(write);
+    bool restartedFirst = false;
+    dialog.SetExchangeEndedHandler([&] {
+        // The window's own closing of the port comes after "reboot s" has gone out.
+        restartedFirst = mini.Sim().WaitForLogLine("reboot s");
+        mini.Terminal().Disconnect();
+    });
+    EXPECT_EQ(RunMiniDialog(dialog, &write).result, QDialog::Rejected);
+    EXPECT_TRUE(restartedFirst);
+    const std::vector<std::string> lines = mini.SessionLines("reboot s");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "reboot s"), 1);
 }
 
 }  // namespace

@@ -18,6 +18,12 @@ CMiniProgressDlg::CMiniProgressDlg(CMiniWriteFrame& write, QWidget* parent)
 
 CMiniProgressDlg::~CMiniProgressDlg() = default;
 
+void CMiniProgressDlg::ExchangeEnding() {
+    if (write_ != nullptr) {
+        write_->LeaveTerminalIfUnfinished();
+    }
+}
+
 void CMiniProgressDlg::showEvent(QShowEvent* event) {
     CProgressDlg::showEvent(event);
     if (uploadTimer_ != nullptr && !uploadTimerStarted_) {

@@ -9,8 +9,9 @@
 //   dialog.SetExchangeEndedHandler([&] { terminal.Disconnect(); });
 //   if (dialog.exec() != QDialog::Accepted) ... read.ErrorText(), read.WarningsOnly()
 //
-// After a write that did not end Accepted the editor shows the error text and then sends
-// "reboot s" (EndMiniWrite) before the port is closed.
+// A write that did not complete (failed, refused half-way, cancelled) leaves the terminal with
+// "reboot s" here, before the exchange-ended handler closes the port; the editor then shows the
+// error text. A completed write has rebooted the terminal itself.
 
 #include "sessions/dialogs/CProgressDlg.h"
 
@@ -33,6 +34,7 @@ class CMiniProgressDlg : public CProgressDlg {
     static constexpr int kUploadTickMs = 150;
 
   protected:
+    void ExchangeEnding() override;
     void showEvent(QShowEvent* event) override;
 
   private slots:

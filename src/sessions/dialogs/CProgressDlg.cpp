@@ -70,6 +70,9 @@ void CProgressDlg::Poll() {
 void CProgressDlg::Finish(int result) {
     timer_->stop();
     worker_.Join();
+    if (!readsFile_) {
+        ExchangeEnding();
+    }
     if (exchangeEnded_ && !readsFile_) {
         exchangeEnded_();
     }

@@ -34,6 +34,10 @@ class CProgressDlg : public QDialog {
     static constexpr int kPollMs = 100;
 
   protected:
+    // Runs once the worker has finished and before the exchange-ended handler closes the port:
+    // what the session must still tell the terminal goes here.
+    virtual void ExchangeEnding() {}
+
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

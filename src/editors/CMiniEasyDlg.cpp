@@ -1,0 +1,185 @@
+#include "editors/CMiniEasyDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/AppStringIds.h"
+#include "app/CMVKAppDlg.h"
+#include "app/QtText.h"
+#include "editors/CByteField.h"
+#include "model/MiniEditorRules.h"
+#include "model/SoundSlots.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
+#include "sessions/MiniEasyWriteSession.h"
+#include "sessions/dialogs/CMiniProgressDlg.h"
+
+namespace morvik {
+namespace {
+
+namespace ids = res::ids;
+
+QString BoxText(const std::string& cp932Lines) {
+    QString text = FromCp932(cp932Lines);
+    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+CMiniEasyDlg::CMiniEasyDlg(CMVKAppDlg& main) : CMiniEasyDlg(main, QuickWindow::Easy, nullptr) {
+    setObjectName(QStringLiteral("CMiniEasyDlg"));
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+CMiniEasyDlg::CMiniEasyDlg(CMVKAppDlg& main, QuickWindow window, QWidget* parent)
+    : QDialog(parent),
+      main_(main),
+      window_(window),
+      limits_(MiniQuickLimits(window)),
+      closeAfterWrite_(main.CloseAfterWrite()) {
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    Build();
+    Recount();
+}
+
+CMiniEasyDlg::~CMiniEasyDlg() {
+    main_.UnregisterSettingsWindow(this);
+}
+
+void CMiniEasyDlg::Build() {
+    const bool service = window_ == QuickWindow::Service;
+    setWindowTitle(Tr(service ? ids::kAppMiniServiceCaption : ids::kAppMiniEasyCaption));
+    auto* layout = new QVBoxLayout(this);
+    if (service) {
+        layout->addWidget(new QLabel(Tr(ids::kServiceIntro), this));
+        layout->addWidget(new QLabel(Tr(ids::kEncryptedQueryNote), this));
+    }
+    url_ = new CByteField(false, limits_.url, this);
+    message_ = new CByteField(true, limits_.message, this);
+    counter_ = new QLabel(this);
+    sound_ = new QComboBox(this);
+    for (int id : kSoundChoiceTextIds) {
+        sound_->addItem(Tr(id));
+    }
+    lamp_ = new QComboBox(this);
+    for (int id : kLampPresetTextIds) {
+        lamp_->addItem(Tr(id));
+    }
+    clock_ = new QCheckBox(Tr(ids::kSetPcClock), this);
+    clock_->setChecked(true);
+    write_ = new QPushButton(Tr(ids::kWriteAndReboot), this);
+    close_ = new QPushButton(Tr(ids::kButtonClose), this);
+
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->addRow(Tr(ids::kFieldUrl), url_->Widget());
+    form->addRow(Tr(ids::kFieldMessage), message_->Widget());
+    auto* counterRow = new QHBoxLayout;
+    counterRow->addStretch();
+    counterRow->addWidget(new QLabel(Tr(ids::kTotalSize), this));
+    counterRow->addWidget(counter_);
+    form->addRow(counterRow);
+    form->addRow(Tr(ids::kSound), sound_);
+    form->addRow(Tr(ids::kLamp), lamp_);
+    layout->addLayout(form);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(clock_);
+    buttons->addStretch();
+    buttons->addWidget(write_);
+    buttons->addWidget(close_);
+    for (QPushButton* button : {write_, close_}) {
+        button->setAutoDefault(false);
+    }
+    layout->addLayout(buttons);
+    url_->Widget()->setMinimumWidth(url_->Widget()->fontMetrics().averageCharWidth() * 72);
+
+    for (CByteField* field : {url_, message_}) {
+        connect(field, &CByteField::Edited, this, &CMiniEasyDlg::Recount);
+        const int lengthId = field == url_ ? ids::kUrlTooLong : ids::kBrowserMessageTooLong;
+        const int limit = field == url_ ? limits_.url : limits_.message;
+        connect(field, &CByteField::Full, this, [this, lengthId, limit] {
+            main_.MessageBox(this, Tr(ids::kErrorCaption),
+                             QString::fromStdString(res::Format(res::Text(lengthId), limit)),
+                             QMessageBox::Warning, QMessageBox::Ok, false);
+        });
+    }
+    connect(write_, &QPushButton::clicked, this, &CMiniEasyDlg::Write);
+    connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+MiniQuickSettings CMiniEasyDlg::Quick() const {
+    MiniQuickSettings quick;
+    quick.window = window_;
+    quick.url = url_->Text();
+    quick.message = message_->Text();
+    quick.sound = SoundChoiceAt(sound_->currentIndex());
+    quick.lamp = LampPresetAt(lamp_->currentIndex());
+    return quick;
+}
+
+void CMiniEasyDlg::Recount() {
+    const PageCounter counter = CountQuickTexts(url_->Text(), message_->Text(), limits_.total);
+    counter_->setText(QString::fromStdString(CounterText(counter)));
+    counter_->setStyleSheet(counter.over ? QStringLiteral("color: rgb(255, 0, 0);") : QString());
+    write_->setEnabled(!counter.over);
+}
+
+void CMiniEasyDlg::Write() {
+    const MiniQuickSettings quick = Quick();
+    const std::vector<std::string> problems = ValidateMiniQuick(quick);
+    if (!problems.empty()) {
+        main_.ErrorBox(BoxText(MessageLines(problems)), this, false);
+        return;
+    }
+    MiniQuickPlan plan = BuildMiniQuickPlan(quick, ProgramFolder());
+    if (!plan.problem.empty()) {
+        main_.ErrorBox(FromCp932(plan.problem), this, false);
+        return;
+    }
+    CTerminal& terminal = main_.Terminal();
+    if (!terminal.Connect(false)) {
+        return;
+    }
+    if (!terminal.OpenSession()) {
+        terminal.Disconnect();
+        return;
+    }
+    setEnabled(false);
+    main_.ModalGuard(true);
+    CMiniEasyWriteSession session(terminal, std::move(plan), clock_->isChecked());
+    CMiniProgressDlg dialog(session, this);
+    dialog.SetExchangeEndedHandler([&terminal] { terminal.Disconnect(); });
+    const int result = dialog.exec();
+    main_.ModalGuard(false);
+    setEnabled(true);
+    if (result != QDialog::Accepted) {
+        // The terminal has been left with "reboot s" already.
+        main_.ErrorBox(BoxText(session.ErrorText()), this, false);
+        return;
+    }
+    main_.MessageBox(this, Tr(ids::kWriteDoneCaption), Tr(ids::kWriteDoneRebooted),
+                     QMessageBox::Information, QMessageBox::Ok, false);
+    if (closeAfterWrite_) {
+        accept();
+    }
+}
+
+void CMiniEasyDlg::keyPressEvent(QKeyEvent* event) {
+    // Esc would throw away what was typed: only 閉じる and the close box close the window.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace morvik

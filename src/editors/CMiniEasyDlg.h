@@ -1,0 +1,71 @@
+#pragma once
+// The easy settings window of a Mini/MiniS (かんたん設定): one browser launch (URL and
+// message) for every group of both sets, a sound choice, a lamp choice and
+// パソコンの時刻に合わせる. The service window (CMiniServiceDlg) is the same window with its own
+// limits, an encrypted query and two notes. What a write sends is the plan of
+// sessions/MiniQuickWrite.h.
+
+#include <QDialog>
+
+#include "app/ISettingsWindow.h"
+#include "sessions/MiniQuickWrite.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace morvik {
+
+class CByteField;
+class CMVKAppDlg;
+
+class CMiniEasyDlg : public QDialog, public ISettingsWindow {
+    Q_OBJECT
+
+  public:
+    // The easy window: modeless, deleted when it closes.
+    explicit CMiniEasyDlg(CMVKAppDlg& main);
+    ~CMiniEasyDlg() override;
+
+    void SetCloseAfterWrite(bool on) override { closeAfterWrite_ = on; }
+
+    // The settings as the window holds them now.
+    MiniQuickSettings Quick() const;
+    // The write flow of 設定/再起動.
+    void Write();
+
+    CByteField* UrlField() const { return url_; }
+    CByteField* MessageField() const { return message_; }
+    QLabel* Counter() const { return counter_; }
+    QComboBox* SoundList() const { return sound_; }
+    QComboBox* LampList() const { return lamp_; }
+    QCheckBox* ClockBox() const { return clock_; }
+    QPushButton* WriteButton() const { return write_; }
+    QPushButton* CloseButton() const { return close_; }
+
+  protected:
+    CMiniEasyDlg(CMVKAppDlg& main, QuickWindow window, QWidget* parent);
+    void keyPressEvent(QKeyEvent* event) override;
+    // Shows the counter and enables 設定/再起動 for the texts held now.
+    void Recount();
+
+  private:
+    void Build();
+    void Finished();
+
+    CMVKAppDlg& main_;
+    QuickWindow window_;
+    QuickLimits limits_;
+    bool closeAfterWrite_;
+    CByteField* url_ = nullptr;
+    CByteField* message_ = nullptr;
+    QLabel* counter_ = nullptr;
+    QComboBox* sound_ = nullptr;
+    QComboBox* lamp_ = nullptr;
+    QCheckBox* clock_ = nullptr;
+    QPushButton* write_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+}  // namespace morvik

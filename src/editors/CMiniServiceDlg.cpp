@@ -1,0 +1,19 @@
+#include "editors/CMiniServiceDlg.h"
+
+#include "app/CMVKAppDlg.h"
+#include "editors/CByteField.h"
+#include "model/FunctionPageFields.h"
+
+namespace morvik {
+
+CMiniServiceDlg::CMiniServiceDlg(CMVKAppDlg& main, QWidget* parent)
+    : CMiniEasyDlg(main, QuickWindow::Service, parent) {
+    setObjectName(QStringLiteral("CMiniServiceDlg"));
+    const QuickLimits limits = MiniQuickLimits(QuickWindow::Service);
+    UrlField()->SetText(main.Prefs().ServiceBrowserUrl());
+    MessageField()->SetText(Cp932Prefix(main.Prefs().ServiceBrowserMessage(),
+                                        static_cast<std::size_t>(limits.message)));
+    Recount();
+}
+
+}  // namespace morvik

@@ -1,0 +1,160 @@
+// Writing from the Mini/MiniS windows against a simulated Mini: a changed value reaches the
+// terminal and nothing else changes; faults are shown together and nothing is sent; a write the
+// terminal refuses half-way leaves the window as it was and the terminal restarted with
+// "reboot s"; the easy window writes one browser launch everywhere.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <map>
+
+#include "app/AppFixture.h"
+#include "editors/CByteField.h"
+#include "editors/CFunctionPageDlg.h"
+#include "editors/CMiniConfigDlg.h"
+#include "editors/CMiniCustomDlg.h"
+#include "editors/CMiniEasyDlg.h"
+#include "editors/CTermConfigDlg.h"
+#include "editors_mini/MiniWindowDriver.h"
+#include "model/MiniSettings.h"
+#include "res/Strings.h"
+
+namespace morvik {
+namespace {
+
+using test::AppFixture;
+
+class MiniWriteFlowTest : public AppFixture {
+  protected:
+    CMiniCustomDlg* OpenOnSeededMini(std::vector<std::string> extra = {}) {
+        std::vector<std::string> args = test::SeedArgs(test::EveryRecordKind());
+        args.insert(args.end(), extra.begin(), extra.end());
+        sim_ = &StartSim("mini", args);
+        main_ = &Window(sim_->DevicePath());
+        return test::OpenDetailed(*main_);
+    }
+    // Every key a read takes, as the simulator stores it.
+    std::map<std::string, std::string> State() const {
+        std::map<std::string, std::string> state;
+        for (int id : MiniReadKeyIds()) {
+            const std::string key(res::Text(id));
+            state[key] = sim_->StateValue(key);
+        }
+        return state;
+    }
+    std::size_t LogSize() const { return sim_->LogLines().size(); }
+
+    test::SimProcess* sim_ = nullptr;
+    CMVKAppDlg* main_ = nullptr;
+};
+
+TEST_F(MiniWriteFlowTest, AChangeInSet2ReachesTheTerminalAndNothingElseChanges) {
+    CMiniCustomDlg* window = OpenOnSeededMini();
+    ASSERT_NE(window, nullptr);
+    window->SetCloseAfterWrite(false);
+    std::map<std::string, std::string> expected = State();
+    CFunctionPageDlg* appli = window->SetPage(1)->SelectedPage(PhoneGroup::Other);
+    test::Type(appli->Field(2), "r");  // 起動パラメータ "p q" → "p qr"
+    boxes_.Clear();
+    window->WriteButton()->click();
+    EXPECT_EQ(test::Messages(boxes_),
+              std::vector<std::string>{"書き込み完了|書き込みが完了し、再起動しました。"});
+    EXPECT_TRUE(sim_->WaitForLogLine("reboot"));
+    const std::map<std::string, std::string> written = State();
+    EXPECT_NE(written.at("psB2"), expected.at("psB2"));
+    EXPECT_NE(written.at("psB2").find("p\\sqr"), std::string::npos) << written.at("psB2");
+    expected["psB2"] = written.at("psB2");
+    EXPECT_EQ(written, expected);
+    EXPECT_FALSE(main_->Terminal().IsConnected());
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(MiniWriteFlowTest, FaultsOfBothKindsShowInOneBoxAndNothingIsSent) {
+    CMiniCustomDlg* window = OpenOnSeededMini();
+    ASSERT_NE(window, nullptr);
+    CMiniConfigDlg* set1 = window->SetPage(0);
+    // Set 1: the browser URL emptied, the mailer's To emptied and its subject past what a
+    // terminal takes; the authentication code not a number.
+    CFunctionPageDlg* browser = set1->SelectedPage(PhoneGroup::Docomo);
+    QTest::keyClick(browser->Field(0)->Widget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(browser->Field(0)->Widget(), Qt::Key_Delete);
+    CFunctionPageDlg* mailer = set1->SelectedPage(PhoneGroup::Other);
+    QTest::keyClick(mailer->Field(0)->Widget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(mailer->Field(0)->Widget(), Qt::Key_Delete);
+    mailer->Field(2)->SetText("\t");
+    emit mailer->Field(2)->Edited();
+    window->TermPage()->AuthCode()->setText(QStringLiteral("12a4"));
+    emit window->TermPage()->AuthCode()->textEdited(QStringLiteral("12a4"));
+    ASSERT_EQ(window->Settings().terminal.authCode, "12a4");
+
+    const std::size_t logged = LogSize();
+    boxes_.Clear();
+    window->WriteButton()->click();
+    ASSERT_EQ(test::Messages(boxes_).size(), 1u);
+    const std::string box = test::Messages(boxes_)[0];
+    EXPECT_TRUE(box.starts_with("エラー|URLが設定されていません。")) << box;
+    EXPECT_EQ(std::count(box.begin(), box.end(), '\n'), 3) << box;
+    EXPECT_TRUE(box.ends_with("認証コードの設定値が不正です。")) << box;
+    EXPECT_EQ(LogSize(), logged) << "nothing reached the terminal";
+}
+
+TEST_F(MiniWriteFlowTest, AWriteRefusedHalfWayLeavesTheWindowAndRestartsTheTerminal) {
+    CMiniCustomDlg* window = OpenOnSeededMini({"--fault", "bad-token=lnv1"});
+    ASSERT_NE(window, nullptr);
+    test::Type(window->SetPage(1)->SelectedPage(PhoneGroup::Other)->Field(2), "r");
+    const MiniSettings before = window->Settings();
+    boxes_.Clear();
+    window->WriteButton()->click();
+    ASSERT_EQ(test::Messages(boxes_).size(), 1u);
+    EXPECT_EQ(test::Messages(boxes_)[0],
+              "エラー|" + std::string(res::Text(res::ids::kWriteChecksumError)) + "(463)");
+    EXPECT_EQ(window->Settings(), before);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->WriteButton()->isEnabled());
+    // "reboot s" came after the refused value, before the port was given up.
+    ASSERT_TRUE(sim_->WaitForLogLine("reboot s"));
+    const std::vector<std::string> lines = sim_->LogLines();
+    const auto refused = std::find_if(lines.rbegin(), lines.rend(), [](const std::string& line) {
+        return line.starts_with("pset lnv1 ");
+    });
+    ASSERT_NE(refused, lines.rend());
+    EXPECT_NE(std::find(lines.rbegin(), refused, "reboot s"), refused);
+    EXPECT_FALSE(main_->Terminal().IsConnected());
+}
+
+TEST_F(MiniWriteFlowTest, EasyWriteSendsOneBrowserLaunchWithoutAMessageEverywhere) {
+    sim_ = &StartSim("mini");
+    main_ = &Window(sim_->DevicePath());
+    auto* easy = new CMiniEasyDlg(*main_);
+    easy->SetCloseAfterWrite(true);
+    easy->show();
+    QPointer<CMiniEasyDlg> alive(easy);
+    EXPECT_TRUE(easy->ClockBox()->isChecked());
+    test::Type(easy->UrlField(), "http://e.jp/");
+    EXPECT_EQ(easy->Counter()->text(), QStringLiteral("12 / 184 Bytes"));
+    easy->ClockBox()->setChecked(false);
+    boxes_.Clear();
+    easy->WriteButton()->click();
+    EXPECT_EQ(test::Messages(boxes_),
+              std::vector<std::string>{"書き込み完了|書き込みが完了し、再起動しました。"});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull()) << "closed after the write";
+    ASSERT_TRUE(sim_->WaitForLogLine("reboot"));
+    for (const char* key : {"psA1", "psB1", "psA2", "psB2"}) {
+        EXPECT_EQ(sim_->StateValue(key), "00c00http://e.jp/") << key;
+    }
+    EXPECT_EQ(sim_->StateValue("que1"), "0");
+    EXPECT_EQ(sim_->StateValue("que2"), "0");
+    const std::vector<std::string> lines = sim_->LogLines();
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.starts_with("rtc s"); }),
+              0);
+}
+
+}  // namespace
+}  // namespace morvik
