@@ -11,10 +11,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/AppFixture.h"
 #include "app/COptionDlg.h"
 #include "app/CPortProgressDlg.h"
 #include "app/CommandIds.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

@@ -12,7 +12,7 @@
 #include "res/Strings.h"
 #include "sessions/SlimExchange.h"
 #include "sessions/SlimWriteSession.h"
-#include "slimsessions/SlimSimTerminal.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
@@ -48,7 +48,7 @@ struct WriteCase {
 class SlimWriteLines : public ::testing::TestWithParam<WriteCase> {};
 
 TEST_P(SlimWriteLines, SendsDispFuncRecordsQueInOrder) {
-    test::SlimSimTerminal slim;
+    test::SimTerminal slim("slim");
     ASSERT_TRUE(slim.Open());
     CSlimWriteSession session(slim.Terminal(), Filled(GetParam().function));
     session.Start();
@@ -59,7 +59,7 @@ TEST_P(SlimWriteLines, SendsDispFuncRecordsQueInOrder) {
     EXPECT_EQ(session.ErrorText(), "");
     EXPECT_EQ(session.Maximum(), 7);
     EXPECT_EQ(session.TitleId(), res::ids::kWritingCaption);
-    EXPECT_EQ(slim.LinesAfterVer(), GetParam().lines);
+    EXPECT_EQ(slim.LinesAfterLast("ver"), GetParam().lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFunction, SlimWriteLines,
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFunction, SlimWriteLines,
                                         "pset psh2 " + kMailer, "pset que 0"}}));
 
 TEST(SlimWriteSession, LeavesAPsh2FromAnEarlierFunctionAlone) {
-    test::SlimSimTerminal slim({"--param", "psh2=00501http:x"});
+    test::SimTerminal slim("slim", {"--param", "psh2=00501http:x"});
     ASSERT_TRUE(slim.Open());
     CSlimWriteSession session(slim.Terminal(), Filled(SlimFunction::Browser));
     session.RunHere();
@@ -92,7 +92,7 @@ TEST(SlimWriteSession, LeavesAPsh2FromAnEarlierFunctionAlone) {
 // Only an empty value is cleared with "pclr"; anything else is set, and a cleared key reads back
 // empty.
 TEST(SlimWriteSession, EmptyValuesAreClearedOthersSet) {
-    test::SlimSimTerminal slim({"--param", "psh2=00501http:x"});
+    test::SimTerminal slim("slim", {"--param", "psh2=00501http:x"});
     ASSERT_TRUE(slim.Open());
     EXPECT_EQ(ReplyCheck(SlimSetValue(slim.Terminal(), SlimKey::Psh2, "")), kReplyOk);
     EXPECT_EQ(SlimGetValue(slim.Terminal(), SlimKey::Psh2), "");
@@ -116,7 +116,7 @@ class SlimWriteFailure : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(SlimWriteFailure, StopsAtTheFirstFailedReply) {
     const FailureCase& c = GetParam();
-    test::SlimSimTerminal slim({"--fault", c.fault});
+    test::SimTerminal slim("slim", {"--fault", c.fault});
     ASSERT_TRUE(slim.Open());
     CSlimWriteSession session(slim.Terminal(), Filled(SlimFunction::TorucaBrowser));
     session.RunHere();
@@ -125,7 +125,7 @@ TEST_P(SlimWriteFailure, StopsAtTheFirstFailedReply) {
     EXPECT_FALSE(session.Completed());
     EXPECT_FALSE(session.WarningsOnly());
     EXPECT_EQ(session.ErrorText(), res::TextCp932(c.messageId) + c.code + "\r\n");
-    EXPECT_EQ(slim.LinesAfterVer(), c.lines);
+    EXPECT_EQ(slim.LinesAfterLast("ver"), c.lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(
