@@ -3,10 +3,13 @@
 // pseudo-terminal with plain POSIX reads and writes.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <fstream>
 #include <thread>
 
 #include "support/RawTerminal.h"
@@ -331,6 +334,55 @@ TEST(SimSlimInput, ALongLineInOneGoLosesWhatOverflowsAndAPacedOneArrivesWhole) {
     s.term.Write("\r");
     EXPECT_EQ(s.term.ReadUntilPrompt(), line + "\r\ndone " + TextToken(value) + "\r\n%");
     EXPECT_EQ(s.sim.StateValue("psh1"), value);
+}
+
+// Whether a process has ended (gone, or a zombie waiting for its new parent to reap it).
+bool Ended(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text;
+    if (!std::getline(stat, text)) {
+        return true;
+    }
+    const std::size_t close = text.rfind(')');
+    return close == std::string::npos || text.substr(close + 2, 1) == "Z";
+}
+
+// A simulator ends when the program that started it dies, even killed outright, so that a test
+// killed by its time-out leaves no simulator behind.
+TEST(SimLifetime, EndsWhenItsStarterIsKilled) {
+    TempDir dir;
+    const std::string pidFile = dir.File("pid");
+    const std::string script = "\"$MORVIK_SIM\" --edition mini >/dev/null & echo $! > '" + pidFile +
+                               ".tmp' && mv '" + pidFile + ".tmp' '" + pidFile + "'; wait";
+    const pid_t starter = fork();
+    ASSERT_GE(starter, 0);
+    if (starter == 0) {
+        execl("/bin/sh", "sh", "-c", script.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    pid_t sim = 0;
+    for (int i = 0; i < 6000 && sim <= 0; ++i) {  // a ceiling of a minute for a slow start
+        std::ifstream(pidFile) >> sim;
+        if (sim <= 0) {
+            std::this_thread::sleep_for(10ms);
+        }
+    }
+    ASSERT_GT(sim, 0);
+    EXPECT_FALSE(Ended(sim));
+
+    kill(starter, SIGKILL);
+    waitpid(starter, nullptr, 0);
+    bool ended = false;
+    for (int i = 0; i < 6000 && !ended; ++i) {
+        ended = Ended(sim);
+        if (!ended) {
+            std::this_thread::sleep_for(10ms);
+        }
+    }
+    EXPECT_TRUE(ended);
+    if (!ended) {
+        kill(sim, SIGKILL);
+    }
 }
 
 }  // namespace
