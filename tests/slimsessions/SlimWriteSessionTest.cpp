@@ -163,5 +163,23 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// A Slim loses input that comes faster than it takes it in; the session paces what it sends, so
+// records longer than one gulp (64 bytes) still arrive whole and are confirmed.
+TEST(SlimWriteSession, LongRecordsArriveWholeThroughThePacing) {
+    test::SimTerminal slim("slim");
+    ASSERT_TRUE(slim.Open());
+    SlimEditorState state = Filled(SlimFunction::BrowserMailer);
+    state.browser.url = "http://www.example.jp/" + std::string(120, 'u') + "?";
+    state.mailer.body = std::string(30, 'b') + "\r\n" + std::string(30, 'c');
+    CSlimWriteSession session(slim.Terminal(), state);
+    test::SimTerminal::RunToEnd(session);
+    EXPECT_TRUE(session.Completed()) << session.ErrorText();
+    EXPECT_NE(slim.Sim().StateValue("psh1").find(state.browser.url), std::string::npos);
+    EXPECT_NE(slim.Sim().StateValue("psh2").find(std::string(30, 'c')), std::string::npos);
+    for (const std::string& line : slim.Sim().LogLines()) {
+        EXPECT_FALSE(line.starts_with("[input lost")) << line;
+    }
+}
+
 }  // namespace
 }  // namespace morvik
