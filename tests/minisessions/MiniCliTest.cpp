@@ -81,7 +81,7 @@ TEST_F(MiniCli, AFileWithProblemsIsNotWrittenAtAll) {
     EXPECT_TRUE(sim.WaitForLogLine("reboot s"));
 }
 
-TEST_F(MiniCli, AnotherEditionGets386AndNothingIsWritten) {
+TEST_F(MiniCli, AnotherEditionIsRefusedAsNotForThisWindowAndNothingIsWritten) {
     const std::string kNotThisEdition = "この設定画面から設定可能な機器ではありません。";
     // A Slim has no easy window, and takes no Mini file.
     test::SimProcess slim = Sim("slim");

@@ -115,6 +115,10 @@ struct FailureCase {
     std::string errorText;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.fault;
+}
+
 class MiniWriteFailure : public ::testing::TestWithParam<FailureCase> {};
 
 // The first unconfirmed key ends the write: nothing later is sent, no clock, no "reboot"; the

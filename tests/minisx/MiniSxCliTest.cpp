@@ -78,7 +78,7 @@ TEST_F(MiniSxCli, ReadWarningsAreShownAndTheFileStillWritten) {
     EXPECT_NE(test::ReadWholeFile(file).find("\r\nnfc 2\r\n"), std::string::npos);
 }
 
-TEST_F(MiniSxCli, FilesOfTheOtherMiniEditionsAreRefusedWith386) {
+TEST_F(MiniSxCli, FilesOfTheOtherMiniEditionsAreRefusedAsNotForThisTerminal) {
     const std::string miniFile = files_.File("mini.dat");
     const std::string sxFile = files_.File("sx.dat");
     test::WriteWholeFile(miniFile, MiniSettingsFileText(MiniSettings{}));

@@ -128,7 +128,7 @@ TEST(MiniSxReadSession, DecodingCasesGiveTheirWarningsAndKeepTheRest) {
     }
 }
 
-TEST(MiniSxReadSession, ASilentTerminalEndsTheReadWith904) {
+TEST(MiniSxReadSession, ASilentTerminalEndsTheReadAsAFailedRead) {
     test::SimTerminal sim("minisx", {"--fault", "silent-key=ndef"});
     CMiniSXReadSession read(sim.Terminal(), true);
     read.RunHere();

@@ -60,6 +60,12 @@ struct WarningCase {
     SlimFunction function;
 };
 
+void PrintTo(const WarningCase& c, std::ostream* out) {
+    for (const std::string& param : c.params) {
+        *out << param << " ";
+    }
+}
+
 class SlimReadWarnings : public ::testing::TestWithParam<WarningCase> {};
 
 // Values that fail their checks end the read with the warnings, in the order disp, func,
@@ -137,7 +143,7 @@ TEST(SlimReadSession, DispAbcTurnsEveryBehaviourOn) {
     EXPECT_EQ(read.State().browser.url, "http:");
 }
 
-TEST(SlimReadSession, UnansweredValueEndsWith904AndNoState) {
+TEST(SlimReadSession, UnansweredValueEndsAsAFailedReadWithNoState) {
     test::SimTerminal slim("slim", {"--fault", "silent-key=func"});
     ASSERT_TRUE(slim.Open());
     CSlimReadSession read(slim.Terminal());
@@ -149,7 +155,7 @@ TEST(SlimReadSession, UnansweredValueEndsWith904AndNoState) {
     EXPECT_EQ(read.ErrorText(), Msg(ids::kReadFailed));
 }
 
-TEST(SlimReadSession, RefusedKeyEndsWith904) {
+TEST(SlimReadSession, RefusedKeyEndsAsAFailedRead) {
     test::SimTerminal slim("slim", {"--fault", "error-key=disp"});
     ASSERT_TRUE(slim.Open());
     CSlimReadSession read(slim.Terminal());

@@ -45,6 +45,25 @@ struct WriteCase {
     Lines lines;
 };
 
+// The function's name in test names and in CTest's list, instead of a dump of the bytes.
+std::string FunctionName(SlimFunction function) {
+    switch (function) {
+        case SlimFunction::Browser:
+            return "Browser";
+        case SlimFunction::TorucaBrowser:
+            return "TorucaBrowser";
+        case SlimFunction::BrowserMailer:
+            return "BrowserMailer";
+        case SlimFunction::TorucaMailer:
+            return "TorucaMailer";
+    }
+    return "Unknown";
+}
+
+void PrintTo(const WriteCase& c, std::ostream* out) {
+    *out << FunctionName(c.function);
+}
+
 class SlimWriteLines : public ::testing::TestWithParam<WriteCase> {};
 
 TEST_P(SlimWriteLines, SendsDispFuncRecordsQueInOrder) {
@@ -77,7 +96,10 @@ INSTANTIATE_TEST_SUITE_P(EveryFunction, SlimWriteLines,
                                         "pset psh2 " + kMailer, "pset que 3"}},
                              WriteCase{SlimFunction::TorucaMailer,
                                        {"pset disp 2", "pset func 1", "pset psh1 " + kToruca,
-                                        "pset psh2 " + kMailer, "pset que 0"}}));
+                                        "pset psh2 " + kMailer, "pset que 0"}}),
+                         [](const ::testing::TestParamInfo<WriteCase>& info) {
+                             return FunctionName(info.param.function);
+                         });
 
 TEST(SlimWriteSession, LeavesAPsh2FromAnEarlierFunctionAlone) {
     test::SimTerminal slim("slim", {"--param", "psh2=00501http:x"});
@@ -111,6 +133,10 @@ struct FailureCase {
     std::string code;
     Lines lines;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.fault;
+}
 
 class SlimWriteFailure : public ::testing::TestWithParam<FailureCase> {};
 
