@@ -52,7 +52,9 @@ void Terminal::OnBytes(std::string_view bytes, Clock::time_point now) {
                 return;  // everything that arrives during a restart is lost
             case Mode::Normal:
             case Mode::Command:
-                LineByte(bytes[i], now);
+                if (edition_.miniFamily || gulp_.Keep(bytes[i], now)) {
+                    LineByte(bytes[i], now);
+                }
                 break;
             case Mode::SoundUpload:
             case Mode::Update:
@@ -71,6 +73,9 @@ void Terminal::OnBytes(std::string_view bytes, Clock::time_point now) {
             pendingLine_.reset();
             HandleLine(line, now);
         }
+    }
+    if (const std::size_t lost = gulp_.TakeLost(); lost > 0) {
+        log_.Event("input lost: " + std::to_string(lost) + " bytes");
     }
 }
 
@@ -163,9 +168,6 @@ void Terminal::StartRestart(milliseconds duration, Clock::time_point now) {
     line_.clear();
     receiver_.reset();
     sender_.reset();
-    ++state_.boot;
-    state_.touchesSinceBoot = 0;
-    save_();
 }
 
 void Terminal::StartReceive(Mode mode, Clock::time_point firstNak, Clock::time_point now) {
@@ -322,8 +324,13 @@ void Terminal::OnTimer(Clock::time_point now) {
     switch (mode_) {
         case Mode::Restarting:
             if (now >= restartEnd_) {
+                // The boot is counted (and the state file saved) once the terminal is back, so
+                // that a state file with the new count says the restart is over.
                 mode_ = Mode::Normal;
                 line_.clear();
+                ++state_.boot;
+                state_.touchesSinceBoot = 0;
+                save_();
             }
             break;
         case Mode::SoundUpload:

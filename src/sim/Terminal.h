@@ -14,6 +14,7 @@
 #include "sim/Commands.h"
 #include "sim/Edition.h"
 #include "sim/Faults.h"
+#include "sim/InputGulp.h"
 #include "sim/SimLog.h"
 #include "sim/SimState.h"
 
@@ -62,6 +63,7 @@ class Terminal {
 
     Mode mode_ = Mode::Normal;
     std::string line_;
+    InputGulp gulp_;  // a Slim's line input
     bool vanished_ = false;
     Clock::time_point restartEnd_{};
 

@@ -3,6 +3,7 @@
 
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -185,6 +186,18 @@ int Run(const SimOptions& o) {
     return 0;
 }
 
+// A simulator belongs to the program that started it (a test, a script): when that program dies,
+// even killed, the simulator gets SIGTERM and ends as on any SIGTERM, removing its device link.
+// The kernel sends the signal when the thread that started us ends, so starters keep the thread
+// alive as long as the simulator. False when the starter is already gone.
+bool EndWithStarter() {
+    const pid_t starter = getppid();
+    if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0) {
+        return true;  // not on this system: the simulator runs until it is stopped
+    }
+    return getppid() == starter;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -196,6 +209,9 @@ int main(int argc, char** argv) {
     if (!morvik::Cp932ConverterAvailable()) {
         std::fprintf(stderr, "morvik-sim: %s", morvik::Cp932MissingMessage());
         return 1;
+    }
+    if (!EndWithStarter()) {
+        return 0;
     }
     SimOptions options;
     std::string error;

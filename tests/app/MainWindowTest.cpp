@@ -10,8 +10,10 @@
 #include <QTest>
 #include <fstream>
 
-#include "app/AppFixture.h"
 #include "app/CommandIds.h"
+#include "support/ScopedEnv.h"
+#include "support/StderrCapture.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {
@@ -284,6 +286,23 @@ TEST_F(MainWindowTest, ChangeSettingsIsGrayedWhileTheSlimWindowIsOpen) {
     delete slim;
     EXPECT_EQ(window.SlimSlot(), nullptr);
     EXPECT_TRUE(window.Action(cmd::kChangeSettings)->isEnabled());
+}
+
+// MORVIK_TRACE makes the tool write its conversation with the terminal to standard error, each
+// line sent as a "> " entry; without it nothing of the kind is written.
+TEST_F(MainWindowTest, TraceVariableShowsTheConversationOnStandardError) {
+    test::SimProcess& sim = StartSim("mini");
+    for (const char* trace : {"1", static_cast<const char*>(nullptr)}) {
+        SCOPED_TRACE(trace != nullptr ? "MORVIK_TRACE=1" : "no MORVIK_TRACE");
+        const test::ScopedEnv variable("MORVIK_TRACE", trace);
+        const test::StderrCapture err;
+        CMVKAppDlg& window = Window(sim.DevicePath());
+        boxes_.Clear();
+        window.Action(cmd::kReadDeviceInfo)->trigger();
+        EXPECT_EQ(PanelTexts(window)[0].toStdString(), "ZRT450");
+        const std::string text = err.Text();
+        EXPECT_EQ(text.find("> config mini\\r") != std::string::npos, trace != nullptr) << text;
+    }
 }
 
 }  // namespace

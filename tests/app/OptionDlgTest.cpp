@@ -11,10 +11,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/AppFixture.h"
 #include "app/COptionDlg.h"
 #include "app/CPortProgressDlg.h"
 #include "app/CommandIds.h"
+#include "support/Files.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {
@@ -22,13 +23,6 @@ namespace {
 using test::AppFixture;
 
 constexpr const char* kPortInvalid = "エラー|ポート番号が不正です。";
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Runs work once the dialog of type T has opened (inside its own event loop).
 template <typename T, typename Work>
@@ -102,7 +96,8 @@ TEST_F(OptionDlgTest, OkWritesThePreferencesAndCancelDoesNot) {
     window.Action(cmd::kOptions)->trigger();
     EXPECT_EQ(window.PortNumber(), 42);
     EXPECT_TRUE(window.CloseAfterWrite());
-    EXPECT_EQ(ReadFile(IniPath()), "[MorvikMini/Slim]\r\nSerialPortNum=42\r\nCloseCheck=1\r\n");
+    EXPECT_EQ(test::ReadWholeFile(IniPath()),
+              "[MorvikMini/Slim]\r\nSerialPortNum=42\r\nCloseCheck=1\r\n");
     EXPECT_FALSE(window.Guarded());
 }
 

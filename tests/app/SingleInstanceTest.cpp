@@ -1,19 +1,34 @@
 // One copy per user: a later copy brings the first one's window forward and ends without one.
 
+#include <QDir>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/AppFixture.h"
 #include "app/CSingleInstance.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {
 
 using test::AppFixture;
 
-class SingleInstanceTest : public AppFixture {};
+class SingleInstanceTest : public AppFixture {
+  protected:
+    // A started copy is up once it answers on its socket; false when it never does.
+    static bool WaitUntilListening() {
+        for (int i = 0; i < 600; ++i) {
+            QLocalSocket socket;
+            socket.connectToServer(CSingleInstance::DefaultName());
+            if (socket.waitForConnected(100)) {
+                return true;
+            }
+            QTest::qWait(100);  // a ceiling of a minute for a slow start, not a timing
+        }
+        return false;
+    }
+};
 
 TEST_F(SingleInstanceTest, SecondCopyAsksTheFirstToShow) {
     CSingleInstance first(CSingleInstance::DefaultName());
@@ -25,7 +40,7 @@ TEST_F(SingleInstanceTest, SecondCopyAsksTheFirstToShow) {
     EXPECT_TRUE(shown.wait(5000));
 
     // Another preferences folder is another user's tool as far as the lock goes.
-    ::setenv("MORVIK_CONFIG_DIR", Config().File("elsewhere").c_str(), 1);
+    const test::ScopedEnv elsewhere("MORVIK_CONFIG_DIR", Config().File("elsewhere"));
     CSingleInstance other(CSingleInstance::DefaultName());
     EXPECT_TRUE(other.Acquire());
 }
@@ -40,17 +55,7 @@ TEST_F(SingleInstanceTest, SecondProgramEndsWithoutAWindow) {
     first.setProcessEnvironment(env);
     first.start(tool, {});
     ASSERT_TRUE(first.waitForStarted(10000));
-    // The first copy is up once it answers on its socket.
-    bool listening = false;
-    for (int i = 0; i < 100 && !listening; ++i) {
-        QLocalSocket socket;
-        socket.connectToServer(CSingleInstance::DefaultName());
-        listening = socket.waitForConnected(200);
-        if (!listening) {
-            QTest::qWait(100);
-        }
-    }
-    ASSERT_TRUE(listening);
+    ASSERT_TRUE(WaitUntilListening());
 
     QProcess second;
     second.setProcessEnvironment(env);
@@ -62,7 +67,47 @@ TEST_F(SingleInstanceTest, SecondProgramEndsWithoutAWindow) {
     EXPECT_EQ(first.state(), QProcess::Running);
 
     first.terminate();
-    EXPECT_TRUE(first.waitForFinished(10000));
+    EXPECT_TRUE(first.waitForFinished(30000));
+}
+
+// SIGTERM (a logout, a service stop, a test's clean-up) ends the tool as closing its window does:
+// it exits normally, and its lock and socket are gone, in the temporary folder and in the
+// preferences folder alike.
+TEST_F(SingleInstanceTest, TerminationRemovesTheLockAndTheSocket) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("MORVIK_CONFIG_DIR"), QString::fromStdString(Config().path()));
+    QProcess tool;
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral(MORVIK_TOOL_PATH), {});
+    ASSERT_TRUE(tool.waitForStarted(30000));
+    ASSERT_TRUE(WaitUntilListening());
+
+    const QString name = CSingleInstance::DefaultName();
+    auto leftovers = [&name, this] {
+        const QDir::Filters all =
+            QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+        QStringList found;
+        for (const QString& entry : QDir::temp().entryList(all)) {
+            if (entry.startsWith(name)) {
+                found << QStringLiteral("temp/") + entry;
+            }
+        }
+        // The preferences folder is the test's own: any lock in it is the tool's.
+        for (const QString& entry : QDir(QString::fromStdString(Config().path())).entryList(all)) {
+            if (entry.startsWith(name) || entry.endsWith(QStringLiteral(".lock"))) {
+                found << QStringLiteral("config/") + entry;
+            }
+        }
+        return found;
+    };
+    ASSERT_FALSE(leftovers().isEmpty()) << "a running tool holds its lock and socket";
+
+    tool.terminate();  // SIGTERM
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(tool.exitCode(), 0);
+    EXPECT_EQ(leftovers(), QStringList());
 }
 
 }  // namespace

@@ -8,11 +8,13 @@
 #include <QTimer>
 #include <chrono>
 
-#include "FirmlogSupport.h"
-#include "app/AppFixture.h"
 #include "model/Pack.h"
 #include "sessions/dialogs/CGetDlog.h"
 #include "sessions/dialogs/CLogDlg.h"
+#include "support/DetectionLogRecords.h"
+#include "support/Files.h"
+#include "support/FirmwareImageFile.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

@@ -9,19 +9,19 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "minisessions/MiniSimTerminal.h"
 #include "minisessions/MiniTestData.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniReadSession.h"
 #include "sessions/MiniWriteSession.h"
 #include "sessions/dialogs/CMiniProgressDlg.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
+#include "support/SimTerminal.h"
+#include "support/Wave.h"
 
 namespace morvik {
 namespace {
-
-using test::MiniSimTerminal;
 
 // What the window showed while it ran modally.
 struct MiniShown {
@@ -54,7 +54,7 @@ MiniShown RunMiniDialog(CMiniProgressDlg& dialog, const CMiniWriteFrame* write =
 }
 
 TEST(MiniProgressDlg, ReadClosesAcceptedAndEndsTheExchange) {
-    MiniSimTerminal mini({"--param", "isc=0123", "--param", "rslt=1"});
+    test::SimTerminal mini("mini", {"--param", "isc=0123", "--param", "rslt=1"});
     CMiniReadSession read(mini.Terminal(), true);
     CMiniProgressDlg dialog(read);
     int ended = 0;
@@ -72,7 +72,7 @@ TEST(MiniProgressDlg, ReadClosesAcceptedAndEndsTheExchange) {
 }
 
 TEST(MiniProgressDlg, WarningsCloseRejectedWithTheValuesKept) {
-    MiniSimTerminal mini({"--param", "isc=12345", "--param", "rslt=1"});
+    test::SimTerminal mini("mini", {"--param", "isc=12345", "--param", "rslt=1"});
     CMiniReadSession read(mini.Terminal(), true);
     CMiniProgressDlg dialog(read);
     EXPECT_EQ(RunMiniDialog(dialog).result, QDialog::Rejected);
@@ -86,11 +86,10 @@ TEST(MiniProgressDlg, DetailedWriteFollowsTheSoundUpload) {
     settings.registerSounds = true;
     for (std::size_t slot = 0; slot < 4; ++slot) {
         settings.soundPaths[slot] = dir.File("s" + std::to_string(slot) + ".wav");
-        test::WriteFile(settings.soundPaths[slot],
-                        test::WavFile(6000, static_cast<std::uint8_t>(slot)));
+        test::WriteWave(settings.soundPaths[slot], 6000, static_cast<std::uint8_t>(slot));
     }
     // Emulating the line speed makes the upload last long enough for several ticks.
-    MiniSimTerminal mini({"--baud", "115200"});
+    test::SimTerminal mini("mini", {"--baud", "115200"});
     ASSERT_TRUE(mini.Open());
     CMiniWriteSession write(mini.Terminal(), settings, false);
     CMiniProgressDlg dialog(write);
@@ -103,7 +102,7 @@ TEST(MiniProgressDlg, DetailedWriteFollowsTheSoundUpload) {
 }
 
 TEST(MiniProgressDlg, AnUnconfirmedWriteClosesRejectedWithItsText) {
-    MiniSimTerminal mini({"--fault", "bad-token=lnv1"});
+    test::SimTerminal mini("mini", {"--fault", "bad-token=lnv1"});
     ASSERT_TRUE(mini.Open());
     CMiniWriteSession write(mini.Terminal(), test::SampleSettings(), false);
     CMiniProgressDlg dialog(write);

@@ -6,18 +6,16 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "minisx/MiniSxSimTerminal.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniSxReadSession.h"
 #include "sessions/MiniSxWriteSession.h"
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 #include "support/SimProcess.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
-
-using test::MiniSxSimTerminal;
 
 std::string SourceWav(const char* name) {
     return test::RequiredEnv("MORVIK_SOURCE_DIR") + "/wav/" + name;
@@ -53,7 +51,7 @@ Shown RunDialog(CMiniSXProgressDlg& dialog, const CMiniWriteFrame* write = nullp
 }
 
 TEST(MiniSXProgressDlg, ReadClosesAcceptedAndEndsTheExchange) {
-    MiniSxSimTerminal sim;
+    test::SimTerminal sim("minisx");
     CMiniSXReadSession read(sim.Terminal(), true);
     CMiniSXProgressDlg dialog(read);
     int ended = 0;
@@ -70,7 +68,7 @@ TEST(MiniSXProgressDlg, ReadClosesAcceptedAndEndsTheExchange) {
 }
 
 TEST(MiniSXProgressDlg, WarningsCloseRejectedWithTheValuesKept) {
-    MiniSxSimTerminal sim({"--param", "nfc=7"});
+    test::SimTerminal sim("minisx", {"--param", "nfc=7"});
     CMiniSXReadSession read(sim.Terminal(), true);
     CMiniSXProgressDlg dialog(read);
     EXPECT_EQ(RunDialog(dialog).result, QDialog::Rejected);
@@ -84,7 +82,7 @@ TEST(MiniSXProgressDlg, DetailedWriteFollowsTheSoundUpload) {
     model.soundPaths = {
         SourceWav("mini_ok.wav"), SourceWav("mini_ng.wav"), "", "", SourceWav("kel_fin.wav"), ""};
     // Emulating the line speed makes the upload last long enough for several ticks.
-    MiniSxSimTerminal sim({"--baud", "115200"});
+    test::SimTerminal sim("minisx", {"--baud", "115200"});
     ASSERT_TRUE(sim.Open());
     CMiniSXWriteSession write(sim.Terminal(), model, false);
     CMiniSXProgressDlg dialog(write);
@@ -99,7 +97,7 @@ TEST(MiniSXProgressDlg, DetailedWriteFollowsTheSoundUpload) {
 }
 
 TEST(MiniSXProgressDlg, AnUnconfirmedWriteClosesRejected) {
-    MiniSxSimTerminal sim({"--fault", "bad-token=ndef"});
+    test::SimTerminal sim("minisx", {"--fault", "bad-token=ndef"});
     ASSERT_TRUE(sim.Open());
     MiniSXSettings model;
     model.nfc = {kNfcModeBrowser, kNfcQueryNone, "http://a/"};

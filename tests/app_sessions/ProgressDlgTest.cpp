@@ -15,8 +15,8 @@
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
 #include "sessions/dialogs/CProgressDlg.h"
-#include "slimsessions/SlimSimTerminal.h"
 #include "support/SimProcess.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
@@ -47,7 +47,7 @@ Shown RunDialog(CProgressDlg& dialog) {
 }
 
 TEST(ProgressDlg, SlimReadClosesAcceptedAndEndsTheExchange) {
-    test::SlimSimTerminal slim;
+    test::SimTerminal slim("slim");
     ASSERT_TRUE(slim.Open());
     CSlimReadSession read(slim.Terminal());
     CProgressDlg dialog(read);
@@ -66,7 +66,7 @@ TEST(ProgressDlg, SlimReadClosesAcceptedAndEndsTheExchange) {
 }
 
 TEST(ProgressDlg, ReadWarningsCloseRejectedWithTheStateKept) {
-    test::SlimSimTerminal slim({"--param", "disp=abc"});
+    test::SimTerminal slim("slim", {"--param", "disp=abc"});
     ASSERT_TRUE(slim.Open());
     CSlimReadSession read(slim.Terminal());
     CProgressDlg dialog(read);
@@ -76,7 +76,7 @@ TEST(ProgressDlg, ReadWarningsCloseRejectedWithTheStateKept) {
 }
 
 TEST(ProgressDlg, FailedWriteClosesRejectedWithItsText) {
-    test::SlimSimTerminal slim({"--fault", "bad-token=psh1"});
+    test::SimTerminal slim("slim", {"--fault", "bad-token=psh1"});
     ASSERT_TRUE(slim.Open());
     SlimEditorState state;
     state.browser.url = "http://b/";

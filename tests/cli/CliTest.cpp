@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/CliFixture.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
 
 namespace morvik {
@@ -14,37 +16,8 @@ namespace {
 
 using test::RunResult;
 
-class Cli : public ::testing::Test {
+class Cli : public test::CliFixture {
   protected:
-    // Runs morvik with the arguments; the config folder is the test's own.
-    RunResult Morvik(std::vector<std::string> args, const std::string& input = "") {
-        args.insert(args.begin(), test::RequiredEnv("MORVIK_CLI"));
-        return test::RunProgram(args, input, Env(), std::chrono::seconds(60));
-    }
-    // The preferences folder and the machine's serial devices are the test's own: an empty
-    // sysfs and /dev unless a test plugs in a cable.
-    std::map<std::string, std::string> Env() const {
-        return {{"MORVIK_CONFIG_DIR", config_.path()},
-                {"MORVIK_SYSFS_ROOT", machine_.File("sys")},
-                {"MORVIK_DEV_ROOT", machine_.File("dev")}};
-    }
-    // Plugs in the terminal's USB cable as ttyUSB0, leading to the given device.
-    void PlugInCable(const std::string& device) {
-        namespace fs = std::filesystem;
-        const fs::path sys = machine_.File("sys");
-        const fs::path usb = sys / "devices/pci0000:00/usb1/1-1";
-        const fs::path tty = usb / "1-1:1.0/ttyUSB0";
-        fs::create_directories(tty);
-        std::ofstream(usb / "idVendor") << "5a3c\n";
-        std::ofstream(usb / "idProduct") << "0c41\n";
-        fs::create_directories(sys / "class/tty/ttyUSB0");
-        fs::create_symlink(tty, sys / "class/tty/ttyUSB0/device");
-        fs::create_directories(machine_.File("dev"));
-        fs::create_symlink(device, fs::path(machine_.File("dev")) / "ttyUSB0");
-    }
-    test::SimProcess Sim(const std::string& edition, std::vector<std::string> args = {}) {
-        return test::SimProcess({.edition = edition, .args = std::move(args), .env = Env()});
-    }
     static std::vector<std::string> Lines(const std::string& text) {
         std::vector<std::string> lines;
         std::istringstream in(text);
@@ -56,9 +29,6 @@ class Cli : public ::testing::Test {
     static bool Has(const std::vector<std::string>& lines, const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
-
-    test::TempDir config_;
-    test::TempDir machine_;
 };
 
 TEST_F(Cli, InfoPrintsTheSixPanelLines) {

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "faults/FaultMatrix.h"
+#include "support/Files.h"
 
 namespace morvik::faults {
 namespace {
@@ -58,11 +59,6 @@ bool IsTransfer(const std::string& line) {
         }
     }
     return false;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::string Shorten(std::string text) {
@@ -172,7 +168,7 @@ std::vector<std::string> RunCell(const Row& row, Fault fault) {
     result.lines = SettledLog(sim);
     if (row.writesFile) {
         if (std::filesystem::exists(outputPath)) {
-            result.output = ReadAll(outputPath);
+            result.output = test::ReadWholeFile(outputPath);
         }
         for (const auto& entry : std::filesystem::directory_iterator(outputFolder)) {
             result.folder.push_back(entry.path().filename().string());

@@ -23,6 +23,8 @@
 #include "sessions/MiniWriteSession.h"
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
+#include "support/FirmwareImageFile.h"
+#include "support/Wave.h"
 
 namespace morvik::faults {
 namespace {
@@ -157,7 +159,8 @@ Runner SessionRunner(const std::string& edition, Kind kind, bool easy) {
     }
     if (minisx) {
         return [](const CellContext& c) {
-            const MiniSXSettings model = MiniSxWriteModel(WriteWave(c.dir, "sound.wav", 2000));
+            const MiniSXSettings model =
+                MiniSxWriteModel(test::WriteWave(c.dir.File("sound.wav"), 2000, 96));
             return RunSession(
                 c, Frame::kCallerOpensMiniWrite,
                 [model](CTerminal& t) {
@@ -181,7 +184,8 @@ Runner SessionRunner(const std::string& edition, Kind kind, bool easy) {
         };
     }
     return [](const CellContext& c) {
-        const MiniSettings model = MiniWriteModel(WriteWave(c.dir, "sound.wav", 2000));
+        const MiniSettings model =
+            MiniWriteModel(test::WriteWave(c.dir.File("sound.wav"), 2000, 96));
         return RunSession(
             c, Frame::kCallerOpensMiniWrite,
             [model](CTerminal& t) { return std::make_unique<CMiniWriteSession>(t, model, false); },
@@ -194,7 +198,8 @@ Runner CliRunner(const std::string& edition, Kind kind) {
         case Kind::kFirmware:
             return [edition](const CellContext& c) {
                 const std::string model = edition == "slim" ? "ZRT410N" : "ZRT450";
-                const std::string image = WriteFirmwareImage(c.dir, model, "9.87", 3000);
+                const std::string image =
+                    test::WriteFirmwareImage(c.dir, "image.x", model, 3000, "9.87");
                 return RunCli(c, {"firmware", "--wait", "3", image});
             };
         case Kind::kMaintenance:

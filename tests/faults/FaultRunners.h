@@ -30,11 +30,4 @@ CellResult RunSession(const CellContext& context, Frame frame,
 // Runs morvik with the given command words against the cell's terminal.
 CellResult RunCli(const CellContext& context, const std::vector<std::string>& words);
 
-// An 8-bit mono 8 kHz wave file of the given number of samples; returns its path.
-std::string WriteWave(const test::TempDir& dir, const std::string& name, std::size_t samples);
-
-// A firmware image for model with dataLength bytes and the version text; returns its path.
-std::string WriteFirmwareImage(const test::TempDir& dir, const std::string& model,
-                               const std::string& version, std::size_t dataLength);
-
 }  // namespace morvik::faults

@@ -6,6 +6,8 @@
 
 #include "files/DetectionLogCsv.h"
 #include "model/Cp932.h"
+#include "support/DetectionLogRecords.h"
+#include "support/Files.h"
 
 namespace morvik {
 namespace {
@@ -55,94 +57,23 @@ RecordBytes Encode(const Detection& d) {
     return r;
 }
 
-std::string Sjis(const char* utf8) {
-    return Utf8ToCp932Lossy(utf8);
-}
-
-std::string ResultField(std::uint8_t byte) {
-    switch (byte & 0x3F) {
-        case 0:
-            return Sjis("機能実行成功");
-        case 1:
-            return Sjis("FeliCaカード検出");
-        case 2:
-            return Sjis("機能実行失敗(02)");
-        case 3:
-            return Sjis("機能実行失敗(03)");
-        case 4:
-            return Sjis("機能実行失敗(04)");
-        case 63:
-            return Sjis("内部エラー");
-        default:
-            return std::to_string(byte);
-    }
-}
-
-std::string SetField(std::uint8_t byte) {
-    if ((byte >> 6) == 0) {
-        return Sjis("設定1");
-    }
-    if ((byte >> 6) == 1) {
-        return Sjis("設定2");
-    }
-    return std::to_string(byte & 0xC0);
-}
-
-std::string KindField(std::uint8_t kind) {
-    switch (kind) {
-        case 0:
-            return Sjis("FeliCaカード");
-        case 17:
-            return Sjis("docomo(モバイルFeliCa 1.0)");
-        case 18:
-            return Sjis("docomo(モバイルFeliCa 2.0)");
-        case 26:
-            return Sjis("docomoスマートフォン(モバイルFelica 2.0)");
-        case 33:
-            return Sjis("docomo以外(モバイルFeliCa 1.0)");
-        case 50:
-            return Sjis("au(モバイルFeliCa 2.0)");
-        case 58:
-            return Sjis("auスマートフォン(モバイルFelica 2.0)");
-        case 66:
-            return Sjis("Softbank(モバイルFeliCa 2.0)");
-        case 74:
-            return Sjis("Softbankスマートフォン(モバイルFelica 2.0)");
-        case 82:
-            return Sjis("WILLCOM(モバイルFeliCa 2.0)");
-        case 146:
-            return Sjis("その他(モバイルFeliCa 2.0)");
-        case 255:
-            return Sjis("Felica種別判別失敗");
-        default:
-            return std::to_string(kind);
-    }
-}
-
 std::string ExpectedLine(const Detection& d, int number) {
     char head[96];
     std::snprintf(head, sizeof head, "%d,%016llx,%d/%02d/%02d %02d:%02d:%02d,", number,
                   static_cast<unsigned long long>(d.felicaId), 2000 + d.year, d.month, d.day,
                   d.hour, d.minute, d.second);
-    return head + ResultField(d.resultByte) + "," + SetField(d.resultByte) + "," +
-           KindField(d.kind) + "," + std::to_string(d.boot) + "," + std::to_string(d.seconds) +
-           "," + std::to_string(d.touches) + "," + std::to_string(d.cumulative) + "\r\n";
+    return head + test::CsvResultText(d.resultByte) + "," + test::CsvSetText(d.resultByte) + "," +
+           test::CsvKindText(d.kind) + "," + std::to_string(d.boot) + "," +
+           std::to_string(d.seconds) + "," + std::to_string(d.touches) + "," +
+           std::to_string(d.cumulative) + "\r\n";
 }
 
+// A damaged record's line, from the shared oracle (which takes it for damaged by its bytes).
 std::string ExpectedInvalidLine(const RecordBytes& r, int number) {
-    std::string hex;
-    for (std::uint8_t b : r) {
-        char two[3];
-        std::snprintf(two, sizeof two, "%02x", b);
-        hex += two;
-    }
-    return std::to_string(number) + "," + Sjis("このレコードにデータの不整合があります。(") + hex +
-           ")\r\n";
+    return test::ExpectedCsvLine(std::string(r.begin(), r.end()), static_cast<std::size_t>(number));
 }
 
-const std::string kHeader = Sjis(
-    "No.,FeliCa ID,日時,機能実行結果,設定区別,FeliCa種別,起動カウンタ,秒カウンタ,"
-    "タッチカウンタ,累積タッチカウンタ\r\n");
+const std::string kHeader = test::CsvHeader();
 
 Detection RandomDetection(std::mt19937_64& rng) {
     static const std::uint8_t kKinds[] = {0, 17, 18, 26, 33, 50, 58, 66, 74, 82, 146, 255, 32, 1};
@@ -236,17 +167,17 @@ TEST(DetectionLogCsv, FieldDecoding) {
     const RecordBytes r = Encode(d);
     EXPECT_EQ(r[16], 1);
     EXPECT_EQ(r[20], 1);
-    EXPECT_EQ(DetectionLogCsvLine(r, 12), "12,0123456789abcdef,2009/12/31 23:59:58," +
-                                              Sjis("FeliCaカード検出") + "," + Sjis("設定2") +
-                                              ",32,4294967297,4294967295,65535,1\r\n");
+    EXPECT_EQ(DetectionLogCsvLine(r, 12),
+              "12,0123456789abcdef,2009/12/31 23:59:58," + test::Sjis("FeliCaカード検出") + "," +
+                  test::Sjis("設定2") + ",32,4294967297,4294967295,65535,1\r\n");
     d.resultByte = 0x05;
-    EXPECT_NE(DetectionLogCsvLine(Encode(d), 1).find(",5," + Sjis("設定1") + ",32,"),
+    EXPECT_NE(DetectionLogCsvLine(Encode(d), 1).find(",5," + test::Sjis("設定1") + ",32,"),
               std::string::npos);
     d.resultByte = 0x45;
-    EXPECT_NE(DetectionLogCsvLine(Encode(d), 1).find(",69," + Sjis("設定2") + ","),
+    EXPECT_NE(DetectionLogCsvLine(Encode(d), 1).find(",69," + test::Sjis("設定2") + ","),
               std::string::npos);
     d.resultByte = 0xBF;  // internal error in the third set bits
-    EXPECT_NE(DetectionLogCsvLine(Encode(d), 1).find("," + Sjis("内部エラー") + ",128,"),
+    EXPECT_NE(DetectionLogCsvLine(Encode(d), 1).find("," + test::Sjis("内部エラー") + ",128,"),
               std::string::npos);
 }
 
@@ -264,8 +195,8 @@ TEST(DetectionLogCsv, BlocksBeyondTheCount) {
     const std::string shortBlock = DetectionLogBlockToCsv(std::span(block).first(40), written, 4);
     EXPECT_EQ(written, 1);
     EXPECT_EQ(shortBlock, kHeader + "1,0000000000000000,2000/00/00 00:00:00," +
-                              Sjis("機能実行成功") + "," + Sjis("設定1") + "," +
-                              Sjis("FeliCaカード") + ",0,0,0,0\r\n");
+                              test::Sjis("機能実行成功") + "," + test::Sjis("設定1") + "," +
+                              test::Sjis("FeliCaカード") + ",0,0,0,0\r\n");
 }
 
 }  // namespace

@@ -10,28 +10,13 @@
 
 #include "files/FirmwareImage.h"
 #include "model/Cp932.h"
+#include "support/SimProcess.h"
 
 namespace morvik {
 namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
-
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "morvik-fw-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    fs::path File(const std::string& name) const { return fs::path(path_) / name; }
-
-  private:
-    std::string path_;
-};
 
 // The data checksum, written from the image layout: file bytes 128-383 and 512 up to the end of
 // a maximum-size image.
@@ -80,7 +65,7 @@ Bytes Image(const std::string& model, std::size_t dataLength, const std::string&
 
 FirmwareImageCheck Check(const Bytes& image, bool mini) {
     const FirmwareImageCheck inMemory = CheckFirmwareImage(image, mini);
-    TempFolder folder;
+    test::TempDir folder;
     const fs::path path = folder.File("image.x");
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(image.data()),
@@ -176,7 +161,7 @@ TEST(FirmwareImage, Checksums) {
 }
 
 TEST(FirmwareImage, FilesThatCannotBeRead) {
-    TempFolder folder;
+    test::TempDir folder;
     const std::string openFailed = Utf8ToCp932Lossy("ファイルのオープンに失敗しました。");
     const FirmwareImageCheck missing = CheckFirmwareImage(folder.File("none.x"), true);
     EXPECT_FALSE(missing.valid);

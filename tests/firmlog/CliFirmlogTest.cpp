@@ -4,26 +4,20 @@
 
 #include <filesystem>
 
-#include "FirmlogSupport.h"
 #include "model/Pack.h"
+#include "support/CliFixture.h"
+#include "support/DetectionLogRecords.h"
+#include "support/Files.h"
+#include "support/FirmwareImageFile.h"
 
 namespace morvik {
 namespace {
 
-class CliFirmlog : public ::testing::Test {
+class CliFirmlog : public test::CliFixture {
   protected:
-    test::RunResult Morvik(const test::SimProcess& sim, std::vector<std::string> args) {
-        args.insert(args.begin(), {test::RequiredEnv("MORVIK_CLI"), "--device", sim.DevicePath()});
-        return test::RunProgram(args, "",
-                                {{"MORVIK_CONFIG_DIR", files_.File("config")},
-                                 {"MORVIK_SYSFS_ROOT", files_.File("sys")},
-                                 {"MORVIK_DEV_ROOT", files_.File("dev")}},
-                                std::chrono::seconds(90));
-    }
     static bool Has(const std::string& text, const std::string& part) {
         return text.find(part) != std::string::npos;
     }
-    test::TempDir files_;
 };
 
 TEST_F(CliFirmlog, DlogGetWritesTheCsv) {

@@ -8,10 +8,12 @@
 #include <filesystem>
 #include <thread>
 
-#include "FirmlogSupport.h"
-#include "RecordingReporter.h"
 #include "protocol/Terminal.h"
 #include "sessions/DetectionLogSession.h"
+#include "support/DetectionLogRecords.h"
+#include "support/Files.h"
+#include "support/FirmwareImageFile.h"
+#include "support/RecordingReporter.h"
 
 namespace morvik {
 namespace {
@@ -49,7 +51,7 @@ class DetectionLog : public ::testing::Test {
         EXPECT_TRUE(worker.Finished());
         return worker.Outcome();
     }
-    bool Logged(const std::string& line) const { return sim_->WaitForLogLine(line, 3s); }
+    bool Logged(const std::string& line) const { return sim_->WaitForLogLine(line); }
 
     test::TempDir files_;
     test::RecordingReporter reporter_;

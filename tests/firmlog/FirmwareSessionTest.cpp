@@ -6,11 +6,13 @@
 #include <chrono>
 #include <thread>
 
-#include "FirmlogSupport.h"
-#include "RecordingReporter.h"
 #include "protocol/Terminal.h"
 #include "sessions/FirmwareTrigger.h"
 #include "sessions/FirmwareUpdate.h"
+#include "support/DetectionLogRecords.h"
+#include "support/Files.h"
+#include "support/FirmwareImageFile.h"
+#include "support/RecordingReporter.h"
 
 namespace morvik {
 namespace {

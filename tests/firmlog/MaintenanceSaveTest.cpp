@@ -7,12 +7,14 @@
 #include <sstream>
 #include <thread>
 
-#include "FirmlogSupport.h"
-#include "RecordingReporter.h"
 #include "model/Pack.h"
 #include "protocol/Terminal.h"
 #include "sessions/MaintenanceSave.h"
+#include "support/DetectionLogRecords.h"
+#include "support/Files.h"
+#include "support/FirmwareImageFile.h"
 #include "support/RawTerminal.h"
+#include "support/RecordingReporter.h"
 
 namespace morvik {
 namespace {
@@ -41,7 +43,7 @@ class Maintenance : public ::testing::Test {
     // The names the terminal lists for "pget", asked by a bare client.
     std::vector<std::string> ListedNames() {
         test::RawTerminal raw(sim_->DevicePath());
-        EXPECT_TRUE(raw.OpenSession(test::kMiniOpening));
+        EXPECT_TRUE(raw.OpenSession("config mini"));
         std::string reply = raw.Command("pget");
         raw.Command("exit");
         std::vector<std::string> names;

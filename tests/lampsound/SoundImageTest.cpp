@@ -3,11 +3,12 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "WavFixture.h"
 #include "model/Cp932.h"
 #include "model/SoundImage.h"
 #include "model/SoundSlots.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
+#include "support/Wave.h"
 
 namespace morvik {
 namespace {
@@ -98,7 +99,7 @@ TEST(SoundImage, DistinctSoxFilesPackWithTheirFlagsAndKeys) {
     const SoundPackResult packed = PackSounds(slots);
     ASSERT_EQ(packed.status, SoundStatus::Ok);
     EXPECT_EQ(packed.image.entries, 2);
-    ImageReader{packed.image.bytes}.Check({test::ReadBytes(low), test::ReadBytes(high)});
+    ImageReader{packed.image.bytes}.Check({test::ReadWholeFile(low), test::ReadWholeFile(high)});
     const std::vector<int> keys = SoundKeyValues(slots, packed.image.packedPaths);
     EXPECT_EQ(keys, (std::vector<int>{0, 255, 255, 255, 255, 255, 1, 255, 255, 255, 255, 255}));
 }
@@ -108,24 +109,24 @@ TEST(SoundImage, DuplicatesAreStoredOnce) {
     const std::string a = dir.File("a.wav");
     const std::string b = dir.File("b.wav");
     const std::string c = dir.File("c.wav");
-    test::WriteBytes(a, test::WavBytes(test::WavOfSize(300, 1)));
-    test::WriteBytes(b, test::WavBytes(test::WavOfSize(301, 2)));
+    test::WriteWholeFile(a, test::WavBytes(test::WavOfSize(300, 1)));
+    test::WriteWholeFile(b, test::WavBytes(test::WavOfSize(301, 2)));
     WavSpec fmt18 = test::WavOfSize(302, 3);
     fmt18.fmtSize = 18;
     fmt18.rate = 16000;
-    test::WriteBytes(c, test::WavBytes(fmt18));
+    test::WriteWholeFile(c, test::WavBytes(fmt18));
 
     const std::vector<std::string> same(kMiniSoundSlots, a);
     SoundPackResult packed = PackSounds(same);
     ASSERT_EQ(packed.status, SoundStatus::Ok);
-    ImageReader{packed.image.bytes}.Check({test::ReadBytes(a)});
+    ImageReader{packed.image.bytes}.Check({test::ReadWholeFile(a)});
     EXPECT_EQ(SoundKeyValues(same, packed.image.packedPaths), std::vector<int>(12, 0));
 
     const auto slots = Slots({b, a, "", b, c, a, "", "", c, "", b, ""});
     packed = PackSounds(slots);
     ASSERT_EQ(packed.status, SoundStatus::Ok);
     ImageReader{packed.image.bytes}.Check(
-        {test::ReadBytes(b), test::ReadBytes(a), test::ReadBytes(c)});
+        {test::ReadWholeFile(b), test::ReadWholeFile(a), test::ReadWholeFile(c)});
     EXPECT_EQ(SoundKeyValues(slots, packed.image.packedPaths),
               (std::vector<int>{0, 1, 255, 0, 2, 1, 255, 255, 2, 255, 0, 255}));
 }
@@ -135,7 +136,7 @@ TEST(SoundImage, OnlySamplesAreScaled) {
     WavSpec shape;
     shape.samples = {200, 128, 0, 255, 1};
     const std::string path = dir.File("s.wav");
-    test::WriteBytes(path, test::WavBytes(shape));
+    test::WriteWholeFile(path, test::WavBytes(shape));
     const SoundPackResult packed = PackSounds(Slots({path}));
     ASSERT_EQ(packed.status, SoundStatus::Ok);
     const auto& image = packed.image.bytes;
@@ -163,11 +164,11 @@ TEST(SoundImage, NoSoundsGiveAnEmptyDirectory) {
 TEST(SoundImage, BadFilesStopPackingWithNothingBuilt) {
     TempDir dir;
     const std::string good = dir.File("good.wav");
-    test::WriteBytes(good, test::WavBytes(test::WavOfSize(100)));
+    test::WriteWholeFile(good, test::WavBytes(test::WavOfSize(100)));
     const std::string stereo = dir.File("stereo.wav");
     WavSpec shape = test::WavOfSize(100);
     shape.channels = 2;
-    test::WriteBytes(stereo, test::WavBytes(shape));
+    test::WriteWholeFile(stereo, test::WavBytes(shape));
 
     SoundPackResult packed = PackSounds(Slots({good, dir.File("missing.wav")}));
     EXPECT_EQ(packed.status, SoundStatus::NotFound);
@@ -193,8 +194,9 @@ TEST(SoundImage, SizeLimitCountsEachFileOnce) {
     for (std::size_t i = 0; i < kMiniSoundSlots; ++i) {
         // Built with append: GCC 12 at -O3 misreads "f" + std::to_string(i) (-Wrestrict).
         slots.push_back(dir.File(std::string("f").append(std::to_string(i)).append(".wav")));
-        test::WriteBytes(slots.back(), test::WavBytes(test::WavOfSize(
-                                           kSoundDataLimit / 12, static_cast<std::uint8_t>(i))));
+        test::WriteWholeFile(
+            slots.back(),
+            test::WavBytes(test::WavOfSize(kSoundDataLimit / 12, static_cast<std::uint8_t>(i))));
     }
     SoundSizeResult size = TotalSoundSize(slots);
     ASSERT_EQ(size.status, SoundStatus::Ok);
@@ -205,12 +207,12 @@ TEST(SoundImage, SizeLimitCountsEachFileOnce) {
     EXPECT_EQ(packed.image.bytes.size(), kSoundImageCapacity);
     std::vector<std::string> files;
     for (const std::string& path : slots) {
-        files.push_back(test::ReadBytes(path));
+        files.push_back(test::ReadWholeFile(path));
     }
     ImageReader{packed.image.bytes}.Check(files);
 
     // One byte more is refused, by the size check and by packing itself.
-    test::WriteBytes(slots[11], test::WavBytes(test::WavOfSize(kSoundDataLimit / 12 + 1, 11)));
+    test::WriteWholeFile(slots[11], test::WavBytes(test::WavOfSize(kSoundDataLimit / 12 + 1, 11)));
     size = TotalSoundSize(slots);
     EXPECT_EQ(size.total, kSoundDataLimit + 1);
     EXPECT_FALSE(FitsSoundMemory(size.total));
@@ -220,12 +222,12 @@ TEST(SoundImage, SizeLimitCountsEachFileOnce) {
 
     // The same 200 000-byte file in every slot passes; two different 130 000-byte files do not.
     const std::string big = dir.File("big.wav");
-    test::WriteBytes(big, test::WavBytes(test::WavOfSize(200000)));
+    test::WriteWholeFile(big, test::WavBytes(test::WavOfSize(200000)));
     EXPECT_TRUE(FitsSoundMemory(TotalSoundSize(std::vector<std::string>(12, big)).total));
     const std::string x = dir.File("x.wav");
     const std::string y = dir.File("y.wav");
-    test::WriteBytes(x, test::WavBytes(test::WavOfSize(130000, 1)));
-    test::WriteBytes(y, test::WavBytes(test::WavOfSize(130000, 2)));
+    test::WriteWholeFile(x, test::WavBytes(test::WavOfSize(130000, 1)));
+    test::WriteWholeFile(y, test::WavBytes(test::WavOfSize(130000, 2)));
     EXPECT_FALSE(FitsSoundMemory(TotalSoundSize(Slots({x, y})).total));
     EXPECT_EQ(Cp932ToUtf8(SoundSizeLimitMessage()),
               "音声ファイルの合計サイズが限界を超えています。252キロバイトまでです。");
@@ -236,7 +238,7 @@ TEST(SoundImage, PathsAreCodePage932) {
     const std::filesystem::path folder = std::filesystem::path(dir.path()) / "音声ファイル";
     std::filesystem::create_directory(folder);
     const std::string file = (folder / "成功音.wav").string();
-    test::WriteBytes(file, test::WavBytes(test::WavOfSize(120)));
+    test::WriteWholeFile(file, test::WavBytes(test::WavOfSize(120)));
     const std::string cp932 = Utf8ToCp932Lossy(file);
     ASSERT_NE(cp932, file);
     const SoundPackResult packed = PackSounds(Slots({cp932}));
@@ -266,9 +268,9 @@ TEST(StandardSounds, ShippedFilesPackInTheirFixedOrder) {
     ASSERT_TRUE(plan.upload);
     EXPECT_EQ(plan.image.entries, 3);
     const std::filesystem::path wav = SourceDir() / "wav";
-    ImageReader{plan.image.bytes}.Check({test::ReadBytes(wav / "mini_ok.wav"),
-                                         test::ReadBytes(wav / "mini_ng.wav"),
-                                         test::ReadBytes(wav / "kel_fin.wav")});
+    ImageReader{plan.image.bytes}.Check({test::ReadWholeFile(wav / "mini_ok.wav"),
+                                         test::ReadWholeFile(wav / "mini_ng.wav"),
+                                         test::ReadWholeFile(wav / "kel_fin.wav")});
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"sov1", "0"},   {"snv1", "1"},   {"spv1", "255"}, {"sob1", "0"},
         {"snb1", "1"},   {"spb1", "255"}, {"sov2", "2"},   {"snv2", "1"},

@@ -2,9 +2,10 @@
 
 #include <filesystem>
 
-#include "WavFixture.h"
 #include "model/WavCheck.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
+#include "support/Wave.h"
 
 namespace morvik {
 namespace {
@@ -17,7 +18,7 @@ constexpr const char* k16k = "-r 16000 -c 1 -b 8 -e unsigned-integer";
 
 WavInfo CheckBytes(const TempDir& dir, const std::string& bytes) {
     const std::string path = dir.File("made.wav");
-    test::WriteBytes(path, bytes);
+    test::WriteWholeFile(path, bytes);
     return CheckWavFile(path);
 }
 

@@ -14,8 +14,8 @@
 namespace morvik {
 namespace {
 
-constexpr char kAck = '\x06';
-constexpr char kNak = '\x15';
+using test::kAck;
+using test::kNak;
 constexpr char kEot = '\x04';
 constexpr char kCan = '\x18';
 
@@ -50,7 +50,7 @@ class BlockReceive : public ::testing::Test {
     }
     test::PtyPair pty;
     CSerialCommAPI port;
-    test::ScratchDir dir;
+    test::TempDir dir;
     std::thread garbage;
     std::atomic<bool> stopGarbage{false};
 };
@@ -94,7 +94,7 @@ TEST_F(BlockReceive, OnlyCheckedBlocksReachTheHandlerOnce) {
     EXPECT_EQ(records, (std::vector<int>{0, 4, 8}));
     EXPECT_EQ(test::ReadWholeFile(out), "A1;B2;C3;");
     EXPECT_EQ(port.ReceivedBytes(), 3 * 132);
-    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+    EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
 TEST_F(BlockReceive, WithoutHandlerTheDataBytesAreWritten) {
@@ -124,7 +124,7 @@ TEST_F(BlockReceive, CancelSendsCanAndLeavesNoFile) {
     });
     EXPECT_EQ(ReceiveFile(port, dir.File("log.csv"), 0), kReceiveCancelled);
     peer.join();
-    EXPECT_EQ(FilesIn(dir.Path()), 0u);
+    EXPECT_EQ(FilesIn(dir.path()), 0u);
 }
 
 TEST_F(BlockReceive, FailureKeepsTheEarlierFileAsItWas) {
@@ -140,14 +140,14 @@ TEST_F(BlockReceive, FailureKeepsTheEarlierFileAsItWas) {
     peer.join();
     StopGarbage();
     EXPECT_EQ(test::ReadWholeFile(out), "earlier log");
-    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+    EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
 TEST_F(BlockReceive, NoFirstBlockFailsAfterTheStartCycles) {
     StartGarbage();
     EXPECT_EQ(ReceiveFile(port, dir.File("log.csv"), 0), kReceiveFailed);
     StopGarbage();
-    EXPECT_EQ(FilesIn(dir.Path()), 0u);
+    EXPECT_EQ(FilesIn(dir.path()), 0u);
 }
 
 TEST_F(BlockReceive, OutputThatCannotBeCreated) {

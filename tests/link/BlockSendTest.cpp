@@ -13,8 +13,8 @@
 namespace morvik {
 namespace {
 
-constexpr char kAck = '\x06';
-constexpr char kNak = '\x15';
+using test::kAck;
+using test::kNak;
 constexpr char kEot = '\x04';
 
 // Plays a receiving terminal: reads blocks and answers each with what answer() says, until EOT.
@@ -58,7 +58,7 @@ TEST_F(BlockSend, MemoryOf300BytesIsThreeBlocksThenEot) {
 }
 
 TEST_F(BlockSend, FileOfTwoFullBlocksSendsNoEmptyBlock) {
-    test::ScratchDir dir;
+    test::TempDir dir;
     const std::string data = test::RandomBytes(256, 2);
     test::WriteWholeFile(dir.File("image.x"), data);
     std::vector<std::string> blocks;

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for tests that play the far end of a block transfer: building blocks the way a
-// terminal does, and running an outside XMODEM program (lrzsz) on the pty master.
+// Helpers for tests that play the far end of a block transfer: random payloads, and running an
+// outside XMODEM program (lrzsz) on the pty master. Blocks are built by support/Xmodem.h.
 
 #include <fcntl.h>
 #include <signal.h>
@@ -16,23 +16,11 @@
 #include <thread>
 #include <vector>
 
-namespace morvik::test {
+#include "support/Files.h"
+#include "support/SimProcess.h"
+#include "support/Xmodem.h"
 
-inline std::string MakeBlock(uint8_t number, const std::string& data, char pad = '\xFF') {
-    std::string block(132, '\0');
-    block[0] = 0x01;
-    block[1] = static_cast<char>(number);
-    block[2] = static_cast<char>(~number);
-    std::string payload = data.substr(0, 128);
-    payload.resize(128, pad);
-    block.replace(3, 128, payload);
-    uint8_t sum = 0;
-    for (char c : payload) {
-        sum = static_cast<uint8_t>(sum + static_cast<uint8_t>(c));
-    }
-    block[131] = static_cast<char>(sum);
-    return block;
-}
+namespace morvik::test {
 
 inline std::string RandomBytes(size_t size, unsigned seed) {
     std::mt19937 gen(seed);
@@ -42,33 +30,6 @@ inline std::string RandomBytes(size_t size, unsigned seed) {
     }
     return out;
 }
-
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-inline void WriteWholeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// A fresh folder under the temporary directory, removed on destruction.
-class ScratchDir {
-  public:
-    ScratchDir() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "morvik-link-XXXXXX").string();
-        path_ = ::mkdtemp(tmpl.data()) ? tmpl : std::string();
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-  private:
-    std::string path_;
-};
 
 // Runs argv with the line (a pty master) as its standard input and output, in folder cwd.
 class LineProgram {

@@ -68,7 +68,7 @@ TEST(Loopback, PiecesMakeWholeBlocks) {
     ASSERT_TRUE(sender.OpenDevice(senderSide.SlavePath()));
     ASSERT_TRUE(receiver.OpenDevice(receiverSide.SlavePath()));
     Bridge bridge(senderSide, receiverSide);
-    test::ScratchDir dir;
+    test::TempDir dir;
     const std::string data = test::RandomBytes(5000, 9);
 
     int result = 1;

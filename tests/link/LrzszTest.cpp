@@ -23,14 +23,14 @@ TEST(Lrzsz, TheirSenderToOurReceiver) {
     if (!HaveProgram("sx")) {
         GTEST_SKIP() << "lrzsz's sx is not installed";
     }
-    test::ScratchDir dir;
+    test::TempDir dir;
     const std::string data = test::RandomBytes(1000, 7);  // 7 full blocks and a short one
     test::WriteWholeFile(dir.File("in.bin"), data);
 
     test::PtyPair pty;
     CSerialCommAPI port;
     ASSERT_TRUE(port.OpenDevice(pty.SlavePath()));
-    test::LineProgram sx({"sx", "-X", "-q", "in.bin"}, pty.Master(), dir.Path());
+    test::LineProgram sx({"sx", "-X", "-q", "in.bin"}, pty.Master(), dir.path());
     const std::string out = dir.File("out.bin");
     EXPECT_EQ(ReceiveFile(port, out, 0), kReceiveDone);
     EXPECT_EQ(port.ReceivedBytes(), 8 * 132);
@@ -47,14 +47,14 @@ TEST(Lrzsz, OurSenderToTheirReceiver) {
     if (!HaveProgram("rx")) {
         GTEST_SKIP() << "lrzsz's rx is not installed";
     }
-    test::ScratchDir dir;
+    test::TempDir dir;
     const std::string data = test::RandomBytes(3000, 11);
     test::WriteWholeFile(dir.File("in.bin"), data);
 
     test::PtyPair pty;
     CSerialCommAPI port;
     ASSERT_TRUE(port.OpenDevice(pty.SlavePath()));
-    test::LineProgram rx({"rx", "-X", "-q", "out.bin"}, pty.Master(), dir.Path());
+    test::LineProgram rx({"rx", "-X", "-q", "out.bin"}, pty.Master(), dir.path());
     EXPECT_TRUE(SendFile(port, dir.File("in.bin")));
     EXPECT_EQ(port.SentBytes(), 3000);
     // rx often misses the ACK of its own EOT over a pty; its exit code says nothing here.

@@ -13,37 +13,14 @@
 #include "link/ConfigDir.h"
 #include "link/PortMap.h"
 #include "link/SerialCommAPI.h"
+#include "support/ScopedEnv.h"
 
 namespace morvik {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = ::getenv(name)) {
-            old_ = old;
-        }
-        if (value) {
-            ::setenv(name, value, 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test::ScopedEnv;
 
 // A machine of our own: a sysfs tree and a /dev folder with the ttys a test plugs in.
 class FakeMachine {
@@ -132,8 +109,8 @@ TEST(ConfigDir, EnvironmentDecidesTheFolder) {
 }
 
 TEST(PortMap, DevicesGetTheLowestFreeNumberAndKeepIt) {
-    test::ScratchDir dir;
-    FakeMachine machine(dir.Path());
+    test::TempDir dir;
+    FakeMachine machine(dir.path());
     machine.AddUsbTty("ttyUSB0", "1-2", "5a3c", "0c41", "usb-Morvik_Cable-if00-port0");
     machine.AddUsbTty("ttyACM0", "1-3", "2341", "0043");
     const std::string folder = dir.File("ports");
@@ -169,7 +146,7 @@ TEST(PortMap, DevicesGetTheLowestFreeNumberAndKeepIt) {
 }
 
 TEST(PortMap, UnusableFolder) {
-    test::ScratchDir dir;
+    test::TempDir dir;
     test::WriteWholeFile(dir.File("ports"), "a file where the folder should be");
     PortMap map(dir.File("ports"), SystemRoots{dir.File("nosys"), dir.File("nodev")});
     EXPECT_FALSE(map.SystemPortList());
@@ -183,8 +160,8 @@ TEST(PortMap, UnusableFolder) {
 }
 
 TEST(AdapterLookup, FindsTheTerminalCableByUsbIds) {
-    test::ScratchDir dir;
-    FakeMachine machine(dir.Path());
+    test::TempDir dir;
+    FakeMachine machine(dir.path());
     machine.AddUsbTty("ttyUSB0", "1-1", "0403", "6001");  // some other FTDI cable
     PortMap map(dir.File("ports"), machine.Roots());
     EXPECT_FALSE(LookupAdapterPort(map));
@@ -226,8 +203,8 @@ TEST(AdapterLookup, FindsTheTerminalCableThroughTheUdevLink) {
 }
 
 TEST(PortMap, TheSerialConsoleIsNeverListed) {
-    test::ScratchDir dir;
-    FakeMachine machine(dir.Path());
+    test::TempDir dir;
+    FakeMachine machine(dir.path());
     machine.AddUsbTty("ttyUSB0", "1-2", "5a3c", "0c41");
     machine.MakeConsole("tty0 ttyS1");
     PortMap map(dir.File("ports"), machine.Roots());
@@ -240,8 +217,8 @@ TEST(PortMap, TheSerialConsoleIsNeverListed) {
 }
 
 TEST(PortMap, OpenByComNumberGoesThroughTheFolder) {
-    test::ScratchDir dir;
-    ScopedEnv config("MORVIK_CONFIG_DIR", dir.Path().c_str());
+    test::TempDir dir;
+    ScopedEnv config("MORVIK_CONFIG_DIR", dir.path().c_str());
     test::PtyPair pty;
     fs::create_directories(dir.File("ports"));
     fs::create_symlink(pty.SlavePath(), dir.File("ports/COM3"));

@@ -111,7 +111,7 @@ TEST(PortSearch, EmptyUnreadableAndStrangeLists) {
 }
 
 TEST(PortSearch, FindsAnAnsweringPtyThroughThePortsFolder) {
-    test::ScratchDir dir;
+    test::TempDir dir;
     test::PtyPair silent;
     test::PtyPair terminal;
     const std::string folder = dir.File("ports");

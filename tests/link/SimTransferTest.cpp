@@ -58,7 +58,7 @@ TEST(SimTransfer, DetectionLogSurvivesADamagedBlockAndPieces) {
     ASSERT_TRUE(port.Send("dlog g\r"));
     ASSERT_NE(ReadUntil(port, "dlog: 10\r\n").find("dlog: 10\r\n"), std::string::npos);
 
-    test::ScratchDir dir;
+    test::TempDir dir;
     int blocks = 0;
     int badRecords = 0;
     auto handler = [&](const uint8_t* block, int record, int total) {

@@ -2,46 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "files/SettingsFileMini.h"
 #include "files/SlimSettingsFile.h"
 #include "minisessions/MiniTestData.h"
+#include "support/CliFixture.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
+#include "support/Wave.h"
 
 namespace morvik {
 namespace {
 
-using test::Cp932;
 using test::RunResult;
+using test::Sjis;
 
-class MiniCli : public ::testing::Test {
+class MiniCli : public test::CliFixture {
   protected:
-    RunResult Morvik(const test::SimProcess& sim, std::vector<std::string> args) {
-        args.insert(args.begin(), {test::RequiredEnv("MORVIK_CLI"), "--device", sim.DevicePath()});
-        return test::RunProgram(args, "", {{"MORVIK_CONFIG_DIR", config_.path()}},
-                                std::chrono::seconds(90));
-    }
-    test::SimProcess Sim(const std::string& edition, std::vector<std::string> args = {}) {
-        return test::SimProcess(
-            test::SimOptionsFor(edition, std::move(args), {{"MORVIK_CONFIG_DIR", config_.path()}}));
-    }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
     static std::size_t Count(const std::vector<std::string>& lines, const std::string& prefix) {
         return static_cast<std::size_t>(
             std::count_if(lines.begin(), lines.end(),
                           [&](const std::string& l) { return l.starts_with(prefix); }));
     }
-
-    test::TempDir config_;
-    test::TempDir files_;
 };
 
 TEST_F(MiniCli, ReadChangeWriteReadShowsTheChange) {
@@ -49,10 +36,10 @@ TEST_F(MiniCli, ReadChangeWriteReadShowsTheChange) {
     const std::string first = files_.File("first.dat");
     RunResult read = Morvik(sim, {"read", first});
     ASSERT_EQ(read.exitCode, 0) << read.err;
-    std::string text = Read(first);
+    std::string text = test::ReadWholeFile(first);
     ASSERT_NE(text.find("\r\nrslt 0\r\n"), std::string::npos);
     text.replace(text.find("\r\nrslt 0\r\n"), 10, "\r\nrslt 1\r\n");
-    test::WriteFile(first, text);
+    test::WriteWholeFile(first, text);
 
     RunResult write = Morvik(sim, {"write", first});
     ASSERT_EQ(write.exitCode, 0) << write.err;
@@ -62,7 +49,7 @@ TEST_F(MiniCli, ReadChangeWriteReadShowsTheChange) {
 
     const std::string second = files_.File("second.dat");
     ASSERT_EQ(Morvik(sim, {"read", second}).exitCode, 0);
-    EXPECT_EQ(Read(second), text);
+    EXPECT_EQ(test::ReadWholeFile(second), text);
 }
 
 TEST_F(MiniCli, AReadWithWarningsSavesTheFileAndSaysSo) {
@@ -81,7 +68,7 @@ TEST_F(MiniCli, AFileWithProblemsIsNotWrittenAtAll) {
         "psA1 00000\r\npsB1 00000\r\npsA2 00000\r\npsB2 00000\r\n"
         "rslt 0\r\nfchg 0\r\ntlog 0\r\npow 2\r\nrtcc 0\r\nque1 0\r\nque2 0\r\n";
     const std::string path = files_.File("bad.dat");
-    test::WriteFile(path, text);
+    test::WriteWholeFile(path, text);
     RunResult write = Morvik(sim, {"write", path});
     EXPECT_EQ(write.exitCode, 1);
     // Every empty URL is reported, one line each, before anything is sent.
@@ -95,7 +82,7 @@ TEST_F(MiniCli, AFileWithProblemsIsNotWrittenAtAll) {
     EXPECT_TRUE(sim.LogLines().empty());
 }
 
-TEST_F(MiniCli, AnotherEditionGets386AndNothingIsWritten) {
+TEST_F(MiniCli, AnotherEditionIsRefusedAsNotForThisWindowAndNothingIsWritten) {
     const std::string kNotThisEdition = "この設定画面から設定可能な機器ではありません。";
     // A Slim has no easy window, and takes no Mini file.
     test::SimProcess slim = Sim("slim");
@@ -103,7 +90,7 @@ TEST_F(MiniCli, AnotherEditionGets386AndNothingIsWritten) {
     EXPECT_EQ(easy.exitCode, 1);
     EXPECT_NE(easy.err.find(kNotThisEdition), std::string::npos) << easy.err;
     const std::string miniFile = files_.File("mini.dat");
-    test::WriteFile(miniFile, MiniSettingsFileText(test::SampleSettings()));
+    test::WriteWholeFile(miniFile, MiniSettingsFileText(test::SampleSettings()));
     RunResult onSlim = Morvik(slim, {"write", miniFile});
     EXPECT_EQ(onSlim.exitCode, 1);
     EXPECT_NE(onSlim.err.find(kNotThisEdition), std::string::npos) << onSlim.err;
@@ -140,6 +127,31 @@ TEST_F(MiniCli, BadChoicesAreUsageErrors) {
     EXPECT_EQ(Morvik(sim, {"write"}).exitCode, 2);
     EXPECT_EQ(Morvik(sim, {"read", "a.dat", "b.dat"}).exitCode, 2);
     EXPECT_TRUE(sim.LogLines().empty());
+}
+
+// --set-clock sends the PC's time as "rtc s YY MM DD hh mm ss" after the values and before the
+// restart that applies them; without it the terminal's clock is left alone.
+TEST_F(MiniCli, WriteSetsTheClockOnlyWhenAsked) {
+    test::SimProcess sim = Sim("mini");
+    const std::string path = files_.File("s.dat");
+    test::WriteWholeFile(path, MiniSettingsFileText(test::SampleSettings()));
+    RunResult plain = Morvik(sim, {"write", path});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
+    ASSERT_TRUE(sim.WaitForBoot(2));
+    EXPECT_EQ(Count(sim.LogLines(), "rtc "), 0u);
+
+    RunResult clock = Morvik(sim, {"write", path, "--set-clock"});
+    ASSERT_EQ(clock.exitCode, 0) << clock.err;
+    ASSERT_TRUE(sim.WaitForBoot(3));
+    const std::vector<std::string> lines = sim.LogLines();
+    const auto rtc = std::find_if(lines.begin(), lines.end(),
+                                  [](const std::string& l) { return l.starts_with("rtc "); });
+    ASSERT_NE(rtc, lines.end());
+    EXPECT_TRUE(std::regex_match(*rtc, std::regex(R"(rtc s \d\d \d\d \d\d \d\d \d\d \d\d)")))
+        << *rtc;
+    EXPECT_TRUE((rtc - 1)->starts_with("pset ") || (rtc - 1)->starts_with("pclr ")) << *(rtc - 1);
+    ASSERT_NE(rtc + 1, lines.end());
+    EXPECT_EQ(*(rtc + 1), "reboot");
 }
 
 }  // namespace

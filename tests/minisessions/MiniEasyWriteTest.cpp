@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "minisessions/MiniSimTerminal.h"
 #include "minisessions/MiniTestData.h"
 #include "sessions/MiniEasyWriteSession.h"
 #include "sessions/MiniQuickWrite.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
 
 using Lines = std::vector<std::string>;
-using test::Cp932;
-using test::MiniSimTerminal;
+using test::Sjis;
 
 const std::string kZeros(22, '0');
 
@@ -30,18 +30,18 @@ void Append(Lines& lines, const Lines& more) {
     lines.insert(lines.end(), more.begin(), more.end());
 }
 
-Lines RunQuick(MiniSimTerminal& mini, const MiniQuickSettings& quick, bool setClock) {
+Lines RunQuick(test::SimTerminal& mini, const MiniQuickSettings& quick, bool setClock) {
     MiniQuickPlan plan = BuildMiniQuickPlan(quick, test::RequiredEnv("MORVIK_BINARY_DIR"));
     EXPECT_EQ(plan.problem, "");
     CMiniEasyWriteSession session(mini.Terminal(), plan, setClock);
-    MiniSimTerminal::RunToEnd(session);
+    test::SimTerminal::RunToEnd(session);
     EXPECT_TRUE(session.Completed()) << session.ErrorText();
     EXPECT_EQ(session.Maximum(), 42);
-    return mini.SessionLines("reboot");
+    return mini.LinesSinceOpen("reboot");
 }
 
 TEST(MiniEasyWrite, SilentSoundsAndDarkLampsEverywhere) {
-    MiniSimTerminal mini;
+    test::SimTerminal mini("mini");
     ASSERT_TRUE(mini.Open());
     const MiniQuickSettings quick{QuickWindow::Easy, "http://a/", "", SoundChoice::Silent,
                                   LampPreset::Off};
@@ -61,9 +61,9 @@ TEST(MiniEasyWrite, SilentSoundsAndDarkLampsEverywhere) {
 }
 
 TEST(MiniEasyWrite, ServiceUploadsTheStandardSoundsWithAnEncryptedQuery) {
-    MiniSimTerminal mini;
+    test::SimTerminal mini("mini");
     ASSERT_TRUE(mini.Open());
-    const MiniQuickSettings quick{QuickWindow::Service, "http://s/", Cp932("ご来店 ありがとう"),
+    const MiniQuickSettings quick{QuickWindow::Service, "http://s/", Sjis("ご来店 ありがとう"),
                                   SoundChoice::Standard, LampPreset::Blue};
     Lines lines = RunQuick(mini, quick, true);
 
@@ -73,7 +73,7 @@ TEST(MiniEasyWrite, ServiceUploadsTheStandardSoundsWithAnEncryptedQuery) {
     EXPECT_TRUE(lines[lines.size() - 2].starts_with("rtc s ")) << lines[lines.size() - 2];
 
     // A space in the message travels as "\s"; both lengths count the bytes before escaping.
-    const std::string message = Cp932("ご来店\\sありがとう");
+    const std::string message = Sjis("ご来店\\sありがとう");
     Lines expected = RecordLines("00911http://s/" + message, "15");
     // mini_ok (0) for the success slots of set 1 and battery success of set 2, mini_ng (1) for
     // every failure slot, kel_fin (2) for set 2's AC success, no periodic guidance sound.
@@ -100,7 +100,7 @@ TEST(MiniEasyWrite, ServiceUploadsTheStandardSoundsWithAnEncryptedQuery) {
 }
 
 TEST(MiniEasyWrite, KeepingSoundsAndLampsSendsNeitherKeys) {
-    MiniSimTerminal mini;
+    test::SimTerminal mini("mini");
     ASSERT_TRUE(mini.Open());
     const MiniQuickSettings quick{QuickWindow::Easy, "http://k/", "m", SoundChoice::Unchanged,
                                   LampPreset::Unchanged};
@@ -116,9 +116,9 @@ TEST(MiniQuickWrite, ServiceLimitsLeaveRoomForTheQuery) {
     // Without any query ending test: the URL need not end in "?" or "&".
     EXPECT_EQ(ValidateMiniQuick(service),
               (std::vector<std::string>{
-                  Cp932("URLの文字数が限界を超えています。半角109文字までです。"),
-                  Cp932("ブラウザ起動で設定できる文字数の限界を超えています。合計で半角109文字まで"
-                        "です。「合計サイズ」が黒字になるまで調節してください。")}));
+                  Sjis("URLの文字数が限界を超えています。半角109文字までです。"),
+                  Sjis("ブラウザ起動で設定できる文字数の限界を超えています。合計で半角109文字まで"
+                       "です。「合計サイズ」が黒字になるまで調節してください。")}));
     MiniQuickSettings easy = service;
     easy.window = QuickWindow::Easy;
     EXPECT_TRUE(ValidateMiniQuick(easy).empty());
@@ -128,8 +128,8 @@ TEST(MiniQuickWrite, ServiceLimitsLeaveRoomForTheQuery) {
     service.message = std::string(48, 'm') + "\r\n" + std::string(49, 'm');
     EXPECT_EQ(ValidateMiniQuick(service),
               (std::vector<std::string>{
-                  Cp932("ブラウザ起動で設定できる文字数の限界を超えています。合計で半角109文字まで"
-                        "です。「合計サイズ」が黒字になるまで調節してください。")}));
+                  Sjis("ブラウザ起動で設定できる文字数の限界を超えています。合計で半角109文字まで"
+                       "です。「合計サイズ」が黒字になるまで調節してください。")}));
     service.message.pop_back();
     EXPECT_TRUE(ValidateMiniQuick(service).empty());
 }
@@ -139,8 +139,8 @@ TEST(MiniQuickWrite, EmptyUrlAndBadCharactersAreAllReported) {
                                   LampPreset::Unchanged};
     const std::vector<std::string> messages = ValidateMiniQuick(quick);
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0], Cp932("URLが設定されていません。URLは必ず設定してください。"));
-    EXPECT_EQ(messages[1], Cp932("ブラウザ起動のメッセージに不正な文字が使用されています。"));
+    EXPECT_EQ(messages[0], Sjis("URLが設定されていません。URLは必ず設定してください。"));
+    EXPECT_EQ(messages[1], Sjis("ブラウザ起動のメッセージに不正な文字が使用されています。"));
 }
 
 TEST(MiniQuickWrite, MissingStandardSoundsStopThePlan) {

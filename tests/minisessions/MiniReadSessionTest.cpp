@@ -9,20 +9,22 @@
 #include <vector>
 
 #include "files/SettingsFileMini.h"
-#include "minisessions/MiniSimTerminal.h"
 #include "minisessions/MiniTestData.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniReadSession.h"
 #include "sessions/MiniWriteSession.h"
 #include "settings/MiniSettingsGen.h"
+#include "support/AfterTerminal.h"
+#include "support/Files.h"
+#include "support/SimTerminal.h"
+#include "support/Wave.h"
 
 namespace morvik {
 namespace {
 
 using Lines = std::vector<std::string>;
-using test::Cp932;
-using test::MiniSimTerminal;
+using test::Sjis;
 
 // The 42 keys in the order a read asks for them.
 const Lines kReadOrder = {"psA1", "psA2", "psB1", "psB2", "que1", "que2", "rslt", "fchg", "tlog",
@@ -31,37 +33,23 @@ const Lines kReadOrder = {"psA1", "psA2", "psB1", "psB2", "que1", "que2", "rslt"
                           "lnv1", "liv1", "lpv1", "lob1", "lnb1", "lib1", "lpb1", "lov2", "lnv2",
                           "liv2", "lpv2", "lob2", "lnb2", "lib2", "lpb2"};
 
-// What a terminal gives back of a model: the Toruca identifiers it was written with (the
-// terminal's defaults where the page left them empty), and nothing of the sound list.
-MiniSettings AfterTerminal(MiniSettings m) {
-    for (FunctionSet& set : m.sets) {
-        TorucaRecord& t = set.docomo.toruca;
-        if (set.docomo.selected == RecordKind::Toruca) {
-            t.kanaId = t.kanaId.empty() ? Cp932("アア") : t.kanaId;
-            t.redistributionId = t.redistributionId.empty() ? "4" : t.redistributionId;
-            t.colorId = t.colorId.empty() ? "1" : t.colorId;
-        }
-    }
-    m.soundPaths = {};
-    m.registerSounds = false;
-    return m;
-}
+using test::AfterTerminal;
 
 // Writes the model to the terminal and lets it restart, so that a read finds it in normal mode.
-void WriteToTerminal(MiniSimTerminal& mini, const MiniSettings& model) {
+void WriteToTerminal(test::SimTerminal& mini, const MiniSettings& model) {
+    const long boot = mini.Sim().Boot();
     ASSERT_TRUE(mini.Open());
     MiniSettings withoutSounds = model;
     withoutSounds.registerSounds = false;
     CMiniWriteSession write(mini.Terminal(), withoutSounds, false);
-    MiniSimTerminal::RunToEnd(write);
+    test::SimTerminal::RunToEnd(write);
     ASSERT_TRUE(write.Completed()) << write.ErrorText();
     mini.Terminal().Disconnect();
-    ASSERT_TRUE(mini.Sim().WaitForLogLine("reboot"));
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_TRUE(mini.Sim().WaitForBoot(boot + 1));
 }
 
 TEST(MiniReadSession, ReadsBackWhatWasWrittenKeyByKey) {
-    MiniSimTerminal mini;
+    test::SimTerminal mini("mini");
     MiniSettings model = test::SampleSettings();
     model.terminal.authCode = "0123";
     WriteToTerminal(mini, model);
@@ -69,7 +57,7 @@ TEST(MiniReadSession, ReadsBackWhatWasWrittenKeyByKey) {
 
     // The detailed window's read: the worker opens the session itself.
     CMiniReadSession read(mini.Terminal(), true);
-    MiniSimTerminal::RunToEnd(read);
+    test::SimTerminal::RunToEnd(read);
     mini.Terminal().Disconnect();
 
     ASSERT_TRUE(read.Completed()) << read.ErrorText();
@@ -94,11 +82,11 @@ TEST(MiniReadSession, RandomModelsComeBackFromTheTerminalAndFromTheirFile) {
     test::TempDir dir;
     for (int n = 0; n < 2; ++n) {
         const MiniSettings model = gen.Any();
-        MiniSimTerminal mini;
+        test::SimTerminal mini("mini");
         WriteToTerminal(mini, model);
         ASSERT_TRUE(mini.Open());
         CMiniReadSession fromTerminal(mini.Terminal(), false);
-        MiniSimTerminal::RunToEnd(fromTerminal);
+        test::SimTerminal::RunToEnd(fromTerminal);
         ASSERT_TRUE(fromTerminal.Completed()) << fromTerminal.ErrorText();
         EXPECT_EQ(fromTerminal.Settings(), AfterTerminal(model)) << "model " << n;
 
@@ -107,7 +95,7 @@ TEST(MiniReadSession, RandomModelsComeBackFromTheTerminalAndFromTheirFile) {
         std::string message;
         ASSERT_TRUE(SaveMiniSettingsFile(path, fromTerminal.Settings(), message)) << message;
         CMiniReadSession fromFile(path);
-        MiniSimTerminal::RunToEnd(fromFile);
+        test::SimTerminal::RunToEnd(fromFile);
         ASSERT_TRUE(fromFile.Completed()) << fromFile.ErrorText();
         EXPECT_EQ(fromFile.Settings(), fromTerminal.Settings());
         EXPECT_NE(fromFile.FileText().find("sound_regist 0\r\n"), std::string::npos);
@@ -116,17 +104,17 @@ TEST(MiniReadSession, RandomModelsComeBackFromTheTerminalAndFromTheirFile) {
 
 TEST(MiniReadSession, AnInvalidCodeIsAWarningAndEverythingElseIsRead) {
     // The terminal answers the code packed; five digits are no code.
-    MiniSimTerminal mini({"--param", "isc=12345", "--param", "rslt=1", "--param", "que1=3",
-                          "--param", "psA1=00a00http://a/?", "--param",
-                          "lov1=0a99999999990000000000"});
+    test::SimTerminal mini(
+        "mini", {"--param", "isc=12345", "--param", "rslt=1", "--param", "que1=3", "--param",
+                 "psA1=00a00http://a/?", "--param", "lov1=0a99999999990000000000"});
     ASSERT_TRUE(mini.Open());
     CMiniReadSession read(mini.Terminal(), false);
-    MiniSimTerminal::RunToEnd(read);
+    test::SimTerminal::RunToEnd(read);
 
     EXPECT_TRUE(read.Failed());
     EXPECT_TRUE(read.WarningsOnly());
     EXPECT_TRUE(read.Loaded());
-    EXPECT_EQ(read.ErrorText(), Cp932("認証コードの設定値が不正です。\r\n"));
+    EXPECT_EQ(read.ErrorText(), Sjis("認証コードの設定値が不正です。\r\n"));
     EXPECT_EQ(read.Position(), read.Maximum());
     EXPECT_EQ(read.Settings().terminal.authCode, "");
     EXPECT_EQ(read.Settings().terminal.cardDetection, 1);
@@ -136,82 +124,83 @@ TEST(MiniReadSession, AnInvalidCodeIsAWarningAndEverythingElseIsRead) {
 }
 
 TEST(MiniReadSession, BadLampsAndRecordsAreWarningsNamingTheirPlace) {
-    MiniSimTerminal mini({"--param", "psB2=9xyz", "--param", "lnv2=zz", "--param", "lpb1=ff"});
+    test::SimTerminal mini("mini",
+                           {"--param", "psB2=9xyz", "--param", "lnv2=zz", "--param", "lpb1=ff"});
     ASSERT_TRUE(mini.Open());
     CMiniReadSession read(mini.Terminal(), false);
-    MiniSimTerminal::RunToEnd(read);
+    test::SimTerminal::RunToEnd(read);
 
     EXPECT_TRUE(read.WarningsOnly());
-    EXPECT_EQ(read.ErrorText(), Cp932("機能の設定値が不正です。\r\n"
-                                      "設定2, 定期誘導設定のランプ設定に不正な設定値がありました。"
-                                      "ランプ設定画面を確認し、再度設定して下さい。\r\n"));
+    EXPECT_EQ(read.ErrorText(), Sjis("機能の設定値が不正です。\r\n"
+                                     "設定2, 定期誘導設定のランプ設定に不正な設定値がありました。"
+                                     "ランプ設定画面を確認し、再度設定して下さい。\r\n"));
 }
 
 TEST(MiniReadSession, AMissingReplyEndsTheReadAtThatKey) {
-    MiniSimTerminal mini({"--fault", "silent-key=que1"});
+    test::SimTerminal mini("mini", {"--fault", "silent-key=que1"});
     ASSERT_TRUE(mini.Open());
     MiniSettings before = test::SampleSettings();
     CMiniReadSession read(mini.Terminal(), false, before);
-    MiniSimTerminal::RunToEnd(read);
+    test::SimTerminal::RunToEnd(read);
 
     EXPECT_TRUE(read.Failed());
     EXPECT_FALSE(read.WarningsOnly());
     EXPECT_FALSE(read.Loaded());
-    EXPECT_EQ(read.ErrorText(), Cp932("シリアル通信で読み込みに失敗しました。\r\n"));
+    EXPECT_EQ(read.ErrorText(), Sjis("シリアル通信で読み込みに失敗しました。\r\n"));
     EXPECT_EQ(read.Settings(), before);
-    const Lines lines = mini.SessionLines("reboot s");
+    const Lines lines = mini.LinesSinceOpen("reboot s");
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2], "pget que1");
     EXPECT_EQ(lines.back(), "reboot s");
 }
 
 TEST(MiniReadSession, ATerminalSettingOutOfRangeEndsTheRead) {
-    MiniSimTerminal mini({"--param", "pow=1"});
+    test::SimTerminal mini("mini", {"--param", "pow=1"});
     ASSERT_TRUE(mini.Open());
     CMiniReadSession read(mini.Terminal(), false);
-    MiniSimTerminal::RunToEnd(read);
+    test::SimTerminal::RunToEnd(read);
     EXPECT_FALSE(read.Loaded());
-    EXPECT_EQ(read.ErrorText(), Cp932("動作モードの値が不正です。\r\n"));
+    EXPECT_EQ(read.ErrorText(), Sjis("動作モードの値が不正です。\r\n"));
 }
 
 TEST(MiniReadSession, FilesThatCannotBeLoaded) {
     test::TempDir dir;
     CMiniReadSession missing(dir.File("none.dat"));
-    MiniSimTerminal::RunToEnd(missing);
-    EXPECT_EQ(missing.ErrorText(), Cp932("ファイルのオープンに失敗しました。\r\n"));
+    test::SimTerminal::RunToEnd(missing);
+    EXPECT_EQ(missing.ErrorText(), Sjis("ファイルのオープンに失敗しました。\r\n"));
 
     // The Slim header is no Mini header.
     const std::string slim = dir.File("slim.dat");
-    test::WriteFile(slim, "# Morvik Slim [ZRT410] Configuration File\r\nfunc 0\r\n");
+    test::WriteWholeFile(slim, "# Morvik Slim [ZRT410] Configuration File\r\nfunc 0\r\n");
     CMiniReadSession wrongEdition(slim);
-    MiniSimTerminal::RunToEnd(wrongEdition);
+    test::SimTerminal::RunToEnd(wrongEdition);
     EXPECT_FALSE(wrongEdition.Loaded());
-    EXPECT_EQ(wrongEdition.ErrorText(), Cp932("機器設定ファイルのデータが不正です。\r\n"));
+    EXPECT_EQ(wrongEdition.ErrorText(), Sjis("機器設定ファイルのデータが不正です。\r\n"));
 
     // A Mini file whose rslt line is gone fails on rslt's check.
     std::string text = MiniSettingsFileText(test::SampleSettings());
     const std::size_t rslt = text.find("\r\nrslt ");
     text.erase(rslt, text.find("\r\n", rslt + 2) - rslt);
     const std::string noRslt = dir.File("nordslt.dat");
-    test::WriteFile(noRslt, text);
+    test::WriteWholeFile(noRslt, text);
     CMiniReadSession broken(noRslt);
-    MiniSimTerminal::RunToEnd(broken);
-    EXPECT_EQ(broken.ErrorText(), Cp932("カード検出動作の値が不正です。\r\n"));
+    test::SimTerminal::RunToEnd(broken);
+    EXPECT_EQ(broken.ErrorText(), Sjis("カード検出動作の値が不正です。\r\n"));
 }
 
 TEST(MiniReadSession, AFileWithoutItsLastLineEndStillGivesItsValue) {
     test::TempDir dir;
     MiniSettings model = test::SampleSettings();
     model.terminal.authCode = "0123";
-    model.soundPaths[11] = Cp932("C:\\音声\\last one.wav");
+    model.soundPaths[11] = Sjis("C:\\音声\\last one.wav");
     model.registerSounds = true;
     std::string text = MiniSettingsFileText(model);
     ASSERT_TRUE(text.ends_with("sound_regist 1\r\n"));
     text.resize(text.size() - 2);
     const std::string path = dir.File("m.dat");
-    test::WriteFile(path, text);
+    test::WriteWholeFile(path, text);
     CMiniReadSession read(path);
-    MiniSimTerminal::RunToEnd(read);
+    test::SimTerminal::RunToEnd(read);
     ASSERT_TRUE(read.Completed()) << MessageLines(read.Warnings()) << read.ErrorText();
     EXPECT_TRUE(read.Settings().registerSounds);
     EXPECT_EQ(read.Settings().soundPaths[11], model.soundPaths[11]);

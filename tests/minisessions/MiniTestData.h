@@ -1,8 +1,7 @@
 #pragma once
-// Settings and wave files for the Mini session tests.
+// Settings for the Mini session tests.
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -10,10 +9,6 @@
 #include "model/MiniSettings.h"
 
 namespace morvik::test {
-
-inline std::string Cp932(const std::string& utf8) {
-    return Utf8ToCp932Lossy(utf8);
-}
 
 // A model with every kind of record, lit and dark lamps and periodic guidance in use.
 inline MiniSettings SampleSettings() {
@@ -43,28 +38,6 @@ inline MiniSettings SampleSettings() {
     m.lamps.guidance[3] = "11111111111";
     m.guidance = PeriodicGuidance{true, 9, 30, 18, 0, 3};
     return m;
-}
-
-// An 8-bit mono PCM wave file at 8 kHz with the given number of samples, counting up from seed.
-inline std::string WavFile(std::size_t samples, std::uint8_t seed) {
-    auto le32 = [](std::uint32_t v) {
-        return std::string{static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
-                           static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
-    };
-    auto le16 = [](std::uint16_t v) {
-        return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-    };
-    std::string data;
-    for (std::size_t i = 0; i < samples; ++i) {
-        data += static_cast<char>(static_cast<std::uint8_t>(seed + i));
-    }
-    const auto size = static_cast<std::uint32_t>(data.size());
-    return "RIFF" + le32(36 + size) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(8000) +
-           le32(8000) + le16(1) + le16(8) + "data" + le32(size) + data;
-}
-
-inline void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 }  // namespace morvik::test

@@ -8,20 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "minisessions/MiniSimTerminal.h"
 #include "minisessions/MiniTestData.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniExchange.h"
 #include "sessions/MiniWriteSession.h"
 #include "sessions/SoundUpload.h"
+#include "support/Files.h"
+#include "support/SimTerminal.h"
+#include "support/Wave.h"
 
 namespace morvik {
 namespace {
 
 using Lines = std::vector<std::string>;
-using test::Cp932;
-using test::MiniSimTerminal;
+using test::Sjis;
 
 const std::string kZeros(22, '0');
 
@@ -42,7 +43,7 @@ Lines SampleLines(bool withIsc) {
         "pset lob1 " + kZeros,
         "pset lnb1 " + kZeros,
         "pset lib1 " + kZeros,
-        "pset psA2 40901000000\\s\\s1F" + Cp932("アア") + "\\s4\\s1http://t/d",
+        "pset psA2 40901000000\\s\\s1F" + Sjis("アア") + "\\s4\\s1http://t/d",
         "pset psB2 30b0303http://app/abcp\\sq",
         "pset que2 0",
         "pset lov2 " + kZeros,
@@ -64,10 +65,10 @@ Lines SampleLines(bool withIsc) {
 }
 
 TEST(MiniWriteSession, SendsEveryKeyInOrderThenReboots) {
-    MiniSimTerminal mini;
+    test::SimTerminal mini("mini");
     ASSERT_TRUE(mini.Open());
     CMiniWriteSession session(mini.Terminal(), test::SampleSettings(), false);
-    MiniSimTerminal::RunToEnd(session);
+    test::SimTerminal::RunToEnd(session);
 
     EXPECT_TRUE(session.Completed());
     EXPECT_FALSE(session.Failed());
@@ -76,20 +77,20 @@ TEST(MiniWriteSession, SendsEveryKeyInOrderThenReboots) {
     EXPECT_EQ(session.Position(), 43);
     EXPECT_EQ(session.TitleId(), res::ids::kWritingCaption);
     // Without an authentication code isc is not sent at all, and no clock is set.
-    EXPECT_EQ(mini.SessionLines("reboot"), SampleLines(false));
+    EXPECT_EQ(mini.LinesSinceOpen("reboot"), SampleLines(false));
     EXPECT_EQ(mini.Sim().StateValue("lnv2"), "1411111000001111100000");
 }
 
 TEST(MiniWriteSession, SendsTheCodeAndTheClockWhenAsked) {
-    MiniSimTerminal mini;
+    test::SimTerminal mini("mini");
     ASSERT_TRUE(mini.Open());
     MiniSettings settings = test::SampleSettings();
     settings.terminal.authCode = "0123";
     CMiniWriteSession session(mini.Terminal(), settings, true);
-    MiniSimTerminal::RunToEnd(session);
+    test::SimTerminal::RunToEnd(session);
     ASSERT_TRUE(session.Completed()) << session.ErrorText();
 
-    Lines lines = mini.SessionLines("reboot");
+    Lines lines = mini.LinesSinceOpen("reboot");
     ASSERT_GE(lines.size(), 2u);
     // "rtc s YY MM DD hh mm ss" just before the reboot, and nowhere else.
     const std::string clock = lines[lines.size() - 2];
@@ -100,12 +101,12 @@ TEST(MiniWriteSession, SendsTheCodeAndTheClockWhenAsked) {
 }
 
 TEST(MiniExchange, ClearsAnEmptyValueAndReadsItBackEmpty) {
-    MiniSimTerminal mini({"--param", "pntT=0930180003"});
+    test::SimTerminal mini("mini", {"--param", "pntT=0930180003"});
     ASSERT_TRUE(mini.Open());
     EXPECT_EQ(MiniGetValue(mini.Terminal(), "pntT"), "0930180003");
     EXPECT_EQ(MiniSetValue(mini.Terminal(), "pntT", ""), "done\r\n");
     EXPECT_EQ(MiniGetValue(mini.Terminal(), "pntT"), "");
-    EXPECT_EQ(mini.SessionLines("pget pntT").at(1), "pclr pntT");
+    EXPECT_EQ(mini.LinesSinceOpen("pget pntT").at(1), "pclr pntT");
 }
 
 struct FailureCase {
@@ -114,15 +115,19 @@ struct FailureCase {
     std::string errorText;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.fault;
+}
+
 class MiniWriteFailure : public ::testing::TestWithParam<FailureCase> {};
 
 // The first unconfirmed key ends the write: nothing later is sent, no clock, no "reboot"; the
 // caller's "reboot s" follows.
 TEST_P(MiniWriteFailure, StopsAtTheKeyWithItsText) {
-    MiniSimTerminal mini({"--fault", GetParam().fault});
+    test::SimTerminal mini("mini", {"--fault", GetParam().fault});
     ASSERT_TRUE(mini.Open());
     CMiniWriteSession session(mini.Terminal(), test::SampleSettings(), true);
-    MiniSimTerminal::RunToEnd(session);
+    test::SimTerminal::RunToEnd(session);
     EndMiniWrite(mini.Terminal(), session);
 
     EXPECT_TRUE(session.Failed());
@@ -130,7 +135,7 @@ TEST_P(MiniWriteFailure, StopsAtTheKeyWithItsText) {
     EXPECT_FALSE(session.WarningsOnly());
     EXPECT_EQ(session.ErrorText(), GetParam().errorText);
 
-    const Lines lines = mini.SessionLines("reboot s");
+    const Lines lines = mini.LinesSinceOpen("reboot s");
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines.back(), "reboot s");
     EXPECT_EQ(test::KeyOf(lines[lines.size() - 2]), GetParam().lastKey);
@@ -142,14 +147,14 @@ TEST_P(MiniWriteFailure, StopsAtTheKeyWithItsText) {
 INSTANTIATE_TEST_SUITE_P(
     ByReply, MiniWriteFailure,
     ::testing::Values(FailureCase{"bad-token=lnv1", "lnv1",
-                                  Cp932("書き込み時のチェックサムエラーが発生しました。(463)\r\n")},
+                                  Sjis("書き込み時のチェックサムエラーが発生しました。(463)\r\n")},
                       FailureCase{"bad-token=pntT", "pntT",
-                                  Cp932("書き込み時のチェックサムエラーが発生しました。(481)\r\n")},
+                                  Sjis("書き込み時のチェックサムエラーが発生しました。(481)\r\n")},
                       // "error" carries no token, so the write is not confirmed either.
                       FailureCase{"error-key=que1", "que1",
-                                  Cp932("書き込み時のチェックサムエラーが発生しました。(498)\r\n")},
+                                  Sjis("書き込み時のチェックサムエラーが発生しました。(498)\r\n")},
                       FailureCase{"silent-key=psB2", "psB2",
-                                  Cp932("シリアル通信でタイムアウトが発生しました。\r\n")}),
+                                  Sjis("シリアル通信でタイムアウトが発生しました。\r\n")}),
     [](const ::testing::TestParamInfo<FailureCase>& info) {
         std::string name = info.param.fault;
         std::replace_if(
@@ -159,14 +164,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A clock the terminal did not take is reported, not passed over as a complete write.
 TEST(MiniWriteSession, ARefusedClockEndsTheWriteWithoutTheReboot) {
-    MiniSimTerminal mini({"--fault", "error-key=rtc"});
+    test::SimTerminal mini("mini", {"--fault", "error-key=rtc"});
     ASSERT_TRUE(mini.Open());
     CMiniWriteSession session(mini.Terminal(), test::SampleSettings(), true);
-    MiniSimTerminal::RunToEnd(session);
+    test::SimTerminal::RunToEnd(session);
     EndMiniWrite(mini.Terminal(), session);
     EXPECT_TRUE(session.Failed());
-    EXPECT_EQ(session.ErrorText(), Cp932("シリアル通信で書き込みに失敗しました。\r\n"));
-    const Lines lines = mini.SessionLines("reboot s");
+    EXPECT_EQ(session.ErrorText(), Sjis("シリアル通信で書き込みに失敗しました。\r\n"));
+    const Lines lines = mini.LinesSinceOpen("reboot s");
     ASSERT_GE(lines.size(), 2u);
     EXPECT_TRUE(lines[lines.size() - 2].starts_with("rtc s ")) << lines[lines.size() - 2];
     EXPECT_EQ(lines.back(), "reboot s");
@@ -182,7 +187,7 @@ class MiniWriteSounds : public ::testing::Test {
         settings.registerSounds = true;
         for (std::size_t slot = 0; slot < settings.soundPaths.size(); ++slot) {
             const std::string path = dir_.File("s" + std::to_string(slot) + ".wav");
-            test::WriteFile(path, test::WavFile(300 + 97 * slot, static_cast<uint8_t>(slot)));
+            test::WriteWave(path, 300 + 97 * slot, static_cast<uint8_t>(slot));
             settings.soundPaths[slot] = path;
         }
         return settings;
@@ -200,17 +205,17 @@ class MiniWriteSounds : public ::testing::Test {
 };
 
 TEST_F(MiniWriteSounds, UploadsTwelveFilesTheTerminalAccepts) {
-    MiniSimTerminal mini;
+    test::SimTerminal mini("mini");
     ASSERT_TRUE(mini.Open());
     const MiniSettings settings = WithTwelveSounds();
     CMiniWriteSession session(mini.Terminal(), settings, false);
-    MiniSimTerminal::RunToEnd(session);
+    test::SimTerminal::RunToEnd(session);
     ASSERT_TRUE(session.Completed()) << session.ErrorText();
     EXPECT_EQ(session.SoundCount(), 12);
     EXPECT_EQ(session.Maximum(), 42 + 24);
     EXPECT_EQ(session.Position(), 42 + 24 + 1);
 
-    const Lines lines = mini.SessionLines("reboot");
+    const Lines lines = mini.LinesSinceOpen("reboot");
     // The image: header and directory, then the twelve files (44-byte headers).
     std::size_t length = 4096;
     for (std::size_t slot = 0; slot < 12; ++slot) {
@@ -235,47 +240,47 @@ TEST_F(MiniWriteSounds, UploadsTwelveFilesTheTerminalAccepts) {
 }
 
 TEST_F(MiniWriteSounds, EmptySlotsWithRegistrationEmptyTheSoundMemory) {
-    MiniSimTerminal mini;
+    test::SimTerminal mini("mini");
     ASSERT_TRUE(mini.Open());
     MiniSettings settings = test::SampleSettings();
     settings.registerSounds = true;
     CMiniWriteSession session(mini.Terminal(), settings, false);
-    MiniSimTerminal::RunToEnd(session);
+    test::SimTerminal::RunToEnd(session);
     ASSERT_TRUE(session.Completed()) << session.ErrorText();
     EXPECT_EQ(session.Maximum(), 42);
 
-    const Lines lines = mini.SessionLines("reboot");
+    const Lines lines = mini.LinesSinceOpen("reboot");
     EXPECT_EQ(lines.at(1), "[upload 4096 bytes, 32 blocks: done]");
     EXPECT_EQ(SoundLine(lines, "sov1"), "255");
     EXPECT_EQ(SoundLine(lines, "spb2"), "255");
 }
 
 TEST_F(MiniWriteSounds, AnUnusableFileStopsBeforeAnythingIsSent) {
-    MiniSimTerminal mini;
+    test::SimTerminal mini("mini");
     ASSERT_TRUE(mini.Open());
     MiniSettings settings = WithTwelveSounds();
-    std::string stereo = test::WavFile(100, 0);
+    std::string stereo = test::WavBytes(test::WavOfSize(44 + 100, 0));
     stereo[22] = 2;  // two channels
-    test::WriteFile(settings.soundPaths[5], stereo);
+    test::WriteWholeFile(settings.soundPaths[5], stereo);
     CMiniWriteSession session(mini.Terminal(), settings, false);
-    MiniSimTerminal::RunToEnd(session);
+    test::SimTerminal::RunToEnd(session);
 
     EXPECT_TRUE(session.Failed());
     EXPECT_EQ(session.ErrorText(), res::TextCp932(res::ids::kSoundFileInvalid) + "\r\n");
     EndMiniWrite(mini.Terminal(), session);
-    EXPECT_EQ(mini.SessionLines("reboot s"), Lines{"reboot s"});
+    EXPECT_EQ(mini.LinesSinceOpen("reboot s"), Lines{"reboot s"});
 }
 
 // The terminal never asks for the data: after the announcement's echo and ten more reads of a
 // second each the upload gives up with the time-out text, and no parameter is sent.
 TEST_F(MiniWriteSounds, NoNakEndsWithTheTimeOutText) {
-    MiniSimTerminal mini({"--fault", "no-nak"});
+    test::SimTerminal mini("mini", {"--fault", "no-nak"});
     ASSERT_TRUE(mini.Open());
     CMiniWriteSession session(mini.Terminal(), WithTwelveSounds(), false);
-    MiniSimTerminal::RunToEnd(session);
+    test::SimTerminal::RunToEnd(session);
 
     EXPECT_TRUE(session.Failed());
-    EXPECT_EQ(session.ErrorText(), Cp932("シリアル通信でタイムアウトが発生しました。\r\n"));
+    EXPECT_EQ(session.ErrorText(), Sjis("シリアル通信でタイムアウトが発生しました。\r\n"));
     const Lines lines = mini.Sim().LogLines();
     EXPECT_TRUE(test::WithPrefix(lines, "pset ").empty());
     EXPECT_TRUE(test::WithPrefix(lines, "x i 0 ").size() == 1);
@@ -284,14 +289,14 @@ TEST_F(MiniWriteSounds, NoNakEndsWithTheTimeOutText) {
 // The terminal checks what it received and says "error": the upload ends at once with 361
 // instead of waiting for a "done" that cannot come.
 TEST(SoundUpload, AnImageTheTerminalRefusesIsReportedAsRefused) {
-    MiniSimTerminal mini;
+    test::SimTerminal mini("mini");
     ASSERT_TRUE(mini.Open());
     const std::vector<std::uint8_t> notAnImage(300, 0x41);
     EXPECT_EQ(AnnouncedUpload(mini.Terminal(), notAnImage), UploadOutcome::Refused);
     EXPECT_EQ(mini.Terminal().Port().SentBytes(), 300);
     EXPECT_EQ(UploadFailureText(UploadOutcome::Refused),
-              Cp932("音声データの書き込みに失敗しました。"));
-    EXPECT_EQ(mini.SessionLines("[upload 300 bytes, 3 blocks: error]").at(1),
+              Sjis("音声データの書き込みに失敗しました。"));
+    EXPECT_EQ(mini.LinesSinceOpen("[upload 300 bytes, 3 blocks: error]").at(1),
               "[upload 300 bytes, 3 blocks: error]");
     // The terminal is back in command mode and takes the next exchange.
     EXPECT_EQ(MiniGetValue(mini.Terminal(), "que1"), "0");

@@ -12,6 +12,8 @@
 #include "minisx/MiniSxGen.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
+#include "support/CliFixture.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
 
 namespace morvik {
@@ -19,27 +21,8 @@ namespace {
 
 using test::RunResult;
 
-class MiniSxCli : public ::testing::Test {
+class MiniSxCli : public test::CliFixture {
   protected:
-    RunResult Morvik(const test::SimProcess& sim, std::vector<std::string> args) {
-        args.insert(args.begin(), {test::RequiredEnv("MORVIK_CLI"), "--device", sim.DevicePath()});
-        return test::RunProgram(args, "", Env(), std::chrono::seconds(90));
-    }
-    std::map<std::string, std::string> Env() const {
-        return {{"MORVIK_CONFIG_DIR", config_.path()},
-                {"MORVIK_SYSFS_ROOT", config_.File("sys")},
-                {"MORVIK_DEV_ROOT", config_.File("dev")}};
-    }
-    test::SimProcess Sim(const std::string& edition, std::vector<std::string> args = {}) {
-        return test::SimProcess({.edition = edition, .args = std::move(args), .env = Env()});
-    }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }
-    static void Write(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
-    }
     static bool Sent(const test::SimProcess& sim, std::string_view prefix) {
         for (const std::string& line : sim.LogLines()) {
             if (line.starts_with(prefix)) {
@@ -53,9 +36,6 @@ class MiniSxCli : public ::testing::Test {
         const std::string text(res::Text(id));
         return text.substr(0, text.find('\n'));
     }
-
-    test::TempDir config_;
-    test::TempDir files_;
 };
 
 TEST_F(MiniSxCli, ReadChangeWriteReadBack) {
@@ -64,7 +44,7 @@ TEST_F(MiniSxCli, ReadChangeWriteReadBack) {
     const std::string file = files_.File("sx.dat");
     RunResult read = Morvik(sim, {"read", file});
     ASSERT_EQ(read.exitCode, 0) << read.err;
-    const std::string text = Read(file);
+    const std::string text = test::ReadWholeFile(file);
     ASSERT_TRUE(text.starts_with(res::TextCp932(res::ids::kMiniSxFileHeader) + "\r\n"));
     EXPECT_NE(text.find("\r\nndef_url http://nfc.example.jp/a?\r\n"), std::string::npos);
     EXPECT_EQ(Morvik(sim, {"check", file}).exitCode, 0);
@@ -96,16 +76,16 @@ TEST_F(MiniSxCli, ReadWarningsAreShownAndTheFileStillWritten) {
     RunResult read = Morvik(sim, {"read", file});
     EXPECT_EQ(read.exitCode, 3);
     EXPECT_NE(read.err.find(res::Text(res::ids::kNfcDetectionInvalid)), std::string::npos);
-    EXPECT_NE(Read(file).find("\r\nnfc 2\r\n"), std::string::npos);
+    EXPECT_NE(test::ReadWholeFile(file).find("\r\nnfc 2\r\n"), std::string::npos);
 }
 
-TEST_F(MiniSxCli, FilesOfTheOtherMiniEditionsAreRefusedWith386) {
+TEST_F(MiniSxCli, FilesOfTheOtherMiniEditionsAreRefusedAsNotForThisTerminal) {
     const std::string miniFile = files_.File("mini.dat");
     const std::string sxFile = files_.File("sx.dat");
     // Files that pass their own checks: a file with faults is refused before any terminal is
     // woken, whatever edition it is for.
-    Write(miniFile, MiniSettingsFileText(test::SampleSettings()));
-    Write(sxFile, MiniSXSettingsFileText(test::MiniSxGen(1).Any()));
+    test::WriteWholeFile(miniFile, MiniSettingsFileText(test::SampleSettings()));
+    test::WriteWholeFile(sxFile, MiniSXSettingsFileText(test::MiniSxGen(1).Any()));
     const std::pair<const char*, std::string> cases[] = {{"minisx", miniFile}, {"mini", sxFile}};
     for (const auto& [edition, file] : cases) {
         test::SimProcess sim = Sim(edition);
@@ -124,7 +104,7 @@ TEST_F(MiniSxCli, CheckReportsTheNfcPage) {
     MiniSXSettings settings = test::MiniSxGen(2).Any();
     settings.nfc = {kNfcModeBrowser, kNfcQueryEncrypted, ""};
     const std::string file = files_.File("empty-url.dat");
-    Write(file, MiniSXSettingsFileText(settings));
+    test::WriteWholeFile(file, MiniSXSettingsFileText(settings));
     RunResult check = Morvik(test::SimProcess(test::SimOptionsFor("minisx")), {"check", file});
     EXPECT_EQ(check.exitCode, 1);
     EXPECT_NE(check.out.find(res::Text(res::ids::kUrlEmpty)), std::string::npos) << check.out;

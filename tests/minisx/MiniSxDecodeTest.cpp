@@ -141,7 +141,7 @@ TEST(MiniSxSmartphoneChoose, BasicKeepsTheVariant) {
     EXPECT_EQ(d, (MiniSXSmartphoneDetection{2, 2}));
 }
 
-TEST(MiniSxClockCheckDecode, ZeroOrOneElse327) {
+TEST(MiniSxClockCheckDecode, ZeroOrOneElseTheClockResetWarning) {
     Messages messages;
     EXPECT_TRUE(DecodeClockCheck("1", messages));
     EXPECT_FALSE(DecodeClockCheck("0", messages));

@@ -7,42 +7,28 @@
 #include "files/MiniSxSettingsFile.h"
 #include "files/SettingsFileMini.h"
 #include "minisx/MiniSxGen.h"
-#include "minisx/MiniSxSimTerminal.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniSxReadSession.h"
 #include "sessions/MiniSxWriteSession.h"
+#include "support/AfterTerminal.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
 
 namespace ids = res::ids;
-using test::MiniSxSimTerminal;
 using test::Sjis;
 
 std::string T(int id) {
     return res::TextCp932(id);
 }
 
-// What a terminal gives back of a model: the Toruca identifiers a record was written with (the
-// terminal's defaults where the page left them empty), and nothing of the sound list.
-MiniSXSettings AfterTerminal(MiniSXSettings m, const MiniSXSettings& soundsOf) {
-    for (FunctionSet& set : m.sets) {
-        TorucaRecord& t = set.docomo.toruca;
-        if (set.docomo.selected == RecordKind::Toruca) {
-            t.kanaId = t.kanaId.empty() ? Sjis("アア") : t.kanaId;
-            t.redistributionId = t.redistributionId.empty() ? "4" : t.redistributionId;
-            t.colorId = t.colorId.empty() ? "1" : t.colorId;
-        }
-    }
-    m.soundPaths = soundsOf.soundPaths;
-    m.registerSounds = soundsOf.registerSounds;
-    return m;
-}
+using test::AfterTerminal;
 
 TEST(MiniSxReadSession, EveryNfcModeAndSmartphoneChoiceRoundTrips) {
     test::MiniSxGen gen(99);
-    MiniSxSimTerminal sim;
+    test::SimTerminal sim("minisx");
     const SmartphoneChoice choices[] = {SmartphoneChoice::Basic, SmartphoneChoice::KelTouch,
                                         SmartphoneChoice::SmartphoneSettings};
     for (int mode = 0; mode < 3; ++mode) {
@@ -74,7 +60,7 @@ TEST(MiniSxReadSession, EveryNfcModeAndSmartphoneChoiceRoundTrips) {
 }
 
 TEST(MiniSxReadSession, ReadsInItsOrderAndEndsWithRebootS) {
-    MiniSxSimTerminal sim;
+    test::SimTerminal sim("minisx");
     CMiniSXReadSession read(sim.Terminal(), true);
     read.RunHere();
     ASSERT_TRUE(read.Finished());
@@ -126,7 +112,7 @@ TEST(MiniSxReadSession, DecodingCasesGiveTheirWarningsAndKeepTheRest) {
          SmartphoneChoice::Basic},
     };
     for (const WarningCase& c : cases) {
-        MiniSxSimTerminal sim(c.args);
+        test::SimTerminal sim("minisx", c.args);
         CMiniSXReadSession read(sim.Terminal(), true);
         read.RunHere();
         const std::string what = c.args[1];
@@ -142,8 +128,8 @@ TEST(MiniSxReadSession, DecodingCasesGiveTheirWarningsAndKeepTheRest) {
     }
 }
 
-TEST(MiniSxReadSession, ASilentTerminalEndsTheReadWith904) {
-    MiniSxSimTerminal sim({"--fault", "silent-key=ndef"});
+TEST(MiniSxReadSession, ASilentTerminalEndsTheReadAsAFailedRead) {
+    test::SimTerminal sim("minisx", {"--fault", "silent-key=ndef"});
     CMiniSXReadSession read(sim.Terminal(), true);
     read.RunHere();
     EXPECT_TRUE(read.Failed());

@@ -4,19 +4,18 @@
 #include <gtest/gtest.h>
 
 #include "minisx/MiniSxGen.h"
-#include "minisx/MiniSxSimTerminal.h"
 #include "model/MiniSxSettings.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniSxEasyWriteSession.h"
 #include "sessions/MiniSxWriteSession.h"
 #include "support/SimProcess.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
 
 namespace ids = res::ids;
-using test::MiniSxSimTerminal;
 
 const std::vector<std::string> kNeverSent = {"rslt", "tlog", "pow", "isc", "pnt", "pntT"};
 
@@ -39,7 +38,7 @@ TEST(MiniSxWriteSession, DetailedWriteSendsExactlyItsLines) {
     MiniSXSettings model = gen.Any();
     model.registerSounds = false;
     model.nfc = {kNfcModeBrowser, kNfcQueryPlain, "http://www.example.jp/sx?"};
-    MiniSxSimTerminal sim;
+    test::SimTerminal sim("minisx");
     ASSERT_TRUE(sim.Open());
     CMiniSXWriteSession session(sim.Terminal(), model, false);
     session.RunHere();
@@ -67,7 +66,7 @@ TEST(MiniSxWriteSession, SoundsAreUploadedFirstAndTheClockIsSetLast) {
                         SourceWav("kel_fin.wav"), ""};
     // Modes 0 and 1 still send the NDEF write, an empty URL included.
     model.nfc = {kNfcModeKelTouch, kNfcQueryEncrypted, ""};
-    MiniSxSimTerminal sim;
+    test::SimTerminal sim("minisx");
     ASSERT_TRUE(sim.Open());
     CMiniSXWriteSession session(sim.Terminal(), model, true);
     session.RunHere();
@@ -116,7 +115,7 @@ TEST(MiniSxWriteSession, UnconfirmedWritesStopWithTheirCode) {
     MiniSXSettings model = gen.Any();
     model.registerSounds = false;
     for (const FailureCase& c : cases) {
-        MiniSxSimTerminal sim({"--fault", c.fault});
+        test::SimTerminal sim("minisx", {"--fault", c.fault});
         ASSERT_TRUE(sim.Open());
         CMiniSXWriteSession session(sim.Terminal(), model, true);
         session.RunHere();
@@ -159,7 +158,7 @@ TEST(MiniSxEasyWriteSession, EasyAndServiceWriteOrders) {
         ASSERT_TRUE(ValidateMiniQuick(quick).empty());
         MiniSXQuickPlan plan = BuildMiniSXQuickPlan(quick, test::RequiredEnv("MORVIK_SOURCE_DIR"));
         ASSERT_TRUE(plan.problem.empty());
-        MiniSxSimTerminal sim;
+        test::SimTerminal sim("minisx");
         ASSERT_TRUE(sim.Open());
         CMiniSXEasyWriteSession session(sim.Terminal(), plan, false);
         session.RunHere();
@@ -193,7 +192,7 @@ TEST(MiniSxEasyWriteSession, StandardSoundsAreUploaded) {
     MiniSXQuickPlan plan = BuildMiniSXQuickPlan(quick, test::RequiredEnv("MORVIK_SOURCE_DIR"));
     ASSERT_TRUE(plan.problem.empty()) << plan.problem;
     ASSERT_TRUE(plan.upload);
-    MiniSxSimTerminal sim;
+    test::SimTerminal sim("minisx");
     ASSERT_TRUE(sim.Open());
     CMiniSXEasyWriteSession session(sim.Terminal(), plan, false);
     session.RunHere();

@@ -9,27 +9,17 @@
 
 #include "files/Preferences.h"
 #include "model/Cp932.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
 
 namespace morvik {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 class PreferencesTest : public ::testing::Test {
   protected:
     std::string Path() const { return dir_.File("MorvikTool.ini"); }
     Preferences LoadedFrom(const std::string& body) {
-        WriteFile(Path(), body);
+        test::WriteWholeFile(Path(), body);
         Preferences prefs(Path());
         prefs.Load();
         return prefs;
@@ -109,7 +99,8 @@ TEST_F(PreferencesTest, SaveCreatesFolderAndWritesBothKeys) {
     prefs.SetPort(12);
     prefs.SetCloseAfterWrite(true);
     ASSERT_TRUE(prefs.Save());
-    EXPECT_EQ(ReadFile(path), "[MorvikMini/Slim]\r\nSerialPortNum=12\r\nCloseCheck=1\r\n");
+    EXPECT_EQ(test::ReadWholeFile(path),
+              "[MorvikMini/Slim]\r\nSerialPortNum=12\r\nCloseCheck=1\r\n");
 
     Preferences again(path);
     again.Load();
@@ -121,7 +112,7 @@ TEST_F(PreferencesTest, SaveCreatesFolderAndWritesBothKeys) {
 }
 
 TEST_F(PreferencesTest, SaveKeepsEverythingElseOfTheFile) {
-    WriteFile(
+    test::WriteWholeFile(
         Path(),
         "; provisioned\r\n[Other]\r\nSerialPortNum=5\r\n\r\n[MorvikMini/Slim]\r\n"
         "ServiceTorucaIcon=00FF\r\nserialportnum=3\r\nuserlamp1=2 3 4\r\n\r\n[Last]\r\nx=1\r\n");
@@ -130,7 +121,7 @@ TEST_F(PreferencesTest, SaveKeepsEverythingElseOfTheFile) {
     EXPECT_EQ(prefs.Port(), 3);
     prefs.SetPort(44);
     ASSERT_TRUE(prefs.Save());
-    EXPECT_EQ(ReadFile(Path()),
+    EXPECT_EQ(test::ReadWholeFile(Path()),
               "; provisioned\r\n[Other]\r\nSerialPortNum=5\r\n\r\n[MorvikMini/Slim]\r\n"
               "ServiceTorucaIcon=00FF\r\nSerialPortNum=44\r\nuserlamp1=2 3 4\r\nCloseCheck=0\r\n"
               "\r\n[Last]\r\nx=1\r\n");
@@ -143,10 +134,10 @@ TEST_F(PreferencesTest, SaveKeepsEverythingElseOfTheFile) {
 
 TEST_F(PreferencesTest, FailedSaveLeavesNothingBehind) {
     // A folder that cannot be made (a file stands in its place).
-    WriteFile(dir_.File("blocker"), "x");
+    test::WriteWholeFile(dir_.File("blocker"), "x");
     Preferences blocked(dir_.File("blocker/MorvikTool.ini"));
     EXPECT_FALSE(blocked.Save());
-    EXPECT_EQ(ReadFile(dir_.File("blocker")), "x");
+    EXPECT_EQ(test::ReadWholeFile(dir_.File("blocker")), "x");
 
     // A target that cannot be replaced: no temporary file stays beside it.
     std::filesystem::create_directory(Path());

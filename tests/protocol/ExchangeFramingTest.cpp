@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "link/PtyPair.h"
-#include "protocol/RecordingReporter.h"
 #include "protocol/Terminal.h"
+#include "support/RecordingReporter.h"
 
 namespace morvik {
 namespace {
@@ -28,7 +28,7 @@ class ExchangeFraming : public ::testing::Test {
         auto future = std::async(std::launch::async, [this, line, quiet, plain] {
             return plain ? terminal_.PlainExchange(line, quiet) : terminal_.Exchange(line, quiet);
         });
-        EXPECT_EQ(pty_.ReadExactly(line.size() + 1, 3000), line + "\r");
+        EXPECT_EQ(pty_.ReadExactly(line.size() + 1, 60000), line + "\r");
         return future;
     }
 
@@ -98,11 +98,10 @@ TEST_F(ExchangeFraming, SilenceGivesNoReplyAndOneMessageUnlessQuiet) {
     ASSERT_EQ(reporter_.errors.size(), 1u);
     EXPECT_EQ(reporter_.errors[0], "シリアル通信で読み込みに失敗しました。");
 
-    // "exit" and the opening lines give up after one empty poll, and quiet says nothing.
-    started = std::chrono::steady_clock::now();
+    // Quiet says nothing when nothing comes. (That "exit" and the opening lines give up after
+    // one empty poll is a timing, which a test on a loaded machine cannot assert.)
     reply = Start("exit", true);
     EXPECT_EQ(reply.get(), "noreply");
-    EXPECT_LT(std::chrono::steady_clock::now() - started, milliseconds(1500));
     EXPECT_EQ(reporter_.errors.size(), 1u);
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "protocol/ReplyCheck.h"
-#include "protocol/SimSession.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
@@ -24,9 +24,9 @@ TEST(Identification, EveryEditionFillsThePanel) {
     };
     for (const EditionCase& c : cases) {
         SCOPED_TRACE(c.edition);
-        test::SimSession session(c.edition, {"--tid", "T0042", "--version", c.version, "--boot",
-                                             "4294967295", "--wdog", "1", "--touches", "77"});
-        session.Open();
+        test::SimTerminal session(c.edition, {"--tid", "T0042", "--version", c.version, "--boot",
+                                              "4294967295", "--wdog", "1", "--touches", "77"});
+        ASSERT_TRUE(session.Open(false));
         std::string raw;
         const DeviceInfo info = session.Terminal().ReadIdentification(&raw);
         EXPECT_NE(raw.find(c.product), std::string::npos) << raw;
@@ -54,8 +54,8 @@ TEST(Identification, EveryEditionFillsThePanel) {
 }
 
 TEST(Identification, UnknownMiniGenerationIsNoEdition) {
-    test::SimSession session("mini", {"--version", "2.05"});
-    session.Open();
+    test::SimTerminal session("mini", {"--version", "2.05"});
+    ASSERT_TRUE(session.Open(false));
     EXPECT_EQ(session.Terminal().DetectEdition(true), kEditionNone);
     const DeviceInfo info = session.Terminal().ReadIdentification();
     EXPECT_EQ(info.productName, "ZRT450");
@@ -64,14 +64,14 @@ TEST(Identification, UnknownMiniGenerationIsNoEdition) {
 }
 
 TEST(Identification, SilentTerminalLeavesThePanelEmpty) {
-    test::SimSession session("mini", {"--fault", "silent-key=ver"});
-    session.Open();
+    test::SimTerminal session("mini", {"--fault", "silent-key=ver"});
+    ASSERT_TRUE(session.Open(false));
     EXPECT_EQ(session.Terminal().ReadIdentification(), DeviceInfo{});
     EXPECT_EQ(session.Reporter().errors.size(), 1u);
 }
 
 TEST(Identification, DetectionOutsideASessionRestartsTheTerminal) {
-    test::SimSession session("minis");
+    test::SimTerminal session("minis");
     EXPECT_EQ(session.Terminal().DetectEdition(false), kEditionMini);
     EXPECT_FALSE(session.Terminal().IsConnected());
     EXPECT_TRUE(session.Sim().WaitForLogLine("reboot s"));

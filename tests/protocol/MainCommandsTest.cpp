@@ -5,7 +5,7 @@
 
 #include <ctime>
 
-#include "protocol/SimSession.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
@@ -23,7 +23,7 @@ std::tm FixedTime() {
 
 TEST(MainCommands, ReadDeviceInformationRestartsOnlyTheMiniFamily) {
     {
-        test::SimSession session("minisx", {"--tid", "X1"});
+        test::SimTerminal session("minisx", {"--tid", "X1"});
         DeviceInfo info;
         EXPECT_TRUE(session.Terminal().ReadDeviceInformation(info));
         EXPECT_EQ(info.terminalId, "X1");
@@ -31,7 +31,7 @@ TEST(MainCommands, ReadDeviceInformationRestartsOnlyTheMiniFamily) {
         EXPECT_TRUE(session.Sim().WaitForLogLine("reboot s"));
     }
     {
-        test::SimSession session("slim");
+        test::SimTerminal session("slim");
         DeviceInfo info;
         EXPECT_TRUE(session.Terminal().ReadDeviceInformation(info));
         EXPECT_EQ(info.productName, "ZRT410N");
@@ -42,7 +42,7 @@ TEST(MainCommands, ReadDeviceInformationRestartsOnlyTheMiniFamily) {
 TEST(MainCommands, ClockIsSetFromTheGivenTime) {
     for (const char* edition : {"mini", "minisx"}) {
         SCOPED_TRACE(edition);
-        test::SimSession session(edition);
+        test::SimTerminal session(edition);
         EXPECT_TRUE(session.Terminal().SetTerminalClock(FixedTime()));
         EXPECT_TRUE(session.Logged("rtc s 31 12 24 23 59 58"));
         EXPECT_TRUE(session.Sim().WaitForLogLine("reboot s"));
@@ -54,7 +54,7 @@ TEST(MainCommands, ClockIsSetFromTheGivenTime) {
 
 TEST(MainCommands, ClockRefusedBySlimAndFailureReported) {
     {
-        test::SimSession session("slim");
+        test::SimTerminal session("slim");
         EXPECT_FALSE(session.Terminal().SetTerminalClock(FixedTime()));
         ASSERT_EQ(session.Reporter().errors.size(), 1u);
         EXPECT_EQ(session.Reporter().errors[0], "モルヴィク･ミニ/ミニSが見つかりません。");
@@ -63,7 +63,7 @@ TEST(MainCommands, ClockRefusedBySlimAndFailureReported) {
         }
     }
     {
-        test::SimSession session("mini", {"--fault", "error-key=rtc"});
+        test::SimTerminal session("mini", {"--fault", "error-key=rtc"});
         EXPECT_FALSE(session.Terminal().SetTerminalClock(FixedTime()));
         ASSERT_EQ(session.Reporter().errors.size(), 1u);
         EXPECT_EQ(session.Reporter().errors[0], "機器との接続に失敗しました。");
@@ -72,7 +72,7 @@ TEST(MainCommands, ClockRefusedBySlimAndFailureReported) {
 }
 
 TEST(MainCommands, EraseDetectionLogOnMini) {
-    test::SimSession session("mini", {"--dlog-records", "9"});
+    test::SimTerminal session("mini", {"--dlog-records", "9"});
     EXPECT_TRUE(session.Terminal().EraseDetectionLog());
     ASSERT_EQ(session.Reporter().questions.size(), 1u);
     EXPECT_EQ(session.Reporter().questions[0],
@@ -84,7 +84,7 @@ TEST(MainCommands, EraseDetectionLogOnMini) {
 }
 
 TEST(MainCommands, EraseCancelledSendsNothing) {
-    test::SimSession session("mini");
+    test::SimTerminal session("mini");
     session.Reporter().answer = false;
     EXPECT_FALSE(session.Terminal().EraseDetectionLog());
     EXPECT_TRUE(session.Commands().empty());
@@ -93,7 +93,7 @@ TEST(MainCommands, EraseCancelledSendsNothing) {
 
 TEST(MainCommands, EraseRefusedByOtherEditions) {
     {
-        test::SimSession session("minisx");
+        test::SimTerminal session("minisx");
         EXPECT_FALSE(session.Terminal().EraseDetectionLog(false));
         EXPECT_FALSE(session.Logged("dlog e"));
         // The MiniSx is restarted before the refusal.
@@ -102,7 +102,7 @@ TEST(MainCommands, EraseRefusedByOtherEditions) {
         EXPECT_EQ(session.Reporter().errors[0], "モルヴィク･ミニ/ミニSが見つかりません。");
     }
     {
-        test::SimSession session("slim");
+        test::SimTerminal session("slim");
         EXPECT_FALSE(session.Terminal().EraseDetectionLog(false));
         EXPECT_FALSE(session.Logged("dlog e"));
         EXPECT_FALSE(session.Logged("reboot s"));
@@ -111,8 +111,8 @@ TEST(MainCommands, EraseRefusedByOtherEditions) {
 }
 
 TEST(MainCommands, ShutdownLeavesCommandMode) {
-    test::SimSession session("slim");
-    session.Open();
+    test::SimTerminal session("slim");
+    ASSERT_TRUE(session.Open(false));
     session.Terminal().Shutdown();
     EXPECT_FALSE(session.Terminal().IsConnected());
     const auto commands = session.Commands();

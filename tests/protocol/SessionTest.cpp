@@ -7,7 +7,7 @@
 
 #include "link/PtyPair.h"
 #include "protocol/ReplyCheck.h"
-#include "protocol/SimSession.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
@@ -19,8 +19,8 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line) {
 TEST(SessionOpening, MiniFamilyOpensWithItsOwnLine) {
     for (const char* edition : {"mini", "minis", "minisx"}) {
         SCOPED_TRACE(edition);
-        test::SimSession session(edition);
-        session.Open();
+        test::SimTerminal session(edition);
+        ASSERT_TRUE(session.Open(false));
         EXPECT_TRUE(session.Terminal().Pacing()) << "a Mini-family session stays unpaced";
         EXPECT_EQ(session.Terminal().Exchange("pget que1", false).find("error"), std::string::npos);
         const auto commands = session.Commands();
@@ -39,8 +39,8 @@ TEST(SessionOpening, MiniFamilyOpensWithItsOwnLine) {
 }
 
 TEST(SessionOpening, SlimOpensAfterTheMiniLineFailsAndPowerSavingIsSwitchedOff) {
-    test::SimSession session("slim");
-    session.Open();
+    test::SimTerminal session("slim");
+    ASSERT_TRUE(session.Open(false));
     EXPECT_FALSE(session.Terminal().Pacing());
     const auto commands = session.Commands();
     const auto mini = std::find(commands.begin(), commands.end(), "config mini");
@@ -55,8 +55,8 @@ TEST(SessionOpening, SlimOpensAfterTheMiniLineFailsAndPowerSavingIsSwitchedOff) 
 }
 
 TEST(SessionOpening, SecondSessionOfTheRunShowsNoNotice) {
-    test::SimSession session("mini");
-    session.Open();
+    test::SimTerminal session("mini");
+    ASSERT_TRUE(session.Open(false));
     session.Terminal().SendExit();
     ASSERT_TRUE(session.Terminal().OpenSession());
     EXPECT_EQ(session.Reporter().warnings.size(), 1u);
@@ -100,7 +100,7 @@ TEST(SessionOpening, PortThatCannotBeOpened) {
 TEST(SessionOpening, ProbeFindsEveryEdition) {
     for (const char* edition : {"slim", "mini"}) {
         SCOPED_TRACE(edition);
-        test::SimSession session(edition);
+        test::SimTerminal session(edition);
         ASSERT_TRUE(session.Terminal().Connect(true));
         EXPECT_TRUE(session.Terminal().ProbeSession());
     }
@@ -109,11 +109,11 @@ TEST(SessionOpening, ProbeFindsEveryEdition) {
 TEST(SessionOpening, RepliesDeliveredInPieces) {
     for (const char* edition : {"slim", "mini"}) {
         SCOPED_TRACE(edition);
-        test::SimSession session(
+        test::SimTerminal session(
             edition, std::string(edition) == "mini"
                          ? std::vector<std::string>{"--pieces", "--param", "pntT=a.jp/%41#x%"}
                          : std::vector<std::string>{"--pieces"});
-        session.Open();
+        ASSERT_TRUE(session.Open(false));
         const std::string reply = session.Terminal().Exchange("ver", false);
         EXPECT_NE(reply.find("tid "), std::string::npos) << reply;
         EXPECT_EQ(reply.find("ver\r\n"), std::string::npos) << "echo left in " << reply;
@@ -124,9 +124,9 @@ TEST(SessionOpening, RepliesDeliveredInPieces) {
 }
 
 TEST(Exchange, TerminalFaultsGiveTheirOutcomes) {
-    test::SimSession session("mini", {"--fault", "bad-token=que1", "--fault", "error-key=que2",
-                                      "--fault", "silent-key=rslt"});
-    session.Open();
+    test::SimTerminal session("mini", {"--fault", "bad-token=que1", "--fault", "error-key=que2",
+                                       "--fault", "silent-key=rslt"});
+    ASSERT_TRUE(session.Open(false));
     CTerminal& terminal = session.Terminal();
     EXPECT_EQ(ReplyCheck(terminal.Exchange("pset que1 5", true)), kReplyChecksumError);
     EXPECT_EQ(ReplyCheck(terminal.Exchange("pget que2", false)), kReplyError);
@@ -139,8 +139,8 @@ TEST(Exchange, TerminalFaultsGiveTheirOutcomes) {
 
 TEST(Exchange, WritesOfEveryCheckAreConfirmedByTheTerminal) {
     {
-        test::SimSession session("mini");
-        session.Open();
+        test::SimTerminal session("mini");
+        ASSERT_TRUE(session.Open(false));
         CTerminal& terminal = session.Terminal();
         EXPECT_EQ(ReplyCheck(terminal.Exchange("pset isc 0042", true)), kReplyOk);
         EXPECT_EQ(ReplyCheck(terminal.Exchange("pset pntT a\\sb\\r\\nc\\\\d", true)), kReplyOk);
@@ -149,14 +149,14 @@ TEST(Exchange, WritesOfEveryCheckAreConfirmedByTheTerminal) {
         EXPECT_EQ(session.Sim().StateValue("pntT"), "a\\sb\\r\\nc\\\\d");
     }
     {
-        test::SimSession session("minisx", {"--fault", "bad-token=ndef"});
-        session.Open();
+        test::SimTerminal session("minisx", {"--fault", "bad-token=ndef"});
+        ASSERT_TRUE(session.Open(false));
         EXPECT_EQ(ReplyCheck(session.Terminal().Exchange("ndef s 1 http://a.jp/", true)),
                   kReplyChecksumError);
     }
     {
-        test::SimSession session("minisx");
-        session.Open();
+        test::SimTerminal session("minisx");
+        ASSERT_TRUE(session.Open(false));
         EXPECT_EQ(ReplyCheck(session.Terminal().Exchange("ndef s 1 http://a.jp/", true)), kReplyOk);
         EXPECT_EQ(ReplyCheck(session.Terminal().Exchange("ndef s 0 ", true)), kReplyOk);
     }

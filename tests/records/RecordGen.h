@@ -12,12 +12,9 @@
 #include "model/Escape.h"
 #include "model/FunctionRecord.h"
 #include "model/FunctionRecordValidate.h"
+#include "support/Files.h"
 
 namespace morvik::test {
-
-inline std::string Sjis(std::string_view utf8) {
-    return Utf8ToCp932(utf8).value();
-}
 
 class RecordGen {
   public:

@@ -8,22 +8,25 @@
 #include "model/Cp932.h"
 #include "res/Strings.h"
 #include "settings/MiniSettingsGen.h"
+#include "support/CliFixture.h"
 #include "support/SimProcess.h"
 
 namespace morvik {
 namespace {
 
-test::RunResult Check(const std::vector<std::string>& args) {
-    std::vector<std::string> argv = {test::RequiredEnv("MORVIK_CLI"), "check"};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return test::RunProgram(argv);
-}
+class CheckCommand : public test::CliFixture {
+  protected:
+    test::RunResult Check(std::vector<std::string> args) {
+        args.insert(args.begin(), "check");
+        return Morvik(std::move(args));
+    }
+};
 
 std::string Utf8(int id) {
     return std::string(res::Text(id));
 }
 
-TEST(CheckCommand, AFileThatCanBeWrittenAsItStands) {
+TEST_F(CheckCommand, AFileThatCanBeWrittenAsItStands) {
     test::TempDir dir;
     MiniSettings m = test::MiniSettingsGen(31).Any();
     m.registerSounds = false;  // the paths name no files here
@@ -34,7 +37,7 @@ TEST(CheckCommand, AFileThatCanBeWrittenAsItStands) {
     EXPECT_EQ(run.out, "");
 }
 
-TEST(CheckCommand, EveryMessageOnALineOfItsOwn) {
+TEST_F(CheckCommand, EveryMessageOnALineOfItsOwn) {
     test::TempDir dir;
     MiniSettings m = test::MiniSettingsGen(32).Any();
     // A mailer without To: the load already reports it, and the window's check does not
@@ -57,7 +60,7 @@ TEST(CheckCommand, EveryMessageOnALineOfItsOwn) {
     EXPECT_EQ(run.out, Utf8(953) + "\n" + lamps + "\n" + Utf8(215) + "\n" + Utf8(116) + "\n");
 }
 
-TEST(CheckCommand, FilesThatCannotBeLoaded) {
+TEST_F(CheckCommand, FilesThatCannotBeLoaded) {
     test::TempDir dir;
     test::RunResult missing = Check({dir.File("none.dat")});
     EXPECT_EQ(missing.exitCode, 1);
@@ -83,7 +86,7 @@ TEST(CheckCommand, FilesThatCannotBeLoaded) {
     EXPECT_EQ(slim.out.find(Utf8(317)), std::string::npos);
 }
 
-TEST(CheckCommand, BadCommandLines) {
+TEST_F(CheckCommand, BadCommandLines) {
     test::RunResult none = Check({});
     EXPECT_EQ(none.exitCode, 2);
     EXPECT_NE(none.err.find("morvik check"), std::string::npos) << none.err;

@@ -11,6 +11,7 @@
 #include "model/TextExtract.h"
 #include "res/Strings.h"
 #include "settings/MiniSettingsGen.h"
+#include "support/AfterTerminal.h"
 #include "support/RawTerminal.h"
 #include "support/SimProcess.h"
 
@@ -20,27 +21,7 @@ namespace {
 using test::MiniSettingsGen;
 using test::Sjis;
 
-// What a terminal gives back: the identifiers a Toruca record was written with (the terminal's
-// defaults where the page left them empty), and nothing of the sound list.
-MiniSettings AfterTerminal(MiniSettings m) {
-    for (FunctionSet& set : m.sets) {
-        TorucaRecord& t = set.docomo.toruca;
-        if (set.docomo.selected == RecordKind::Toruca) {
-            if (t.kanaId.empty()) {
-                t.kanaId = Sjis("アア");
-            }
-            if (t.redistributionId.empty()) {
-                t.redistributionId = "4";
-            }
-            if (t.colorId.empty()) {
-                t.colorId = "1";
-            }
-        }
-    }
-    m.soundPaths = {};
-    m.registerSounds = false;
-    return m;
-}
+using test::AfterTerminal;
 
 std::string Joined(const std::vector<std::string>& lines) {
     return MessageLines(lines);

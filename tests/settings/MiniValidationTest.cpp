@@ -9,6 +9,7 @@
 #include "res/Strings.h"
 #include "settings/MiniSettingsGen.h"
 #include "support/SimProcess.h"
+#include "support/Wave.h"
 
 namespace morvik {
 namespace {
@@ -62,19 +63,6 @@ TEST(MiniValidation, FreshSettingsNeedAUrlOnEveryBrowserPage) {
     EXPECT_TRUE(ValidateMiniSettings(m).empty());
 }
 
-// A wave file of the one format the terminal plays: 8-bit mono PCM at 8 kHz.
-void WriteWav(const std::string& path, std::size_t samples) {
-    auto le32 = [](std::uint32_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8),
-                           static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
-    };
-    std::string bytes = "RIFF" + le32(static_cast<std::uint32_t>(36 + samples)) + "WAVEfmt " +
-                        le32(16) + std::string("\x01\x00\x01\x00", 4) + le32(8000) + le32(8000) +
-                        std::string("\x01\x00\x08\x00", 4) + "data" +
-                        le32(static_cast<std::uint32_t>(samples)) + std::string(samples, '\x80');
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 TEST(MiniValidation, RegisteredSoundsMustExistFitAndBeWaveFiles) {
     test::TempDir dir;
     MiniSettings m;
@@ -88,14 +76,14 @@ TEST(MiniValidation, RegisteredSoundsMustExistFitAndBeWaveFiles) {
     m.soundPaths[0] = dir.File("text.wav");
     EXPECT_EQ(CheckMiniSounds(m), std::vector<std::string>{Msg(116)});
 
-    WriteWav(dir.File("a.wav"), 200000 - 44);
-    WriteWav(dir.File("b.wav"), 58048 - 44);
+    test::WriteWave(dir.File("a.wav"), 200000 - 44);
+    test::WriteWave(dir.File("b.wav"), 58048 - 44);
     m.soundPaths.fill(dir.File("a.wav"));  // one file in every slot counts once
     m.soundPaths[5] = dir.File("b.wav");
     m.soundPaths[6] = "";
     EXPECT_TRUE(CheckMiniSounds(m).empty());  // exactly 258048 bytes
 
-    WriteWav(dir.File("b.wav"), 58049 - 44);
+    test::WriteWave(dir.File("b.wav"), 58049 - 44);
     EXPECT_EQ(CheckMiniSounds(m), std::vector<std::string>{res::Format(Msg(339), 252)});
 }
 

@@ -13,6 +13,7 @@
 #include "morvik/Version.h"
 #include "res/Strings.h"
 #include "settings/MiniSettingsGen.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
 
 namespace morvik {
@@ -25,17 +26,6 @@ using test::Sjis;
 const std::string kSlim = "# Morvik Slim [ZRT410] Configuration File";
 const std::string kMini = "# Morvik Mini [ZRT450] Configuration File";
 const std::string kMiniSx = "# Morvik MiniSx [ZRT450] Configuration File";
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteAll(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 TEST(SettingsFile, TheHeaderNamesTheEditionWhereverItStands) {
     using E = SettingsFileEdition;
@@ -116,7 +106,7 @@ TEST(SettingsFile, LoadingFromDisk) {
 
     // The last line without its line end is still found.
     ASSERT_TRUE(text.ends_with("sound_regist 0\r\n") || text.ends_with("sound_regist 1\r\n"));
-    WriteAll(dir.File("cut.dat"), text.substr(0, text.size() - 2));
+    test::WriteWholeFile(dir.File("cut.dat"), text.substr(0, text.size() - 2));
     MiniSettings back;
     MiniReadResult read = LoadMiniSettingsFile(dir.File("cut.dat"), back);
     ASSERT_FALSE(read.Failed()) << read.error;
@@ -126,7 +116,7 @@ TEST(SettingsFile, LoadingFromDisk) {
     std::string noRslt = text;
     std::size_t at = noRslt.find("\r\nrslt ") + 2;
     noRslt.erase(at, noRslt.find("\r\n", at) + 2 - at);
-    WriteAll(dir.File("norslt.dat"), noRslt);
+    test::WriteWholeFile(dir.File("norslt.dat"), noRslt);
     MiniSettings untouched = MiniSettingsGen(4).Any();
     const MiniSettings before = untouched;
     EXPECT_EQ(LoadMiniSettingsFile(dir.File("norslt.dat"), untouched).error, res::TextCp932(317));
@@ -135,11 +125,11 @@ TEST(SettingsFile, LoadingFromDisk) {
     // No file, a folder, an empty file, a file of another edition.
     EXPECT_EQ(LoadMiniSettingsFile(dir.File("none.dat"), back).error, res::TextCp932(907));
     EXPECT_EQ(LoadMiniSettingsFile(dir.path(), back).error, res::TextCp932(907));
-    WriteAll(dir.File("empty.dat"), "");
+    test::WriteWholeFile(dir.File("empty.dat"), "");
     EXPECT_EQ(LoadMiniSettingsFile(dir.File("empty.dat"), back).error, res::TextCp932(914));
     std::string slim = text;
     slim.replace(0, kMini.size(), kSlim);
-    WriteAll(dir.File("slim.dat"), slim);
+    test::WriteWholeFile(dir.File("slim.dat"), slim);
     EXPECT_EQ(LoadMiniSettingsFile(dir.File("slim.dat"), back).error, res::TextCp932(914));
 }
 
@@ -196,10 +186,10 @@ TEST(SettingsFile, TheSizeGuardRefusesOnlyWhatIsPlainlyNoSettingsFile) {
         text + filler +
         std::string(kMiniFamilySettingsFileMaxSize - text.size() - filler.size() - 2, 'x') + "\r\n";
     ASSERT_EQ(atLimit.size(), kMiniFamilySettingsFileMaxSize);
-    WriteAll(dir.File("limit.dat"), atLimit);
+    test::WriteWholeFile(dir.File("limit.dat"), atLimit);
     MiniSettings back;
     EXPECT_FALSE(LoadMiniSettingsFile(dir.File("limit.dat"), back).Failed());
-    WriteAll(dir.File("over.dat"), atLimit + "x");
+    test::WriteWholeFile(dir.File("over.dat"), atLimit + "x");
     EXPECT_EQ(LoadMiniSettingsFile(dir.File("over.dat"), back).error, res::TextCp932(914));
 }
 
@@ -248,21 +238,21 @@ TEST(SettingsFile, SavingReplacesAFileWholeOrNotAtAll) {
     const std::string path = dir.File("s.dat");
     ASSERT_TRUE(SaveMiniSettingsFile(path, first, message));
     ASSERT_TRUE(SaveMiniSettingsFile(path, second, message));
-    EXPECT_EQ(ReadAll(path), MiniSettingsFileText(second));
+    EXPECT_EQ(test::ReadWholeFile(path), MiniSettingsFileText(second));
 
     // A save that cannot be completed leaves what was there and nothing else.
     fs::create_directory(dir.File("folder.dat"));
-    WriteAll(dir.File("folder.dat") + "/inside", "keep");
+    test::WriteWholeFile(dir.File("folder.dat") + "/inside", "keep");
     EXPECT_FALSE(SaveMiniSettingsFile(dir.File("folder.dat"), first, message));
     EXPECT_EQ(message, res::TextCp932(907));
-    EXPECT_EQ(ReadAll(dir.File("folder.dat") + "/inside"), "keep");
+    EXPECT_EQ(test::ReadWholeFile(dir.File("folder.dat") + "/inside"), "keep");
     EXPECT_FALSE(SaveMiniSettingsFile(dir.File("no/such/folder.dat"), first, message));
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path())) {
         ++entries;
     }
     EXPECT_EQ(entries, 2u) << "only s.dat and folder.dat";
-    EXPECT_EQ(ReadAll(path), MiniSettingsFileText(second));
+    EXPECT_EQ(test::ReadWholeFile(path), MiniSettingsFileText(second));
 }
 
 }  // namespace

@@ -8,51 +8,28 @@
 #include <cstdio>
 #include <thread>
 
+#include "support/FirmwareImageFile.h"
 #include "support/RawTerminal.h"
 #include "support/SimProcess.h"
+#include "support/Wave.h"
+#include "support/Xmodem.h"
 
 namespace morvik::test {
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr char kSoh = 0x01, kEot = 0x04, kAck = 0x06, kNak = 0x15, kCan = 0x18;
-
-std::string Block(uint8_t number, const std::string& data) {
-    std::string padded = data;
-    padded.resize(128, '\xFF');
-    unsigned sum = 0;
-    for (char c : padded)
-        sum += static_cast<uint8_t>(c);
-    std::string b;
-    b += kSoh;
-    b += static_cast<char>(number);
-    b += static_cast<char>(0xFF - number);
-    b += padded;
-    b += static_cast<char>(sum & 0xFF);
-    return b;
-}
-
 void PutLe32(std::string& s, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
+    for (size_t i = 0; i < 4; ++i)
         s[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
 // A sound image holding one 8 kHz 8-bit mono wave file of the given number of samples.
 std::string SoundImage(size_t samples) {
-    std::string wav(44 + samples, '\0');
-    wav.replace(0, 4, "RIFF");
-    PutLe32(wav, 4, static_cast<uint32_t>(wav.size() - 8));
-    wav.replace(8, 8, "WAVEfmt ");
-    PutLe32(wav, 16, 16);
-    wav[20] = 1, wav[22] = 1;
-    PutLe32(wav, 24, 8000);
-    PutLe32(wav, 28, 8000);
-    wav[32] = 1, wav[34] = 8;
-    wav.replace(36, 4, "data");
-    PutLe32(wav, 40, static_cast<uint32_t>(samples));
+    WavSpec shape;
     for (size_t i = 0; i < samples; ++i)
-        wav[44 + i] = static_cast<char>((i * 37 % 256) * 230 >> 8);
+        shape.samples.push_back(static_cast<uint8_t>((i * 37 % 256) * 230 >> 8));
+    const std::string wav = WavBytes(shape);
 
     std::string image(4096, '\xFF');
     image += wav;
@@ -74,36 +51,13 @@ std::string SoundImage(size_t samples) {
     return image;
 }
 
-// A firmware file: 128-byte header naming model and version, then data bytes.
-std::string FirmwareImage(const std::string& model, const std::string& version, size_t length) {
-    std::string file(128 + length, '\0');
-    for (size_t i = 0; i < length; ++i)
-        file[128 + i] = static_cast<char>(i * 7 + 3);
-    PutLe32(file, 16, static_cast<uint32_t>(length));
-    unsigned data = 0;
-    for (size_t i = 128; i < file.size(); ++i) {
-        if (i < 384 || i >= 512)
-            data += static_cast<uint8_t>(file[i]);
-    }
-    file[20] = static_cast<char>(data & 0xFF);
-    file.replace(64, version.size(), version);
-    file.replace(80, model.size(), model);
-    unsigned header = 0;
-    for (size_t i = 0; i < 128; ++i) {
-        if (i != 124)
-            header += static_cast<uint8_t>(file[i]);
-    }
-    file[124] = static_cast<char>(header & 0xFF);
-    return file;
-}
-
 // Sends data as blocks and EOT; returns the answer to every block, in order.
 std::string SendBlocks(RawTerminal& t, const std::string& data, uint8_t number = 1) {
     std::string answers;
     for (size_t pos = 0; pos < data.size(); pos += 128, ++number) {
         for (int attempt = 0; attempt < 3; ++attempt) {
-            t.Write(Block(number, data.substr(pos, 128)));
-            std::string a = t.ReadExactly(1, 1500ms);
+            t.Write(MakeBlock(number, data.substr(pos, 128)));
+            std::string a = t.ReadExactly(1, 30s);
             answers += a.empty() ? "-" : a;
             if (a == std::string(1, kAck))
                 break;
@@ -116,7 +70,7 @@ std::string SendBlocks(RawTerminal& t, const std::string& data, uint8_t number =
 std::string StartUpload(RawTerminal& t, size_t length) {
     std::string line = "x i 0 " + std::to_string(length);
     t.SendLine(line);
-    return t.ReadUntil(std::string(1, kNak), 2s);
+    return t.ReadUntil(std::string(1, kNak), 30s);
 }
 
 TEST(SimUpload, ASoundImageIsTakenAndABadOneRefused) {
@@ -147,15 +101,15 @@ TEST(SimUpload, DamagedAndRepeatedBlocksAreHandledAsXmodemSays) {
     ASSERT_TRUE(t.OpenSession());
     const std::string image = SoundImage(200);
     StartUpload(t, image.size());
-    t.Write(Block(1, image.substr(0, 128)));
+    t.Write(MakeBlock(1, image.substr(0, 128)));
     EXPECT_EQ(t.ReadExactly(1), std::string(1, kAck));
-    std::string bad = Block(2, image.substr(128, 128));
+    std::string bad = MakeBlock(2, image.substr(128, 128));
     bad[131] ^= 1;
     t.Write(bad);
     EXPECT_EQ(t.ReadExactly(1), std::string(1, kNak)) << "wrong sum";
-    t.Write(Block(2, image.substr(128, 128)));
+    t.Write(MakeBlock(2, image.substr(128, 128)));
     EXPECT_EQ(t.ReadExactly(1, 500ms), "") << "the ACK of block 2 is dropped once";
-    t.Write(Block(2, image.substr(128, 128)));
+    t.Write(MakeBlock(2, image.substr(128, 128)));
     EXPECT_EQ(t.ReadExactly(1), std::string(1, kAck)) << "a repeat is acknowledged and dropped";
     EXPECT_EQ(SendBlocks(t, image.substr(256), 3), std::string(32, kAck));
     EXPECT_EQ(t.ReadUntilPrompt(), std::string(1, kAck) + "done\r\n%");
@@ -178,14 +132,14 @@ std::string ReceiveLog(RawTerminal& t, int& naksForDamage) {
     uint8_t expected = 1;
     t.Write(std::string(1, kNak));
     for (int round = 0; round < 100; ++round) {
-        std::string first = t.ReadExactly(1, 2s);
+        std::string first = t.ReadExactly(1, 30s);
         if (first.empty())
             return data + "<timeout>";
         if (first[0] == kEot) {
             t.Write(std::string(1, kAck));
             return data;
         }
-        std::string block = first + t.ReadExactly(131, 2s);
+        std::string block = first + t.ReadExactly(131, 30s);
         unsigned sum = 0;
         for (size_t i = 3; i < 131 && block.size() == 132; ++i)
             sum += static_cast<uint8_t>(block[i]);
@@ -268,10 +222,10 @@ TEST(SimFirmware, AnImageForTheModelBecomesTheNewVersion) {
     RawTerminal t(sim.DevicePath());
     t.Write(std::string("\x08\0\0\0", 4));
     EXPECT_EQ(t.ReadExactly(1), std::string(1, kNak));
-    const std::string image = FirmwareImage("ZRT450", "3.55", 700);
+    const std::string image = FirmwareImageBytes("ZRT450", "3.55", 700);
     EXPECT_EQ(SendBlocks(t, image), std::string(7, kAck));
     EXPECT_EQ(t.ReadExactly(1), std::string(1, kAck));
-    std::this_thread::sleep_for(600ms);  // the terminal restarts
+    ASSERT_TRUE(sim.WaitForBoot(2));  // the terminal restarts
     ASSERT_TRUE(t.OpenSession());
     EXPECT_NE(t.Command("ver").find("ver 3.55\r\nboot 2\r\n"), std::string::npos);
 
@@ -279,8 +233,8 @@ TEST(SimFirmware, AnImageForTheModelBecomesTheNewVersion) {
     t.Command("exit");
     t.Write(std::string("\x08\0\0\0", 4));
     t.ReadExactly(1);
-    SendBlocks(t, FirmwareImage("ZRT410", "9.99", 300));
-    std::this_thread::sleep_for(700ms);
+    SendBlocks(t, FirmwareImageBytes("ZRT410", "9.99", 300));
+    ASSERT_TRUE(sim.WaitForBoot(3));
     ASSERT_TRUE(t.OpenSession());
     EXPECT_NE(t.Command("ver").find("ver 3.55\r\n"), std::string::npos);
     EXPECT_TRUE(sim.WaitForLogLine("[update 4 blocks: refused (wrong model)]"));

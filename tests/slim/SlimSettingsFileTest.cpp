@@ -14,6 +14,7 @@
 #include "res/Strings.h"
 #include "sessions/SlimReadSession.h"
 #include "slim/SlimGen.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
 
 namespace morvik {
@@ -22,15 +23,6 @@ namespace {
 namespace ids = res::ids;
 
 const std::string kHeader = "# Morvik Slim [ZRT410] Configuration File";
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteAll(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // Loads path as the editor does; the session has finished when this returns.
 struct Load {
@@ -52,8 +44,9 @@ TEST(SlimSettingsFile, SavedLinesForTheFirstFunctionHaveNoPsh2) {
     test::TempDir dir;
     const std::string path = dir.File("one.dat");
     ASSERT_TRUE(SaveSlimSettingsFile(path, Sample(SlimFunction::Browser)));
-    EXPECT_EQ(ReadAll(path), kHeader + "\r\nver " + kProgramVersion +
-                                 "\r\nfunc 0\r\nque 0\r\npsh1 00903http://b/a\\sb\r\ndisp 8\r\n");
+    EXPECT_EQ(test::ReadWholeFile(path),
+              kHeader + "\r\nver " + kProgramVersion +
+                  "\r\nfunc 0\r\nque 0\r\npsh1 00903http://b/a\\sb\r\ndisp 8\r\n");
 }
 
 TEST(SlimSettingsFile, SavedLinesForTorucaAndBrowser) {
@@ -77,7 +70,7 @@ TEST(SlimSettingsFile, SaveThenLoadGivesTheStateBack) {
             Load load(path);
             ASSERT_TRUE(load.session.Completed()) << load.session.ErrorText();
             EXPECT_EQ(load.session.State(), state);
-            EXPECT_EQ(load.session.FileText(), ReadAll(path) + "\r\n");
+            EXPECT_EQ(load.session.FileText(), test::ReadWholeFile(path) + "\r\n");
         }
     }
 }
@@ -98,7 +91,7 @@ TEST(SlimSettingsFile, TheLargestFileTheToolWritesLoads) {
     test::TempDir dir;
     const std::string path = dir.File("big.dat");
     ASSERT_TRUE(SaveSlimSettingsFile(path, state));
-    const std::size_t size = ReadAll(path).size();
+    const std::size_t size = test::ReadWholeFile(path).size();
     EXPECT_GT(size, 1024u);
     EXPECT_LE(size, kSlimSettingsFileMaxSize);
     Load load(path);
@@ -117,11 +110,11 @@ TEST(SlimSettingsFile, SizeGuardAtTheLimit) {
     const std::string padded = text + std::string(limit - text.size() - 2, 'x') + "\r\n";
     ASSERT_EQ(padded.size(), limit);
 
-    WriteAll(dir.File("limit.dat"), padded);
+    test::WriteWholeFile(dir.File("limit.dat"), padded);
     Load fits(dir.File("limit.dat"));
     EXPECT_TRUE(fits.session.Completed()) << fits.session.ErrorText();
 
-    WriteAll(dir.File("over.dat"), padded + "x");
+    test::WriteWholeFile(dir.File("over.dat"), padded + "x");
     Load over(dir.File("over.dat"));
     EXPECT_TRUE(over.session.Failed());
     EXPECT_EQ(over.session.ErrorText(), "");
@@ -135,7 +128,7 @@ TEST(SlimSettingsFile, LinesAreFoundWhereverTheyStand) {
     const std::string text = "comment\r\n" + kHeader +
                              "\r\ndisp 8\r\nzzz 1\r\npsh1 00903http://b/a\\sb\r\nque 0\r\n"
                              "que 3\r\nfunc 0";
-    WriteAll(dir.File("moved.dat"), text);
+    test::WriteWholeFile(dir.File("moved.dat"), text);
     Load load(dir.File("moved.dat"));
     ASSERT_TRUE(load.session.Completed()) << load.session.ErrorText();
     const SlimSettings values = load.session.Values();
@@ -154,7 +147,7 @@ TEST(SlimSettingsFile, OneInvalidValueRefusesTheWholeFile) {
     const std::string good = "func 0\r\nque 0\r\npsh1 00903http://b/a\\sb\r\ndisp 0\r\n";
     for (const std::string bad : {"disp abc\r\n", "que 2\r\n", "psh1 00000\r\n", "func 7\r\n"}) {
         const std::string text = kHeader + "\r\n" + bad + good;
-        WriteAll(dir.File("bad.dat"), text);
+        test::WriteWholeFile(dir.File("bad.dat"), text);
         Load load(dir.File("bad.dat"));
         EXPECT_TRUE(load.session.Failed()) << bad;
         EXPECT_FALSE(load.session.WarningsOnly());
@@ -169,8 +162,9 @@ TEST(SlimSettingsFile, RefusalsOfTheFileItself) {
     EXPECT_TRUE(missing.session.Failed());
     EXPECT_EQ(missing.session.ErrorText(), res::TextCp932(ids::kFileOpenFailed) + "\r\n");
 
-    WriteAll(dir.File("mini.dat"),
-             "# Morvik Mini [ZRT450] Configuration File\r\nfunc 0\r\npsh1 00501http:x\r\n");
+    test::WriteWholeFile(
+        dir.File("mini.dat"),
+        "# Morvik Mini [ZRT450] Configuration File\r\nfunc 0\r\npsh1 00501http:x\r\n");
     Load mini(dir.File("mini.dat"));
     EXPECT_TRUE(mini.session.Failed());
     EXPECT_EQ(mini.session.ErrorText(), "");

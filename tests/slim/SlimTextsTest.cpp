@@ -2,13 +2,12 @@
 
 #include "model/Cp932.h"
 #include "model/SlimTexts.h"
+#include "support/Files.h"
 
 namespace morvik {
 namespace {
 
-std::string Sjis(const char* utf8) {
-    return Utf8ToCp932Lossy(utf8);
-}
+using test::Sjis;
 
 TEST(SlimTexts, FunctionListAndSummaries) {
     EXPECT_EQ(SlimFunctionLabel(SlimFunction::Browser), Sjis("機能1"));

@@ -10,6 +10,8 @@
 #include "files/SettingsFileMini.h"
 #include "files/SlimSettingsFile.h"
 #include "minisessions/MiniTestData.h"
+#include "support/CliFixture.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
 
 namespace morvik {
@@ -19,30 +21,9 @@ using test::RunResult;
 
 const std::string kHeader = "# Morvik Slim [ZRT410] Configuration File\r\n";
 
-class SlimCli : public ::testing::Test {
+class SlimCli : public test::CliFixture {
   protected:
-    RunResult Morvik(const test::SimProcess& sim, std::vector<std::string> args) {
-        args.insert(args.begin(), {test::RequiredEnv("MORVIK_CLI"), "--device", sim.DevicePath()});
-        return test::RunProgram(args, "", {{"MORVIK_CONFIG_DIR", config_.path()}},
-                                std::chrono::seconds(90));
-    }
-    RunResult Check(const std::string& path) {
-        return test::RunProgram({test::RequiredEnv("MORVIK_CLI"), "check", path}, "",
-                                {{"MORVIK_CONFIG_DIR", config_.path()}});
-    }
-    test::SimProcess Sim(std::vector<std::string> args = {}) {
-        return test::SimProcess(
-            test::SimOptionsFor("slim", std::move(args), {{"MORVIK_CONFIG_DIR", config_.path()}}));
-    }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    static void Write(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
-    }
+    RunResult Check(const std::string& path) { return Morvik({"check", path}); }
     // The lines the terminal received after the last "ver", up to the session's "exit".
     static std::vector<std::string> Sent(const test::SimProcess& sim) {
         const std::vector<std::string> lines = sim.LogLines();
@@ -57,9 +38,6 @@ class SlimCli : public ::testing::Test {
         return std::count_if(lines.begin(), lines.end(),
                              [](const std::string& line) { return line.starts_with("pset"); });
     }
-
-    test::TempDir config_;
-    test::TempDir files_;
 };
 
 TEST_F(SlimCli, WriteThenReadGivesTheSameFile) {
@@ -73,7 +51,7 @@ TEST_F(SlimCli, WriteThenReadGivesTheSameFile) {
     const std::string first = files_.File("first.dat");
     ASSERT_TRUE(SaveSlimSettingsFile(first, state));
 
-    test::SimProcess sim = Sim();
+    test::SimProcess sim = Sim("slim");
     RunResult write = Morvik(sim, {"write", first});
     ASSERT_EQ(write.exitCode, 0) << write.err;
     EXPECT_EQ(write.out, "書き込みが完了しました。機器を再起動してください。\n");
@@ -85,25 +63,25 @@ TEST_F(SlimCli, WriteThenReadGivesTheSameFile) {
     const std::string second = files_.File("second.dat");
     RunResult read = Morvik(sim, {"read", second});
     ASSERT_EQ(read.exitCode, 0) << read.err;
-    EXPECT_EQ(Read(second), Read(first));
+    EXPECT_EQ(test::ReadWholeFile(second), test::ReadWholeFile(first));
 }
 
 TEST_F(SlimCli, AReadWithWarningsSavesWhatTheWindowShows) {
     test::SimProcess sim =
-        Sim({"--param", "func=0", "--param", "psh1=00501http:x", "--param", "disp=abc"});
+        Sim("slim", {"--param", "func=0", "--param", "psh1=00501http:x", "--param", "disp=abc"});
     const std::string path = files_.File("w.dat");
     RunResult read = Morvik(sim, {"read", path});
     EXPECT_EQ(read.exitCode, 3);
     EXPECT_NE(read.err.find("本体設定の設定値が不正です。デフォルト設定を適用します。"),
               std::string::npos)
         << read.err;
-    const std::string text = Read(path);
+    const std::string text = test::ReadWholeFile(path);
     EXPECT_NE(text.find("\r\npsh1 00501http:x\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\r\ndisp 0\r\n"), std::string::npos) << text;
 }
 
 TEST_F(SlimCli, AnUnansweredReadWritesNoFile) {
-    test::SimProcess sim = Sim({"--fault", "silent-key=psh2"});
+    test::SimProcess sim = Sim("slim", {"--fault", "silent-key=psh2"});
     const std::string path = files_.File("none.dat");
     RunResult read = Morvik(sim, {"read", path});
     EXPECT_EQ(read.exitCode, 1);
@@ -112,10 +90,10 @@ TEST_F(SlimCli, AnUnansweredReadWritesNoFile) {
 }
 
 TEST_F(SlimCli, AFileThatFailsItsChecksIsNotWritten) {
-    test::SimProcess sim = Sim();
+    test::SimProcess sim = Sim("slim");
     // The browser query is on, but the URL does not end in "?" or "&".
     const std::string path = files_.File("q.dat");
-    Write(path, kHeader + "func 0\r\nque 1\r\npsh1 00900http://b/\r\ndisp 0\r\n");
+    test::WriteWholeFile(path, kHeader + "func 0\r\nque 1\r\npsh1 00900http://b/\r\ndisp 0\r\n");
     RunResult write = Morvik(sim, {"write", path});
     EXPECT_EQ(write.exitCode, 1);
     EXPECT_NE(write.err.find("クエリを付加する場合、URLの末尾は「?」か「&」である必要があります。"),
@@ -124,7 +102,7 @@ TEST_F(SlimCli, AFileThatFailsItsChecksIsNotWritten) {
     EXPECT_EQ(Psets(sim), 0);
 
     // A value that fails on loading refuses the whole file.
-    Write(path, kHeader + "func 0\r\nque 2\r\npsh1 00900http://b/\r\ndisp 0\r\n");
+    test::WriteWholeFile(path, kHeader + "func 0\r\nque 2\r\npsh1 00900http://b/\r\ndisp 0\r\n");
     write = Morvik(sim, {"write", path});
     EXPECT_EQ(write.exitCode, 1);
     EXPECT_NE(write.err.find("機器設定ファイルのデータが不正です。"), std::string::npos);
@@ -132,11 +110,11 @@ TEST_F(SlimCli, AFileThatFailsItsChecksIsNotWritten) {
 }
 
 TEST_F(SlimCli, AMiniFileIsNotForASlim) {
-    test::SimProcess sim = Sim();
+    test::SimProcess sim = Sim("slim");
     const std::string path = files_.File("mini.dat");
     // A Mini file that passes its own checks (one with faults is refused before any terminal
     // is woken, whatever edition it is for).
-    Write(path, MiniSettingsFileText(test::SampleSettings()));
+    test::WriteWholeFile(path, MiniSettingsFileText(test::SampleSettings()));
     RunResult write = Morvik(sim, {"write", path});
     EXPECT_EQ(write.exitCode, 1);
     EXPECT_NE(write.err.find("この設定画面から設定可能な機器ではありません。"), std::string::npos)
@@ -145,14 +123,14 @@ TEST_F(SlimCli, AMiniFileIsNotForASlim) {
 
 TEST_F(SlimCli, CheckReportsWhatLoadingAndTheWindowFind) {
     const std::string path = files_.File("c.dat");
-    Write(path, kHeader + "func 0\r\nque 0\r\npsh1 00900http://b/\r\ndisp 0\r\n");
+    test::WriteWholeFile(path, kHeader + "func 0\r\nque 0\r\npsh1 00900http://b/\r\ndisp 0\r\n");
     RunResult good = Check(path);
     EXPECT_EQ(good.exitCode, 0) << good.out;
     EXPECT_EQ(good.out, "");
 
-    Write(path, kHeader +
-                    "func 1\r\nque 9\r\npsh1 109000000\\s\\s1Fhttp://t/\r\n"
-                    "psh2 00000\r\ndisp x\r\n");
+    test::WriteWholeFile(path, kHeader +
+                                   "func 1\r\nque 9\r\npsh1 109000000\\s\\s1Fhttp://t/\r\n"
+                                   "psh2 00000\r\ndisp x\r\n");
     RunResult bad = Check(path);
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.out,
@@ -163,11 +141,11 @@ TEST_F(SlimCli, CheckReportsWhatLoadingAndTheWindowFind) {
 
 TEST_F(SlimCli, ServiceWritesTheServiceWindowsValues) {
     std::filesystem::create_directories(config_.path());
-    Write(config_.File("MorvikTool.ini"),
-          "[MorvikMini/Slim]\r\nServiceBrowserUrl=http://s/?\r\n"
-          "ServiceBrowserMessage=hello\\sworld\r\nServiceTorucaUrl=http://t/?\r\n"
-          "ServiceTorucaIcon=1f\r\n");
-    test::SimProcess sim = Sim();
+    test::WriteWholeFile(config_.File("MorvikTool.ini"),
+                         "[MorvikMini/Slim]\r\nServiceBrowserUrl=http://s/?\r\n"
+                         "ServiceBrowserMessage=hello\\sworld\r\nServiceTorucaUrl=http://t/?\r\n"
+                         "ServiceTorucaIcon=1f\r\n");
+    test::SimProcess sim = Sim("slim");
     RunResult service = Morvik(sim, {"service", "--function", "2"});
     ASSERT_EQ(service.exitCode, 0) << service.err;
     EXPECT_EQ(service.out, "書き込みが完了しました。機器を再起動してください。\n");
@@ -184,6 +162,21 @@ TEST_F(SlimCli, ServiceWritesTheServiceWindowsValues) {
 
     RunResult bad = Morvik(sim, {"service", "--function", "3"});
     EXPECT_EQ(bad.exitCode, 2);
+}
+
+// --toruca-url and --icon give 機能2's Toruca record in place of the preferences' values.
+TEST_F(SlimCli, ServiceTorucaOptionsReplaceThePreferences) {
+    std::filesystem::create_directories(config_.path());
+    test::WriteWholeFile(config_.File("MorvikTool.ini"),
+                         "[MorvikMini/Slim]\r\nServiceBrowserUrl=http://s/?\r\n"
+                         "ServiceTorucaUrl=http://t/?\r\nServiceTorucaIcon=1F\r\n");
+    test::SimProcess sim = Sim("slim");
+    RunResult service =
+        Morvik(sim, {"service", "--function", "2", "--toruca-url", "http://u/?", "--icon=2A"});
+    ASSERT_EQ(service.exitCode, 0) << service.err;
+    EXPECT_EQ(Sent(sim), (std::vector<std::string>{"pset disp 0", "pset func 1",
+                                                   "pset psh1 10a000000\\s\\s2Ahttp://u/?",
+                                                   "pset psh2 00a00http://s/?", "pset que 15"}));
 }
 
 }  // namespace

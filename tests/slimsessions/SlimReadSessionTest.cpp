@@ -12,7 +12,7 @@
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
 #include "slim/SlimGen.h"
-#include "slimsessions/SlimSimTerminal.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
@@ -29,7 +29,7 @@ const SlimFunction kFunctions[] = {SlimFunction::Browser, SlimFunction::TorucaBr
 // Written by one session and read by the next over the same line, generated states of every
 // function come back unchanged (line breaks, spaces, backslashes and "ソ" in the texts).
 TEST(SlimReadSession, ReadsBackWhatWasWrittenForEveryFunction) {
-    test::SlimSimTerminal slim;
+    test::SimTerminal slim("slim");
     ASSERT_TRUE(slim.Open());
     slimtest::SlimGen gen(7031);
     for (SlimFunction function : kFunctions) {
@@ -60,6 +60,12 @@ struct WarningCase {
     SlimFunction function;
 };
 
+void PrintTo(const WarningCase& c, std::ostream* out) {
+    for (const std::string& param : c.params) {
+        *out << param << " ";
+    }
+}
+
 class SlimReadWarnings : public ::testing::TestWithParam<WarningCase> {};
 
 // Values that fail their checks end the read with the warnings, in the order disp, func,
@@ -70,7 +76,7 @@ TEST_P(SlimReadWarnings, FillTheStateAndEndWithTheWarnings) {
         args.push_back("--param");
         args.push_back(param);
     }
-    test::SlimSimTerminal slim(args);
+    test::SimTerminal slim("slim", args);
     ASSERT_TRUE(slim.Open());
     CSlimReadSession read(slim.Terminal());
     read.RunHere();
@@ -111,8 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
     WarningCaseName);
 
 TEST(SlimReadSession, QueNineIsAcceptedForTheFirstFunction) {
-    test::SlimSimTerminal slim({"--param", "func=0", "--param", "psh1=00501http:x", "--param",
-                                "que=9", "--param", "disp=5"});
+    test::SimTerminal slim("slim", {"--param", "func=0", "--param", "psh1=00501http:x", "--param",
+                                    "que=9", "--param", "disp=5"});
     ASSERT_TRUE(slim.Open());
     CSlimReadSession read(slim.Terminal());
     read.RunHere();
@@ -126,8 +132,8 @@ TEST(SlimReadSession, QueNineIsAcceptedForTheFirstFunction) {
 }
 
 TEST(SlimReadSession, DispAbcTurnsEveryBehaviourOn) {
-    test::SlimSimTerminal slim({"--param", "func=0", "--param", "psh1=00501http:x", "--param",
-                                "que=0", "--param", "disp=abc"});
+    test::SimTerminal slim("slim", {"--param", "func=0", "--param", "psh1=00501http:x", "--param",
+                                    "que=0", "--param", "disp=abc"});
     ASSERT_TRUE(slim.Open());
     CSlimReadSession read(slim.Terminal());
     read.RunHere();
@@ -137,8 +143,8 @@ TEST(SlimReadSession, DispAbcTurnsEveryBehaviourOn) {
     EXPECT_EQ(read.State().browser.url, "http:");
 }
 
-TEST(SlimReadSession, UnansweredValueEndsWith904AndNoState) {
-    test::SlimSimTerminal slim({"--fault", "silent-key=func"});
+TEST(SlimReadSession, UnansweredValueEndsAsAFailedReadWithNoState) {
+    test::SimTerminal slim("slim", {"--fault", "silent-key=func"});
     ASSERT_TRUE(slim.Open());
     CSlimReadSession read(slim.Terminal());
     read.Start();
@@ -149,8 +155,8 @@ TEST(SlimReadSession, UnansweredValueEndsWith904AndNoState) {
     EXPECT_EQ(read.ErrorText(), Msg(ids::kReadFailed));
 }
 
-TEST(SlimReadSession, RefusedKeyEndsWith904) {
-    test::SlimSimTerminal slim({"--fault", "error-key=disp"});
+TEST(SlimReadSession, RefusedKeyEndsAsAFailedRead) {
+    test::SimTerminal slim("slim", {"--fault", "error-key=disp"});
     ASSERT_TRUE(slim.Open());
     CSlimReadSession read(slim.Terminal());
     read.RunHere();

@@ -114,14 +114,19 @@ std::string RawTerminal::ReadExactly(size_t count, std::chrono::milliseconds tim
 }
 
 std::string RawTerminal::ReadUntilPrompt(std::chrono::milliseconds timeout) {
+    // A reply is over when a prompt starts a line of its own: the echo and every reply line end
+    // with CR LF, and a prompt character inside a value never follows a line end.
+    auto complete = [](const std::string& text) {
+        if (text.empty() || (text.back() != '%' && text.back() != '#')) {
+            return false;
+        }
+        return text.size() == 1 || text[text.size() - 2] == '\n';
+    };
     std::string out;
     auto deadline = Clock::now() + timeout;
-    while (fd_ >= 0) {
-        bool prompt = !out.empty() && (out.back() == '%' || out.back() == '#');
-        // Once a prompt ends the text, a short quiet spell confirms that the reply is complete.
-        int wait = prompt ? std::min(60, MillisLeft(deadline)) : MillisLeft(deadline);
+    while (fd_ >= 0 && !complete(out)) {
         pollfd p{fd_, POLLIN, 0};
-        if (poll(&p, 1, wait) <= 0)
+        if (poll(&p, 1, MillisLeft(deadline)) <= 0)
             break;
         char buf[1024];
         ssize_t n = read(fd_, buf, sizeof buf);

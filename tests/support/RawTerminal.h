@@ -25,15 +25,15 @@ class RawTerminal {
     std::string ReadFor(std::chrono::milliseconds window);
     // Reads until the received text contains marker (returned text included) or time runs out.
     std::string ReadUntil(std::string_view marker,
-                          std::chrono::milliseconds timeout = std::chrono::seconds(3));
+                          std::chrono::milliseconds timeout = std::chrono::seconds(30));
     // Reads exactly n bytes unless time runs out first.
-    std::string ReadExactly(size_t n, std::chrono::milliseconds timeout = std::chrono::seconds(5));
-    // Reads until the last byte received is a prompt ("%" or "#") and nothing follows it for a
-    // short while.
-    std::string ReadUntilPrompt(std::chrono::milliseconds timeout = std::chrono::seconds(3));
+    std::string ReadExactly(size_t n, std::chrono::milliseconds timeout = std::chrono::seconds(30));
+    // Reads until a prompt ("%" or "#") ends the text at the start of a line (the end of a
+    // reply), or time runs out.
+    std::string ReadUntilPrompt(std::chrono::milliseconds timeout = std::chrono::seconds(30));
     // Sends a line and returns everything up to and including the prompt (echo included).
     std::string Command(std::string_view line,
-                        std::chrono::milliseconds timeout = std::chrono::seconds(3));
+                        std::chrono::milliseconds timeout = std::chrono::seconds(30));
     // Opens a command session with the edition's opening line; true when "%" came back.
     bool OpenSession(std::string_view openingLine = "config mini");
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -120,11 +121,17 @@ SimProcess::SimProcess(SimOptions options)
     }
     auto cargv = CStrings(argv);
     auto cenv = CStrings(env);
+    const pid_t test = getpid();
     pid_ = fork();
     if (pid_ < 0) {
         throw std::runtime_error("fork failed");
     }
     if (pid_ == 0) {
+        // A test killed by its time-out leaves no simulator behind (the simulator asks for the
+        // same itself; asking here also covers a test that dies before the simulator runs).
+        if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != test) {
+            _exit(127);
+        }
         dup2(out[1], STDOUT_FILENO);
         execve(cargv[0], cargv.data(), cenv.data());
         _exit(127);
@@ -240,6 +247,28 @@ std::string SimProcess::StateValue(const std::string& key) const {
         return value;
     }
     return {};
+}
+
+long SimProcess::Boot() const {
+    std::ifstream in(statePath_, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("boot ", 0) == 0) {
+            return std::strtol(line.c_str() + 5, nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+bool SimProcess::WaitForBoot(long boot, std::chrono::milliseconds timeout) const {
+    const auto deadline = Clock::now() + timeout;
+    while (Boot() < boot) {
+        if (Clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
 }
 
 RunResult RunProgram(const std::vector<std::string>& argv, const std::string& stdinText,

@@ -53,7 +53,9 @@ inline SimOptions SimOptionsFor(std::string edition, std::vector<std::string> ar
 }
 
 // Starts $MORVIK_SIM, waits for the device line it prints, and stops it on destruction.
-// Throws std::runtime_error when the simulator cannot be started.
+// Throws std::runtime_error when the simulator cannot be started. The simulator also ends when
+// the thread that started it ends (or the test program dies), so start it on the thread that
+// uses it.
 class SimProcess {
   public:
     explicit SimProcess(SimOptions options = {});
@@ -65,15 +67,22 @@ class SimProcess {
     const std::string& DevicePath() const { return device_; }
     // What the terminal received, in order: one entry per line, "[...]" entries for transfers.
     std::vector<std::string> LogLines() const;
-    // Waits until the log holds a line equal to line; false after timeout.
+    // Waits until the log holds a line equal to line; false after timeout (a ceiling that only
+    // a hung test reaches).
     bool WaitForLogLine(const std::string& line,
-                        std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
+                        std::chrono::milliseconds timeout = std::chrono::seconds(60)) const;
     const std::string& StatePath() const { return statePath_; }
     const std::string& LogPath() const { return logPath_; }
     const TempDir& Dir() const { return dir_; }
     // The stored value of a parameter as the state file holds it (code page 932 bytes, escaped
     // as received); empty when the key is unknown or cleared.
     std::string StateValue(const std::string& key) const;
+
+    // The terminal's boot counter as its state file holds it: it grows by one when a restart is
+    // over (-1 when the file cannot be read).
+    long Boot() const;
+    // Waits until the boot counter has reached boot: the restart that counts it is over.
+    bool WaitForBoot(long boot, std::chrono::milliseconds timeout = std::chrono::seconds(60)) const;
 
     void Stop();  // SIGTERM and wait
     bool Running() const;

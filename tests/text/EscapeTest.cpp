@@ -5,13 +5,12 @@
 
 #include "model/Cp932.h"
 #include "model/TextRules.h"
+#include "support/Files.h"
 
 namespace morvik {
 namespace {
 
-std::string Sjis(std::string_view utf8) {
-    return Utf8ToCp932(utf8).value();
-}
+using test::Sjis;
 
 // How a parser that knows nothing of double-byte characters (the terminal's) reads an escaped
 // value: byte by byte. The transfer escape must survive that reading too.

@@ -5,13 +5,12 @@
 
 #include "model/Cp932.h"
 #include "model/TextRules.h"
+#include "support/Files.h"
 
 namespace morvik {
 namespace {
 
-std::string Sjis(std::string_view utf8) {
-    return Utf8ToCp932(utf8).value();
-}
+using test::Sjis;
 
 TEST(DeviceText, AcceptsKatakanaOfBothWidthsAndEscapedBreaks) {
     EXPECT_TRUE(IsDeviceText(""));

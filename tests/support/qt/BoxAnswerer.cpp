@@ -1,4 +1,4 @@
-#include "app/BoxAnswerer.h"
+#include "support/qt/BoxAnswerer.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
-// Wave files for the sound tests: made by hand (for exact sizes and odd chunk layouts) or by sox
-// (an encoder that no one here wrote).
+// Wave files for tests: made by hand (for exact sizes and odd chunk layouts) or by sox (an
+// encoder that no one here wrote).
 
 #include <cstdint>
 #include <string>
@@ -20,12 +20,12 @@ struct WavSpec {
 // The bytes of a RIFF wave file as shape describes it.
 std::string WavBytes(const WavSpec& shape);
 
-// A shape whose file is exactly fileSize bytes (16-byte fmt, no fact): samples count up from
-// seed so that two files of the same size differ.
+// A shape whose file is exactly fileSize bytes (8 kHz 8-bit mono, 16-byte fmt, no fact):
+// samples count up from seed so that two files of the same size differ.
 WavSpec WavOfSize(std::size_t fileSize, std::uint8_t seed = 0);
 
-void WriteBytes(const std::string& path, const std::string& bytes);
-std::string ReadBytes(const std::string& path);
+// Writes an 8 kHz 8-bit mono wave file of the given number of samples to path; returns path.
+std::string WriteWave(const std::string& path, std::size_t samples, std::uint8_t seed = 0);
 
 // Runs sox to make a one-tone file at path; returns false when sox failed.
 bool SoxTone(const std::string& path, const std::string& format, double seconds = 0.05);

@@ -1,8 +1,8 @@
-#include "WavFixture.h"
+#include "support/Wave.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+
+#include "support/Files.h"
 
 namespace morvik::test {
 namespace {
@@ -51,14 +51,9 @@ WavSpec WavOfSize(std::size_t fileSize, std::uint8_t seed) {
     return shape;
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+std::string WriteWave(const std::string& path, std::size_t samples, std::uint8_t seed) {
+    WriteWholeFile(path, WavBytes(WavOfSize(44 + samples, seed)));
+    return path;
 }
 
 bool SoxTone(const std::string& path, const std::string& format, double seconds) {

@@ -3,7 +3,6 @@
 // a temporary folder, and a simulated terminal can be linked there as a COM port.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QApplication>
 #include <algorithm>
@@ -11,16 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "app/BoxAnswerer.h"
+#include "support/qt/BoxAnswerer.h"
 #include "app/CMVKAppDlg.h"
+#include "support/ScopedEnv.h"
 #include "support/SimProcess.h"
 
 namespace morvik::test {
 
 class AppFixture : public ::testing::Test {
   protected:
-    AppFixture() { ::setenv("MORVIK_CONFIG_DIR", config_.path().c_str(), 1); }
-
     std::string IniPath() const { return config_.File("MorvikTool.ini"); }
     const TempDir& Config() const { return config_; }
 
@@ -55,6 +53,9 @@ class AppFixture : public ::testing::Test {
 
   private:
     TempDir config_;
+    // The window and its sessions read the preferences of this folder; the next test gets back
+    // what the program had.
+    ScopedEnv configEnv_{"MORVIK_CONFIG_DIR", config_.path()};
     std::vector<std::unique_ptr<SimProcess>> sims_;
     std::unique_ptr<CMVKAppDlg> window_;
 };
