@@ -23,7 +23,9 @@ bash scripts/package_test.sh build/release
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer) =="
 bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DMORVIK_SANITIZE=ON -DMORVIK_WERROR=ON
 echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer) =="
-(cd build/sanitize && ctest --output-on-failure -j2 --timeout 600)
+# The fault matrix runs in the Release build only: it is the slowest part of the suite, and its
+# paths are the sessions' own, which every other sanitized test already drives.
+(cd build/sanitize && ctest --output-on-failure -j2 --timeout 600 -E '^faults\.')
 
 echo "== fuzzing (every parser of outside input, bounded time) =="
 bash scripts/fuzz.sh

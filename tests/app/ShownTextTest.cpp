@@ -4,9 +4,9 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "app/AppFixture.h"
 #include "app/CQtReporter.h"
 #include "app/CommandIds.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

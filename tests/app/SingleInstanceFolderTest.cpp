@@ -9,8 +9,8 @@
 #include <QFileInfo>
 #include <QSysInfo>
 
-#include "app/AppFixture.h"
 #include "app/CSingleInstance.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

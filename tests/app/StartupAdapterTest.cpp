@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/AppFixture.h"
 #include "files/Preferences.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "app/AppFixture.h"
 #include "sessions/dialogs/CGetDlog.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

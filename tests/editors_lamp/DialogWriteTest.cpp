@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 
-#include "app/AppFixture.h"
 #include "editors/CAttractLampDlg.h"
 #include "editors/CLampDlg.h"
 #include "editors/CLampRow.h"
@@ -15,6 +14,7 @@
 #include "editors_lamp/ModalDriver.h"
 #include "minisessions/MiniSimTerminal.h"
 #include "sessions/MiniWriteSession.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/AppFixture.h"
 #include "editors/CAttractLampDlg.h"
 #include "editors/CLampCustomDlg.h"
 #include "editors/CLampDlg.h"
@@ -14,6 +13,7 @@
 #include "editors/CLampRow.h"
 #include "editors/MiniSetDialogs.h"
 #include "editors_lamp/ModalDriver.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

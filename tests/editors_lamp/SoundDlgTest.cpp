@@ -8,11 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/AppFixture.h"
 #include "editors/CSoundDlg.h"
 #include "editors/CSoundRow.h"
 #include "editors_lamp/ModalDriver.h"
 #include "minisessions/MiniTestData.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

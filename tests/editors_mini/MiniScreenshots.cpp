@@ -10,7 +10,6 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/BoxAnswerer.h"
 #include "app/CMVKAppDlg.h"
 #include "app/QtTranslations.h"
 #include "editors/CFunctionPageDlg.h"
@@ -21,6 +20,7 @@
 #include "editors/CSelectModeDlg.h"
 #include "editors_mini/MiniWindowDriver.h"
 #include "support/SimProcess.h"
+#include "support/qt/BoxAnswerer.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/BoxAnswerer.h"
 #include "app/CMVKAppDlg.h"
 #include "app/CommandIds.h"
 #include "editors/CByteField.h"
@@ -16,6 +15,7 @@
 #include "editors/CSelectModeDlg.h"
 #include "minisessions/MiniTestData.h"
 #include "model/Cp932.h"
+#include "support/qt/BoxAnswerer.h"
 
 namespace morvik::test {
 

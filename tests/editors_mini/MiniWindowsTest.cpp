@@ -14,7 +14,6 @@
 #include <QTest>
 #include <fstream>
 
-#include "app/AppFixture.h"
 #include "app/CommandIds.h"
 #include "app/QtTranslations.h"
 #include "editors/CAttractDlg.h"
@@ -25,6 +24,7 @@
 #include "editors/CTermConfigDlg.h"
 #include "editors_mini/MiniWindowDriver.h"
 #include "minisessions/MiniTestData.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

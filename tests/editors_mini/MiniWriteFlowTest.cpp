@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <map>
 
-#include "app/AppFixture.h"
 #include "editors/CByteField.h"
 #include "editors/CFunctionPageDlg.h"
 #include "editors/CMiniConfigDlg.h"
@@ -23,6 +22,7 @@
 #include "editors_mini/MiniWindowDriver.h"
 #include "model/MiniSettings.h"
 #include "res/Strings.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

@@ -14,11 +14,11 @@
 #include <QTest>
 #include <fstream>
 
-#include "app/AppFixture.h"
 #include "editors/CConfigDlg.h"
 #include "editors/SlimFileChooser.h"
 #include "model/Cp932.h"
 #include "res/Strings.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <fstream>
 
-#include "app/AppFixture.h"
 #include "app/CommandIds.h"
 #include "editors/CConfigDlg.h"
 #include "editors/CServiceDlg.h"
 #include "res/Strings.h"
+#include "support/qt/AppFixture.h"
 
 namespace morvik {
 namespace {

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "support/qt/BoxAnswerer.h"
 #include "app/CMVKAppDlg.h"
 #include "support/ScopedEnv.h"
 #include "support/SimProcess.h"
+#include "support/qt/BoxAnswerer.h"
 
 namespace morvik::test {
 
