@@ -7,12 +7,14 @@
 #include <csignal>
 #include <filesystem>
 
-#include "FirmlogSupport.h"
-#include "RecordingReporter.h"
 #include "protocol/Terminal.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/DetectionLogSession.h"
+#include "support/DetectionLogRecords.h"
+#include "support/Files.h"
+#include "support/RecordingReporter.h"
+#include "support/SimProcess.h"
 
 namespace morvik {
 namespace {
