@@ -13,6 +13,7 @@
 #include "cli/SlimCommands.h"
 #include "files/Preferences.h"
 #include "model/Cp932.h"
+#include "model/FunctionPageFields.h"
 #include "res/StringIds.h"
 #include "sessions/MiniEasyWriteSession.h"
 #include "sessions/MiniSxQuickWrite.h"
@@ -108,20 +109,6 @@ std::optional<std::string> FieldText(const std::string& utf8) {
     return Utf8ToCp932(lines);
 }
 
-// The first bytes of a code page 932 text, never cutting a double-byte character in two.
-std::string CutToBytes(const std::string& text, std::size_t bytes) {
-    std::size_t end = 0;
-    while (end < text.size()) {
-        const std::size_t next =
-            end + (IsCp932LeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
-        if (next > bytes) {
-            break;
-        }
-        end = next;
-    }
-    return text.substr(0, end);
-}
-
 // The settings of the window from the options: nothing, with the message printed, when a text
 // cannot travel to a terminal.
 std::optional<MiniQuickSettings> QuickSettings(const QuickOptions& options, QuickWindow window) {
@@ -134,8 +121,8 @@ std::optional<MiniQuickSettings> QuickSettings(const QuickOptions& options, Quic
         preferences.LoadServiceDefaults();
         quick.url = preferences.ServiceBrowserUrl();
         // The window's message field takes no more than its limit.
-        quick.message = CutToBytes(preferences.ServiceBrowserMessage(),
-                                   static_cast<std::size_t>(MiniQuickLimits(window).message));
+        quick.message = Cp932Prefix(preferences.ServiceBrowserMessage(),
+                                    static_cast<std::size_t>(MiniQuickLimits(window).message));
     }
     const std::pair<const std::optional<std::string>&, std::string&> fields[] = {
         {options.url, quick.url}, {options.message, quick.message}};

@@ -10,6 +10,20 @@
 
 namespace morvik {
 
+namespace {
+
+// A command that only looks at a terminal leaves it out of command mode: a Mini-family terminal
+// is restarted, a Slim (which the tool never restarts) is told "exit".
+void LeaveAfterLooking(CTerminal& terminal, EditionCode code) {
+    if (code == kEditionMini || code == kEditionMiniSx) {
+        terminal.SendReboot();
+    } else if (code == kEditionSlim) {
+        terminal.SendExit();
+    }
+}
+
+}  // namespace
+
 bool CTerminal::ReadDeviceInformation(DeviceInfo& info) {
     if (!Connect(false)) {
         return false;
@@ -19,10 +33,7 @@ bool CTerminal::ReadDeviceInformation(DeviceInfo& info) {
         std::string reply;
         info = ReadIdentification(&reply);
         read = ReplyCheck(reply) == kReplyOk;
-        const EditionCode code = DetectEdition(true);
-        if (code == kEditionMini || code == kEditionMiniSx) {
-            SendReboot();
-        }
+        LeaveAfterLooking(*this, DetectEdition(true));
     }
     Disconnect();
     return read;
@@ -46,6 +57,7 @@ bool CTerminal::SetTerminalClock(const std::tm& localTime) {
     }
     const EditionCode code = DetectEdition(true);
     if (code != kEditionMini && code != kEditionMiniSx) {
+        LeaveAfterLooking(*this, code);
         reporter_->ShowError(Texts::MiniNotFound());
         Disconnect();
         return false;
@@ -76,9 +88,7 @@ bool CTerminal::EraseDetectionLog(bool askFirst) {
     const EditionCode code = DetectEdition(true);
     if (code != kEditionMini) {
         // A MiniSx keeps no detection log; it is restarted like after any look at it.
-        if (code == kEditionMiniSx) {
-            SendReboot();
-        }
+        LeaveAfterLooking(*this, code);
         reporter_->ShowError(Texts::MiniNotFound());
         Disconnect();
         return false;

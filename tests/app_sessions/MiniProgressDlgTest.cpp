@@ -111,7 +111,7 @@ TEST(MiniProgressDlg, AnUnconfirmedWriteClosesRejectedWithItsText) {
 }
 
 TEST(MiniProgressDlg, AnUnfinishedWriteLeavesTheTerminalBeforeThePortCloses) {
-    MiniSimTerminal mini({"--fault", "bad-token=lnv1"});
+    test::SimTerminal mini("mini", {"--fault", "bad-token=lnv1"});
     ASSERT_TRUE(mini.Open());
     CMiniWriteSession write(mini.Terminal(), test::SampleSettings(), false);
     CMiniProgressDlg dialog(write);
@@ -123,7 +123,7 @@ TEST(MiniProgressDlg, AnUnfinishedWriteLeavesTheTerminalBeforeThePortCloses) {
     });
     EXPECT_EQ(RunMiniDialog(dialog, &write).result, QDialog::Rejected);
     EXPECT_TRUE(restartedFirst);
-    const std::vector<std::string> lines = mini.SessionLines("reboot s");
+    const std::vector<std::string> lines = mini.LinesSinceOpen("reboot s");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "reboot s"), 1);
 }
 

@@ -12,8 +12,8 @@
 #include "editors/CLampRow.h"
 #include "editors/CSoundDlg.h"
 #include "editors_lamp/ModalDriver.h"
-#include "minisessions/MiniSimTerminal.h"
 #include "sessions/MiniWriteSession.h"
+#include "support/SimTerminal.h"
 #include "support/qt/AppFixture.h"
 
 namespace morvik {
@@ -51,10 +51,10 @@ TEST_F(DialogWriteTest, EditedLampsAndSoundsLandOnTheTerminal) {
         ASSERT_TRUE(RunSoundDialog(&main, main, SoundDialogMode::Set1, settings));
     }
 
-    test::MiniSimTerminal mini;
+    test::SimTerminal mini;
     ASSERT_TRUE(mini.Open());
     CMiniWriteSession session(mini.Terminal(), settings, false);
-    test::MiniSimTerminal::RunToEnd(session);
+    test::SimTerminal::RunToEnd(session);
     ASSERT_TRUE(session.Completed()) << session.ErrorText();
     EXPECT_EQ(session.SoundCount(), 3);
 

@@ -12,6 +12,7 @@
 #include "editors/CSoundRow.h"
 #include "editors_lamp/ModalDriver.h"
 #include "minisessions/MiniTestData.h"
+#include "support/Wave.h"
 #include "support/qt/AppFixture.h"
 
 namespace morvik {
@@ -21,7 +22,7 @@ class SoundDlgTest : public test::AppFixture {
   protected:
     std::string Wav(const std::string& name, std::size_t size, std::uint8_t seed = 0) {
         const std::string path = files_.File(name);
-        test::WriteFile(path, test::WavFile(size - 44, seed));
+        test::WriteWave(path, size - 44, seed);
         return path;
     }
     static std::vector<std::string> Fields(const CSoundDlg& dialog) {

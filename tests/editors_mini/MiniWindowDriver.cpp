@@ -15,6 +15,7 @@
 #include "editors/CSelectModeDlg.h"
 #include "minisessions/MiniTestData.h"
 #include "model/Cp932.h"
+#include "support/Files.h"
 #include "support/qt/BoxAnswerer.h"
 
 namespace morvik::test {
@@ -71,7 +72,7 @@ std::vector<std::string> SeedArgs(const MiniSettings& settings) {
 MiniSettings EveryRecordKind() {
     MiniSettings settings = SampleSettings();
     settings.terminal.authCode = "0123";
-    settings.sets[0].docomo.browser.message = Cp932("ようこそ");
+    settings.sets[0].docomo.browser.message = Sjis("ようこそ");
     return settings;
 }
 

@@ -8,7 +8,9 @@
 #include "model/SoundDialogCheck.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
+#include "support/Files.h"
 #include "support/SimProcess.h"
+#include "support/Wave.h"
 
 namespace morvik {
 namespace {
@@ -34,7 +36,7 @@ class SoundDialogCheck : public ::testing::Test {
     // A valid wave file of exactly size bytes; seed makes two files of one size differ.
     std::string Wav(const std::string& name, std::size_t size, std::uint8_t seed = 0) {
         const std::string path = dir_.File(name);
-        test::WriteFile(path, test::WavFile(size - 44, seed));
+        test::WriteWave(path, size - 44, seed);
         return path;
     }
     test::TempDir dir_;
@@ -58,9 +60,9 @@ TEST_F(SoundDialogCheck, AnUnusableFileIsReportedBeforeTheSize) {
     paths[1] = Wav("b.wav", 130000, 2);
     paths[11] = dir_.File("missing.wav");
     EXPECT_EQ(Summary(SoundDialogOkSteps(paths, false)), std::vector<std::string>{"error:116/900"});
-    std::string stereo = test::WavFile(100, 0);
+    std::string stereo = test::WavBytes(test::WavOfSize(144, 0));
     stereo[22] = 2;
-    test::WriteFile(paths[11], stereo);
+    test::WriteWholeFile(paths[11], stereo);
     EXPECT_EQ(Summary(SoundDialogOkSteps(paths, false)), std::vector<std::string>{"error:116/900"});
 }
 

@@ -12,6 +12,7 @@
 #include "PtyPair.h"
 #include "link/BlockTransfer.h"
 #include "link/SerialCommAPI.h"
+#include "support/SimProcess.h"
 
 namespace morvik {
 namespace {
@@ -22,7 +23,7 @@ constexpr char kEot = '\x04';
 
 TEST(BlockReceiveShort, AnEarlyEotLeavesTheOldFile) {
     test::PtyPair pty;
-    test::ScratchDir dir;
+    test::TempDir dir;
     CSerialCommAPI port;
     ASSERT_TRUE(port.OpenDevice(pty.SlavePath()));
     const std::string path = dir.File("log.csv");
@@ -48,7 +49,7 @@ TEST(BlockReceiveShort, AnEarlyEotLeavesTheOldFile) {
     EXPECT_EQ(result, kReceiveShort);
     EXPECT_EQ(blocks, 1);
     EXPECT_EQ(test::ReadWholeFile(path), "the old log\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace

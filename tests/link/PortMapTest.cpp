@@ -177,8 +177,8 @@ TEST(AdapterLookup, FindsTheTerminalCableByUsbIds) {
 }
 
 TEST(AdapterLookup, FindsTheTerminalCableThroughTheUdevLink) {
-    test::ScratchDir dir;
-    FakeMachine machine(dir.Path());
+    test::TempDir dir;
+    FakeMachine machine(dir.path());
     machine.AddUsbTty("ttyUSB0", "1-1", "0403", "6001");
     machine.AddUsbTty("ttyUSB1", "1-2", "5a3c", "0c41", "usb-Morvik_Cable_A-if00-port0");
     machine.LinkTerminal("ttyUSB1");

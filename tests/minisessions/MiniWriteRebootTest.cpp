@@ -6,10 +6,10 @@
 
 #include <vector>
 
-#include "minisessions/MiniSimTerminal.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniWriteFrame.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
@@ -31,10 +31,10 @@ class CableLostBeforeReboot : public CMiniWriteFrame {
 };
 
 TEST(MiniWriteEnd, RebootThatCannotBeSentIsNoSuccess) {
-    test::MiniSimTerminal mini;
+    test::SimTerminal mini;
     ASSERT_TRUE(mini.Open());
     CableLostBeforeReboot write(mini.Terminal());
-    test::MiniSimTerminal::RunToEnd(write);
+    test::SimTerminal::RunToEnd(write);
     EXPECT_FALSE(write.Completed());
     EXPECT_TRUE(write.Failed());
     EXPECT_EQ(write.ErrorText(), res::TextCp932(res::ids::kWrittenButNotRestarted) + "\r\n");

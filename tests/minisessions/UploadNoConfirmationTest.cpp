@@ -11,6 +11,7 @@
 #include "protocol/Reporter.h"
 #include "protocol/Terminal.h"
 #include "sessions/SoundUpload.h"
+#include "support/Files.h"
 
 namespace morvik {
 namespace {
@@ -44,8 +45,7 @@ TEST(SoundUpload, LastBlockAcknowledgedButNoDoneIsATimeOut) {
     peer.join();
     EXPECT_EQ(outcome, UploadOutcome::NoConfirmation);
     EXPECT_EQ(terminal.Port().SentBytes(), 200);
-    EXPECT_EQ(UploadFailureText(outcome),
-              test::Cp932("シリアル通信でタイムアウトが発生しました。"));
+    EXPECT_EQ(UploadFailureText(outcome), test::Sjis("シリアル通信でタイムアウトが発生しました。"));
 }
 
 }  // namespace

@@ -17,10 +17,10 @@
 #include <thread>
 
 #include "link/PortSearch.h"
-#include "protocol/RecordingReporter.h"
 #include "protocol/ReplyWords.h"
 #include "protocol/SearchProbe.h"
 #include "protocol/Terminal.h"
+#include "support/RecordingReporter.h"
 #include "support/SimProcess.h"
 
 namespace morvik {

@@ -36,6 +36,8 @@ TEST(MainCommands, ReadDeviceInformationRestartsOnlyTheMiniFamily) {
         EXPECT_TRUE(session.Terminal().ReadDeviceInformation(info));
         EXPECT_EQ(info.productName, "ZRT410N");
         EXPECT_FALSE(session.Logged("reboot s"));
+        // A Slim is never restarted, but it is not left in command mode either.
+        EXPECT_EQ(session.SessionLines().back(), "exit");
     }
 }
 
@@ -61,6 +63,7 @@ TEST(MainCommands, ClockRefusedBySlimAndFailureReported) {
         for (const std::string& line : session.Commands()) {
             EXPECT_FALSE(line.starts_with("rtc s")) << line;
         }
+        EXPECT_EQ(session.SessionLines().back(), "exit");
     }
     {
         test::SimTerminal session("mini", {"--fault", "error-key=rtc"});
@@ -106,6 +109,7 @@ TEST(MainCommands, EraseRefusedByOtherEditions) {
         EXPECT_FALSE(session.Terminal().EraseDetectionLog(false));
         EXPECT_FALSE(session.Logged("dlog e"));
         EXPECT_FALSE(session.Logged("reboot s"));
+        EXPECT_EQ(session.SessionLines().back(), "exit");
         EXPECT_EQ(session.Reporter().errors.size(), 1u);
     }
 }

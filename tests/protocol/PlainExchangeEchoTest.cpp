@@ -8,9 +8,9 @@
 #include <thread>
 
 #include "link/PtyPair.h"
-#include "protocol/RecordingReporter.h"
-#include "protocol/SimSession.h"
 #include "protocol/Terminal.h"
+#include "support/RecordingReporter.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
@@ -35,8 +35,8 @@ TEST(PlainExchangeEcho, LineEndOfASplitEchoDoesNotEndTheReply) {
 }
 
 TEST(PlainExchangeEcho, SimulatorDeliveringInPieces) {
-    test::SimSession session("mini", {"--pieces", "--dlog-records", "3"});
-    session.Open();
+    test::SimTerminal session("mini", {"--pieces", "--dlog-records", "3"});
+    ASSERT_TRUE(session.Open(false));
     EXPECT_EQ(session.Terminal().PlainExchange("dlog g", true), "dlog: 3\r\n");
 }
 

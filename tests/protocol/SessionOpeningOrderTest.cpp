@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "protocol/SimSession.h"
+#include "support/SimTerminal.h"
 
 namespace morvik {
 namespace {
@@ -27,14 +27,14 @@ Lines Join(std::initializer_list<Lines> parts) {
 }
 
 TEST(SessionOpeningOrder, MiniFamily) {
-    test::SimSession session("minis");
-    session.Open();
+    test::SimTerminal session("minis");
+    ASSERT_TRUE(session.Open(false));
     EXPECT_EQ(session.Sim().LogLines(), Join({WakeUps(), {"exit", "config mini"}}));
 }
 
 TEST(SessionOpeningOrder, Slim) {
-    test::SimSession session("slim");
-    session.Open();
+    test::SimTerminal session("slim");
+    ASSERT_TRUE(session.Open(false));
     EXPECT_EQ(session.Sim().LogLines(),
               Join({WakeUps(), {"exit", "config mini"}, WakeUps(), {"config slim", "pow s 0"}}));
 }
@@ -42,12 +42,12 @@ TEST(SessionOpeningOrder, Slim) {
 TEST(SessionOpeningOrder, NoticeOnlyForSlimComesAfterASlimOpenedOnce) {
     for (const char* edition : {"mini", "slim"}) {
         SCOPED_TRACE(edition);
-        test::SimSession session(edition);
+        test::SimTerminal session(edition);
         session.Terminal().SetNoticeOnlyForSlim(true);
-        session.Open();
+        ASSERT_TRUE(session.Open(false));
         session.Terminal().SendExit();
         session.Terminal().Disconnect();
-        session.Open();
+        ASSERT_TRUE(session.Open(false));
         const size_t expected = std::string(edition) == "slim" ? 1u : 0u;
         EXPECT_EQ(session.Reporter().warnings.size(), expected);
     }
