@@ -84,7 +84,7 @@ SlimEditorState CConfigDlg::State() const {
                          ? offered[static_cast<std::size_t>(index)]
                          : SlimFunction::Browser;
     for (const SlimTextField* field : form_.fields) {
-        SlimFieldText(state, field->Spec().field) = field->Text();
+        SlimFieldText(state, field->Entry().field) = field->Text();
     }
     for (int g = 0; g < SlimConfigForm::kGroups; ++g) {
         state.SetQuery(kKinds[static_cast<std::size_t>(g)], form_.queryOn[g]->isChecked());
@@ -107,7 +107,7 @@ void CConfigDlg::SetState(const SlimEditorState& state) {
     }
     for (SlimTextField* field : form_.fields) {
         const QSignalBlocker blockField(field);
-        field->SetText(SlimFieldText(state, field->Spec().field));
+        field->SetText(SlimFieldText(state, field->Entry().field));
     }
     for (int g = 0; g < SlimConfigForm::kGroups; ++g) {
         const QSignalBlocker blockOn(form_.queryOn[g]);

@@ -117,18 +117,18 @@ void SlimConfigForm::Build(QDialog* window) {
         forms[g]->addRow(Tr(ids::kQueryLabel), row);
     };
     int lastGroup = 0;
-    for (const SlimFieldSpec& spec : SlimFieldSpecs()) {
-        const int g = GroupIndex(spec.kind);
+    for (const SlimFieldSpec& entry : SlimFieldSpecs()) {
+        const int g = GroupIndex(entry.kind);
         if (g != lastGroup) {
             addQueryPair(lastGroup);
             lastGroup = g;
         }
-        auto* field = new SlimTextField(spec, groups[g]);
+        auto* field = new SlimTextField(entry, groups[g]);
         field->Widget()->setObjectName(
-            QString::fromLatin1(kFieldNames[static_cast<std::size_t>(spec.field)]));
-        fields[static_cast<std::size_t>(spec.field)] = field;
-        forms[g]->addRow(Tr(spec.labelId), field->Widget());
-        if (spec.field == SlimField::TorucaIcon) {
+            QString::fromLatin1(kFieldNames[static_cast<std::size_t>(entry.field)]));
+        fields[static_cast<std::size_t>(entry.field)] = field;
+        forms[g]->addRow(Tr(entry.labelId), field->Widget());
+        if (entry.field == SlimField::TorucaIcon) {
             field->Widget()->setMaximumWidth(80);
         } else {
             // Room for a good part of a URL of 184 characters.
@@ -191,7 +191,7 @@ void SlimConfigForm::Build(QDialog* window) {
     QList<QWidget*> order = {functions};
     for (int g = 0; g < kGroups; ++g) {
         for (const SlimTextField* field : fields) {
-            if (GroupIndex(field->Spec().kind) == g) {
+            if (GroupIndex(field->Entry().kind) == g) {
                 order << field->Widget();
             }
         }

@@ -33,9 +33,9 @@ bool FitsCodePage(const QString& text) {
 
 }  // namespace
 
-SlimTextField::SlimTextField(const SlimFieldSpec& spec, QWidget* parent)
-    : QObject(parent), spec_(spec) {
-    if (spec.multiLine) {
+SlimTextField::SlimTextField(const SlimFieldSpec& entry, QWidget* parent)
+    : QObject(parent), spec_(entry) {
+    if (entry.multiLine) {
         lines_ = new QPlainTextEdit(parent);
         // Tab moves on to the next control; a line break is typed with Enter.
         lines_->setTabChangesFocus(true);

@@ -21,9 +21,9 @@ class SlimTextField : public QObject {
     Q_OBJECT
 
   public:
-    SlimTextField(const SlimFieldSpec& spec, QWidget* parent);
+    SlimTextField(const SlimFieldSpec& entry, QWidget* parent);
 
-    const SlimFieldSpec& Spec() const { return spec_; }
+    const SlimFieldSpec& Entry() const { return spec_; }
     QWidget* Widget() const;
     // Code page 932 with CR LF line breaks, as the model holds it.
     std::string Text() const;

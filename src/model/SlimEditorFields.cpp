@@ -81,8 +81,8 @@ const std::string& SlimFieldText(const SlimEditorState& state, SlimField field) 
 }
 
 std::string SlimLengthMessage(SlimField field) {
-    const SlimFieldSpec& spec = SpecOf(field);
-    return SlimLimitMessage(spec.lengthMessageId, spec.limit);
+    const SlimFieldSpec& entry = SpecOf(field);
+    return SlimLimitMessage(entry.lengthMessageId, entry.limit);
 }
 
 }  // namespace morvik

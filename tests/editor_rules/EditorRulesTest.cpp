@@ -117,17 +117,17 @@ TEST(EditorRules, EveryFieldOfThePageTableEditsItsOwnRecordField) {
          {RecordKind::Browser, RecordKind::Toruca, RecordKind::Application, RecordKind::Mailer}) {
         SCOPED_TRACE(static_cast<char>(kind));
         GroupFunctions group;
-        const PageSpec& spec = FunctionPageSpec(kind);
-        for (std::size_t i = 0; i < spec.fields.size(); ++i) {
-            spec.fields[i].text(group) = "f" + std::to_string(i);
+        const PageSpec& entry = FunctionPageSpec(kind);
+        for (std::size_t i = 0; i < entry.fields.size(); ++i) {
+            entry.fields[i].text(group) = "f" + std::to_string(i);
         }
         // Every field holds its own text afterwards, and the record of the page is built of
         // exactly these texts (no field of another page was touched).
         std::set<std::string> texts;
-        for (const PageFieldSpec& field : spec.fields) {
+        for (const PageFieldSpec& field : entry.fields) {
             texts.insert(field.text(group));
         }
-        EXPECT_EQ(texts.size(), spec.fields.size());
+        EXPECT_EQ(texts.size(), entry.fields.size());
         for (RecordKind other : {RecordKind::Browser, RecordKind::Toruca, RecordKind::Application,
                                  RecordKind::Mailer}) {
             if (other != kind) {

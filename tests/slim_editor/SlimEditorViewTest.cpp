@@ -92,12 +92,12 @@ TEST(SlimEditorView, ServiceWindowHasNoMailerAndFixedEncryptedQueries) {
 TEST(SlimEditorFields, EachEntryBindsItsOwnFieldWithItsLimitAndMessage) {
     SlimEditorState state;
     std::set<const std::string*> bound;
-    for (const SlimFieldSpec& spec : SlimFieldSpecs()) {
-        bound.insert(&SlimFieldText(state, spec.field));
-        SlimFieldText(state, spec.field) = "x";
+    for (const SlimFieldSpec& entry : SlimFieldSpecs()) {
+        bound.insert(&SlimFieldText(state, entry.field));
+        SlimFieldText(state, entry.field) = "x";
         // Every field but the icon counts against its own record's capacity.
-        EXPECT_EQ(SlimSumOf(state, spec.kind), spec.field == SlimField::TorucaIcon ? 0 : 1);
-        SlimFieldText(state, spec.field).clear();
+        EXPECT_EQ(SlimSumOf(state, entry.kind), entry.field == SlimField::TorucaIcon ? 0 : 1);
+        SlimFieldText(state, entry.field).clear();
     }
     EXPECT_EQ(bound.size(), static_cast<std::size_t>(kSlimFieldCount));
     EXPECT_EQ(SpecOf(SlimField::TorucaData1).limit, 40);
