@@ -61,7 +61,8 @@ std::map<std::string, std::string> StableNames(const fs::path& devRoot) {
     std::error_code ec;
     const fs::path terminal = devRoot / kTerminalLinkName;
     if (fs::is_symlink(terminal, ec)) {
-        fs::path target = fs::weakly_canonical(terminal, ec);
+        // One step, as for the by-id links below: udev links it straight to "ttyUSB0".
+        fs::path target = fs::read_symlink(terminal, ec);
         if (!ec) {
             names.emplace(target.filename().string(), terminal.string());
         }
