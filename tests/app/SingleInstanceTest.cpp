@@ -1,6 +1,7 @@
 // One copy per user: a later copy brings the first one's window forward and ends without one.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
@@ -83,11 +84,18 @@ TEST_F(SingleInstanceTest, TerminationRemovesTheLockAndTheSocket) {
     ASSERT_TRUE(tool.waitForStarted(30000));
     ASSERT_TRUE(WaitUntilListening());
 
-    const QString name = CSingleInstance::DefaultName();
+    // The lock and the socket live in the user's runtime folder; the temporary folder is looked
+    // at too, where an older tool kept them.
+    const QString name = QFileInfo(CSingleInstance::DefaultName()).fileName();
     auto leftovers = [&name, this] {
         const QDir::Filters all =
             QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
         QStringList found;
+        for (const QString& entry : QDir(CSingleInstance::Folder()).entryList(all)) {
+            if (entry.startsWith(name)) {
+                found << QStringLiteral("runtime/") + entry;
+            }
+        }
         for (const QString& entry : QDir::temp().entryList(all)) {
             if (entry.startsWith(name)) {
                 found << QStringLiteral("temp/") + entry;
