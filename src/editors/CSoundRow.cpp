@@ -34,7 +34,7 @@ CSoundRow::CSoundRow(QWidget* parent, const QString& label, const QString& path)
       play_(new QPushButton(Tr(res::ids::kAppPlaySound), parent)),
       device_(PlaybackAvailable()) {
     path_->setMaxLength(kSoundPathLength);
-    path_->setMinimumWidth(240);
+    path_->setMinimumWidth(196);
     browse_->setAutoDefault(false);
     play_->setAutoDefault(false);
     connect(browse_, &QPushButton::clicked, this, &CSoundRow::Browse);
