@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "files/Preferences.h"
+#include "support/FakeCable.h"
 #include "support/qt/AppFixture.h"
 
 namespace morvik {
@@ -30,18 +31,7 @@ class StartupAdapterTest : public test::AppFixture {
             ::setenv(name.c_str(), value.c_str(), 1);
         }
     }
-    // The USB serial adapter of the terminal's cable (vendor 5A3C, product 0C41) as ttyUSB0.
-    void PlugInCable(const std::string& device) {
-        const fs::path sys = machine_.File("sys");
-        const fs::path usb = sys / "devices/pci0000:00/usb1/1-1";
-        const fs::path tty = usb / "1-1:1.0/ttyUSB0";
-        fs::create_directories(tty);
-        std::ofstream(usb / "idVendor") << "5a3c\n";
-        std::ofstream(usb / "idProduct") << "0c41\n";
-        fs::create_directories(sys / "class/tty/ttyUSB0");
-        fs::create_symlink(tty, sys / "class/tty/ttyUSB0/device");
-        fs::create_symlink(device, fs::path(machine_.File("dev")) / "ttyUSB0");
-    }
+    void PlugInCable(const std::string& device) { test::PlugInTerminalCable(machine_, device); }
 
     test::TempDir machine_;
     std::vector<std::pair<std::string, std::string>> saved_;

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/FakeCable.h"
 #include "support/SimProcess.h"
 
 namespace morvik::test {
@@ -37,20 +38,7 @@ class CliFixture : public ::testing::Test {
     SimProcess Sim(const std::string& edition, std::vector<std::string> args = {}) {
         return SimProcess({.edition = edition, .args = std::move(args), .env = Env()});
     }
-    // Plugs in the terminal's USB cable as ttyUSB0, leading to the given device.
-    void PlugInCable(const std::string& device) {
-        namespace fs = std::filesystem;
-        const fs::path sys = machine_.File("sys");
-        const fs::path usb = sys / "devices/pci0000:00/usb1/1-1";
-        const fs::path tty = usb / "1-1:1.0/ttyUSB0";
-        fs::create_directories(tty);
-        std::ofstream(usb / "idVendor") << "5a3c\n";
-        std::ofstream(usb / "idProduct") << "0c41\n";
-        fs::create_directories(sys / "class/tty/ttyUSB0");
-        fs::create_symlink(tty, sys / "class/tty/ttyUSB0/device");
-        fs::create_directories(machine_.File("dev"));
-        fs::create_symlink(device, fs::path(machine_.File("dev")) / "ttyUSB0");
-    }
+    void PlugInCable(const std::string& device) { PlugInTerminalCable(machine_, device); }
 
     TempDir config_;   // the preferences folder
     TempDir machine_;  // sys and dev of the machine
