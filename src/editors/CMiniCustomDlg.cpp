@@ -16,6 +16,7 @@
 #include "editors/CMiniConfigDlg.h"
 #include "editors/CTermConfigDlg.h"
 #include "editors/MiniSetDialogs.h"
+#include "editors/MiniWriteRun.h"
 #include "files/SettingsFileMini.h"
 #include "model/MiniEditorRules.h"
 #include "res/StringIds.h"
@@ -31,15 +32,6 @@ namespace ids = res::ids;
 
 constexpr int kInitialWidth = 960;
 constexpr int kInitialHeight = 660;
-
-// Messages as one text for a box: one per line, without the last line end.
-QString BoxText(const std::string& cp932Lines) {
-    QString text = FromCp932(cp932Lines);
-    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'))) {
-        text.chop(1);
-    }
-    return text;
-}
 
 }  // namespace
 
@@ -179,31 +171,18 @@ void CMiniCustomDlg::Write() {
         return;
     }
     CTerminal& terminal = main_.Terminal();
-    if (!terminal.Connect(false)) {
-        return;
-    }
-    if (!terminal.OpenSession()) {
-        terminal.Disconnect();
+    if (!OpenForWrite(terminal)) {
         return;
     }
     SetBusy(true);
-    main_.ModalGuard(true);
     CMiniWriteSession session(terminal, settings_, clock_->isChecked());
-    CMiniProgressDlg dialog(session, this);
-    dialog.SetExchangeEndedHandler([&terminal] { terminal.Disconnect(); });
-    const int result = dialog.exec();
-    main_.ModalGuard(false);
+    const bool done = RunWriteDialog(main_, this, session);
     SetBusy(false);
-    if (result == QDialog::Accepted) {
-        main_.MessageBox(this, Tr(ids::kWriteDoneCaption), Tr(ids::kWriteDoneRebooted),
-                         QMessageBox::Information, QMessageBox::Ok, false);
-        if (closeAfterWrite_) {
-            close();
-        }
-        return;
+    // A failed write leaves every value of the window as it was.
+    ShowWriteOutcome(main_, this, done, session.ErrorText());
+    if (done && closeAfterWrite_) {
+        close();
     }
-    // The terminal has been left with "reboot s" already; every value stays as it was.
-    main_.ErrorBox(BoxText(session.ErrorText()), this, false);
 }
 
 void CMiniCustomDlg::SaveToFile(const QString& chosen) {

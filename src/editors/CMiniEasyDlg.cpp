@@ -13,6 +13,7 @@
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
 #include "editors/CByteField.h"
+#include "editors/MiniWriteRun.h"
 #include "model/MiniEditorRules.h"
 #include "model/SoundSlots.h"
 #include "res/StringIds.h"
@@ -24,14 +25,6 @@ namespace morvik {
 namespace {
 
 namespace ids = res::ids;
-
-QString BoxText(const std::string& cp932Lines) {
-    QString text = FromCp932(cp932Lines);
-    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'))) {
-        text.chop(1);
-    }
-    return text;
-}
 
 }  // namespace
 
@@ -146,29 +139,15 @@ void CMiniEasyDlg::Write() {
         return;
     }
     CTerminal& terminal = main_.Terminal();
-    if (!terminal.Connect(false)) {
-        return;
-    }
-    if (!terminal.OpenSession()) {
-        terminal.Disconnect();
+    if (!OpenForWrite(terminal)) {
         return;
     }
     setEnabled(false);
-    main_.ModalGuard(true);
     CMiniEasyWriteSession session(terminal, std::move(plan), clock_->isChecked());
-    CMiniProgressDlg dialog(session, this);
-    dialog.SetExchangeEndedHandler([&terminal] { terminal.Disconnect(); });
-    const int result = dialog.exec();
-    main_.ModalGuard(false);
+    const bool done = RunWriteDialog(main_, this, session);
     setEnabled(true);
-    if (result != QDialog::Accepted) {
-        // The terminal has been left with "reboot s" already.
-        main_.ErrorBox(BoxText(session.ErrorText()), this, false);
-        return;
-    }
-    main_.MessageBox(this, Tr(ids::kWriteDoneCaption), Tr(ids::kWriteDoneRebooted),
-                     QMessageBox::Information, QMessageBox::Ok, false);
-    if (closeAfterWrite_) {
+    ShowWriteOutcome(main_, this, done, session.ErrorText());
+    if (done && closeAfterWrite_) {
         accept();
     }
 }

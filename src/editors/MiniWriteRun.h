@@ -1,0 +1,40 @@
+#pragma once
+// What the Mini-family settings windows share when they write to a terminal: open the terminal,
+// run the write worker in its progress window inside the modal guard, and tell the operator how
+// it ended. The window keeps what differs (its checks, its session, what it disables).
+
+#include <QDialog>
+#include <QString>
+#include <string>
+
+#include "app/CMVKAppDlg.h"
+#include "sessions/dialogs/CMiniProgressDlg.h"
+
+namespace morvik {
+
+// Messages as one text for a box: one per line, without the last line end.
+QString BoxText(const std::string& cp932Lines);
+
+// Connects and opens the command session; false (the reason already shown) when the terminal
+// cannot be reached, the port closed again.
+bool OpenForWrite(CTerminal& terminal);
+
+// Runs session (a write on the open session) in its progress window, every other window
+// disabled meanwhile; the port closes when the exchange has ended, after the terminal was left
+// as the session's outcome asks. True when the write completed.
+template <class Session>
+bool RunWriteDialog(CMVKAppDlg& main, QWidget* owner, Session& session) {
+    CTerminal& terminal = main.Terminal();
+    main.ModalGuard(true);
+    CMiniProgressDlg dialog(session, owner);
+    dialog.SetExchangeEndedHandler([&terminal] { terminal.Disconnect(); });
+    const int result = dialog.exec();
+    main.ModalGuard(false);
+    return result == QDialog::Accepted;
+}
+
+// "書き込みが完了し、再起動しました。" under "書き込み完了" when done, else the session's error
+// text (the terminal was already restarted with "reboot s").
+void ShowWriteOutcome(CMVKAppDlg& main, QWidget* owner, bool done, const std::string& errorText);
+
+}  // namespace morvik
