@@ -23,6 +23,7 @@
 #include "editors/CMiniCustomDlg.h"
 #include "editors/CTermConfigDlg.h"
 #include "editors_mini/MiniWindowDriver.h"
+#include "editors_mini/SeededMiniFixture.h"
 #include "minisessions/MiniTestData.h"
 #include "support/qt/AppFixture.h"
 
@@ -31,22 +32,11 @@ namespace {
 
 using test::AppFixture;
 
-class MiniWindowsTest : public AppFixture {
+class MiniWindowsTest : public test::SeededMiniFixture {
   protected:
-    // The main window on a simulated Mini holding every record kind, and its detailed window.
-    CMiniCustomDlg* OpenOnSeededMini(std::vector<std::string> extra = {}) {
-        std::vector<std::string> args = test::SeedArgs(test::EveryRecordKind());
-        args.insert(args.end(), extra.begin(), extra.end());
-        sim_ = &StartSim("mini", args);
-        main_ = &Window(sim_->DevicePath());
-        return test::OpenDetailed(*main_);
-    }
     static std::string Text(CFunctionPageDlg* page, int field) {
         return page->Field(field)->Text();
     }
-
-    test::SimProcess* sim_ = nullptr;
-    CMVKAppDlg* main_ = nullptr;
 };
 
 TEST_F(MiniWindowsTest, ReadShowsEveryPageAndGraysTheCommand) {

@@ -20,6 +20,7 @@
 #include "editors/CMiniEasyDlg.h"
 #include "editors/CTermConfigDlg.h"
 #include "editors_mini/MiniWindowDriver.h"
+#include "editors_mini/SeededMiniFixture.h"
 #include "model/MiniSettings.h"
 #include "res/Strings.h"
 #include "support/qt/AppFixture.h"
@@ -29,15 +30,8 @@ namespace {
 
 using test::AppFixture;
 
-class MiniWriteFlowTest : public AppFixture {
+class MiniWriteFlowTest : public test::SeededMiniFixture {
   protected:
-    CMiniCustomDlg* OpenOnSeededMini(std::vector<std::string> extra = {}) {
-        std::vector<std::string> args = test::SeedArgs(test::EveryRecordKind());
-        args.insert(args.end(), extra.begin(), extra.end());
-        sim_ = &StartSim("mini", args);
-        main_ = &Window(sim_->DevicePath());
-        return test::OpenDetailed(*main_);
-    }
     // Every key a read takes, as the simulator stores it.
     std::map<std::string, std::string> State() const {
         std::map<std::string, std::string> state;
@@ -48,9 +42,6 @@ class MiniWriteFlowTest : public AppFixture {
         return state;
     }
     std::size_t LogSize() const { return sim_->LogLines().size(); }
-
-    test::SimProcess* sim_ = nullptr;
-    CMVKAppDlg* main_ = nullptr;
 };
 
 TEST_F(MiniWriteFlowTest, AChangeInSet2ReachesTheTerminalAndNothingElseChanges) {
