@@ -57,8 +57,10 @@ TEST(Lrzsz, OurSenderToTheirReceiver) {
     test::LineProgram rx({"rx", "-X", "-q", "out.bin"}, pty.Master(), dir.path());
     EXPECT_TRUE(SendFile(port, dir.File("in.bin")));
     EXPECT_EQ(port.SentBytes(), 3000);
-    // rx often misses the ACK of its own EOT over a pty; its exit code says nothing here.
-    rx.Wait(5000);
+    // rx often misses the ACK of its own EOT over a pty; its exit code says nothing here. It
+    // writes the file only when it ends, which after a lost block can take it several seconds
+    // past our EOT, so the wait is generous (it returns as soon as rx has ended).
+    rx.Wait(30000);
 
     std::string received = test::ReadWholeFile(dir.File("out.bin"));
     ASSERT_EQ(received.size(), 24u * 128);

@@ -54,6 +54,10 @@ struct TargetCase {
     mode_t mode;  // the saved file's mode, or 0 for a refusal
 };
 
+// Test names stay short in the test list: a case prints as its name, not as its bytes.
+void PrintTo(const SaverCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const TargetCase& c, std::ostream* out) { *out << c.name; }
+
 std::string Slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;

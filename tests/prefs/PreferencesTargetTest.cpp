@@ -33,6 +33,8 @@ struct Unreadable {
     std::function<bool(const std::string& path)> make;
 };
 
+void PrintTo(const Unreadable& u, std::ostream* out) { *out << u.name; }
+
 const Unreadable kUnreadable[] = {
     {"NoReadPermission",
      [](const std::string& path) {

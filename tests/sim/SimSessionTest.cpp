@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -348,26 +349,33 @@ bool Ended(pid_t pid) {
 }
 
 // A simulator ends when the program that started it dies, even killed outright, so that a test
-// killed by its time-out leaves no simulator behind.
+// killed by its time-out leaves no simulator (and no device link) behind.
 TEST(SimLifetime, EndsWhenItsStarterIsKilled) {
     TempDir dir;
     const std::string pidFile = dir.File("pid");
-    const std::string script = "\"$MORVIK_SIM\" --edition mini >/dev/null & echo $! > '" + pidFile +
-                               ".tmp' && mv '" + pidFile + ".tmp' '" + pidFile + "'; wait";
+    const std::string link = dir.File("COM9");
+    const std::string script = "\"$MORVIK_SIM\" --edition mini --link '" + link +
+                               "' >/dev/null & echo $! > '" + pidFile + ".tmp' && mv '" + pidFile +
+                               ".tmp' '" + pidFile + "'; wait";
     const pid_t starter = fork();
     ASSERT_GE(starter, 0);
     if (starter == 0) {
         execl("/bin/sh", "sh", "-c", script.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
+    // The device link appears once the simulator is past its start-up; killing the starter any
+    // earlier would test a start-up race that no real starter runs into.
     pid_t sim = 0;
-    for (int i = 0; i < 6000 && sim <= 0; ++i) {  // a ceiling of a minute for a slow start
+    bool linked = false;
+    for (int i = 0; i < 6000 && (sim <= 0 || !linked); ++i) {  // a minute for a slow start
         std::ifstream(pidFile) >> sim;
-        if (sim <= 0) {
+        linked = std::filesystem::is_symlink(link);
+        if (sim <= 0 || !linked) {
             std::this_thread::sleep_for(10ms);
         }
     }
     ASSERT_GT(sim, 0);
+    ASSERT_TRUE(linked);
     EXPECT_FALSE(Ended(sim));
 
     kill(starter, SIGKILL);
@@ -383,6 +391,7 @@ TEST(SimLifetime, EndsWhenItsStarterIsKilled) {
     if (!ended) {
         kill(sim, SIGKILL);
     }
+    EXPECT_FALSE(std::filesystem::is_symlink(link));
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ struct Enabling {
     int description;
 };
 
+void PrintTo(const Enabling& e, std::ostream* out) { *out << e.name; }
+
 class SlimGroupEnabling : public ::testing::TestWithParam<Enabling> {};
 
 TEST_P(SlimGroupEnabling, FollowsTheFunction) {
