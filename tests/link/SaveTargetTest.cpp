@@ -55,8 +55,12 @@ struct TargetCase {
 };
 
 // Test names stay short in the test list: a case prints as its name, not as its bytes.
-void PrintTo(const SaverCase& c, std::ostream* out) { *out << c.name; }
-void PrintTo(const TargetCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const SaverCase& c, std::ostream* out) {
+    *out << c.name;
+}
+void PrintTo(const TargetCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 std::string Slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

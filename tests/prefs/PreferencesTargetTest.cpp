@@ -33,7 +33,9 @@ struct Unreadable {
     std::function<bool(const std::string& path)> make;
 };
 
-void PrintTo(const Unreadable& u, std::ostream* out) { *out << u.name; }
+void PrintTo(const Unreadable& u, std::ostream* out) {
+    *out << u.name;
+}
 
 const Unreadable kUnreadable[] = {
     {"NoReadPermission",

@@ -22,7 +22,9 @@ struct Enabling {
     int description;
 };
 
-void PrintTo(const Enabling& e, std::ostream* out) { *out << e.name; }
+void PrintTo(const Enabling& e, std::ostream* out) {
+    *out << e.name;
+}
 
 class SlimGroupEnabling : public ::testing::TestWithParam<Enabling> {};
 
