@@ -67,23 +67,28 @@ std::string Shorten(std::string text) {
     return text.size() > 400 ? text.substr(0, 400) + "..." : text;
 }
 
-// The terminal's log once it has taken in everything the tool sent: lines written just before
-// the port was closed (the closing "reboot s") may still be on their way.
-std::vector<std::string> SettledLog(const test::SimProcess& sim) {
+// The restart that ends the session: the last one after the session's last command.
+std::string EndLineOf(const std::vector<std::string>& lines) {
+    const auto lastCommand = std::find_if(lines.rbegin(), lines.rend(),
+                                          [](const std::string& line) { return !IsFraming(line); });
+    const auto endLine = std::find_if(lines.rbegin(), lastCommand, IsRestart);
+    return endLine == lastCommand ? "(none)" : *endLine;
+}
+
+// The terminal's log once it has taken in what the session sent. Every command of a session was
+// answered (or timed out) before the tool returned, so only the closing lines can still be on
+// their way: where the row expects a restart, wait for it (a ceiling that only fails a hung
+// run); where it expects none, the log is complete as it stands.
+std::vector<std::string> SettledLog(const test::SimProcess& sim, EndLine expected) {
     using namespace std::chrono_literals;
-    constexpr auto kQuiet = 300ms;
-    constexpr auto kLongest = 3s;
-    const auto start = std::chrono::steady_clock::now();
     std::vector<std::string> lines = sim.LogLines();
-    auto changed = start;
-    while (std::chrono::steady_clock::now() - changed < kQuiet &&
-           std::chrono::steady_clock::now() - start < kLongest) {
-        std::this_thread::sleep_for(50ms);
-        std::vector<std::string> now = sim.LogLines();
-        if (now != lines) {
-            lines = std::move(now);
-            changed = std::chrono::steady_clock::now();
-        }
+    if (expected == EndLine::kAny) {
+        return lines;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (EndLineOf(lines) == "(none)" && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(10ms);
+        lines = sim.LogLines();
     }
     return lines;
 }
@@ -164,8 +169,9 @@ std::vector<std::string> RunCell(const Row& row, Fault fault) {
         std::ofstream(outputPath, std::ios::binary) << kEarlierFile;
     }
 
+    const Expectation expected = row.expect(fault);
     CellResult result = row.run(CellContext{sim, dir, outputPath});
-    result.lines = SettledLog(sim);
+    result.lines = SettledLog(sim, expected.end);
     if (row.writesFile) {
         if (std::filesystem::exists(outputPath)) {
             result.output = test::ReadWholeFile(outputPath);
@@ -175,7 +181,6 @@ std::vector<std::string> RunCell(const Row& row, Fault fault) {
         }
     }
 
-    const Expectation expected = row.expect(fault);
     std::vector<std::string> problems;
     if (result.succeeded != expected.succeeds) {
         problems.push_back(expected.succeeds ? "failed" : "reported success");
@@ -192,10 +197,7 @@ std::vector<std::string> RunCell(const Row& row, Fault fault) {
     // The last restart the terminal was told to make after the session's own last command
     // ("exit" may follow it: the tool says it to whatever terminal it can still reach when it
     // ends).
-    const auto lastCommand = std::find_if(result.lines.rbegin(), result.lines.rend(),
-                                          [](const std::string& line) { return !IsFraming(line); });
-    const auto endLine = std::find_if(result.lines.rbegin(), lastCommand, IsRestart);
-    const std::string last = endLine == lastCommand ? "(none)" : *endLine;
+    const std::string last = EndLineOf(result.lines);
     const std::string wanted = expected.end == EndLine::kRebootS ? "reboot s" : "reboot";
     if (expected.end != EndLine::kAny && last != wanted) {
         std::string tail;
