@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <QProgressBar>
-#include <QTimer>
 
 #include "minisessions/MiniTestData.h"
 #include "res/StringIds.h"
@@ -19,39 +16,10 @@
 #include "support/SimProcess.h"
 #include "support/SimTerminal.h"
 #include "support/Wave.h"
+#include "support/qt/ProgressWatch.h"
 
 namespace morvik {
 namespace {
-
-// What the window showed while it ran modally.
-struct MiniShown {
-    int result = -1;
-    int highest = 0;
-    int ticksDuringUpload = 0;
-    QString title;
-};
-
-MiniShown RunMiniDialog(CMiniProgressDlg& dialog, const CMiniWriteFrame* write = nullptr) {
-    MiniShown shown;
-    QTimer watch;
-    int lastValue = -1;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (auto* bar = dialog.findChild<QProgressBar*>()) {
-            shown.highest = std::max(shown.highest, bar->value());
-            // Bar values that changed while the image was still on its way.
-            if (write != nullptr && write->Uploading() && bar->value() != lastValue) {
-                ++shown.ticksDuringUpload;
-            }
-            lastValue = bar->value();
-        }
-        if (!dialog.windowTitle().isEmpty()) {
-            shown.title = dialog.windowTitle();
-        }
-    });
-    watch.start(20);
-    shown.result = dialog.exec();
-    return shown;
-}
 
 TEST(MiniProgressDlg, ReadClosesAcceptedAndEndsTheExchange) {
     test::SimTerminal mini("mini", {"--param", "isc=0123", "--param", "rslt=1"});
@@ -62,7 +30,7 @@ TEST(MiniProgressDlg, ReadClosesAcceptedAndEndsTheExchange) {
         ++ended;
         mini.Terminal().Disconnect();
     });
-    const MiniShown shown = RunMiniDialog(dialog);
+    const test::ProgressShown shown = test::RunProgressDialog(dialog);
     EXPECT_EQ(shown.result, QDialog::Accepted) << read.ErrorText();
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(shown.title.toStdString(), res::Text(res::ids::kReadingCaption));
@@ -75,7 +43,7 @@ TEST(MiniProgressDlg, WarningsCloseRejectedWithTheValuesKept) {
     test::SimTerminal mini("mini", {"--param", "isc=12345", "--param", "rslt=1"});
     CMiniReadSession read(mini.Terminal(), true);
     CMiniProgressDlg dialog(read);
-    EXPECT_EQ(RunMiniDialog(dialog).result, QDialog::Rejected);
+    EXPECT_EQ(test::RunProgressDialog(dialog).result, QDialog::Rejected);
     EXPECT_TRUE(read.WarningsOnly());
     EXPECT_EQ(read.Settings().terminal.cardDetection, 1);
 }
@@ -93,11 +61,12 @@ TEST(MiniProgressDlg, DetailedWriteFollowsTheSoundUpload) {
     ASSERT_TRUE(mini.Open());
     CMiniWriteSession write(mini.Terminal(), settings, false);
     CMiniProgressDlg dialog(write);
-    const MiniShown shown = RunMiniDialog(dialog, &write);
+    const test::ProgressShown shown =
+        test::RunProgressDialog(dialog, [&] { return write.Uploading(); });
     EXPECT_EQ(shown.result, QDialog::Accepted) << write.ErrorText();
     EXPECT_EQ(write.Maximum(), 42 + 8);
     EXPECT_EQ(shown.title.toStdString(), res::Text(res::ids::kWritingCaption));
-    EXPECT_GT(shown.ticksDuringUpload, 0);
+    EXPECT_GT(shown.movesDuringUpload, 0);
     EXPECT_GT(shown.highest, 8);
 }
 
@@ -106,7 +75,8 @@ TEST(MiniProgressDlg, AnUnconfirmedWriteClosesRejectedWithItsText) {
     ASSERT_TRUE(mini.Open());
     CMiniWriteSession write(mini.Terminal(), test::SampleSettings(), false);
     CMiniProgressDlg dialog(write);
-    EXPECT_EQ(RunMiniDialog(dialog, &write).result, QDialog::Rejected);
+    EXPECT_EQ(test::RunProgressDialog(dialog, [&] { return write.Uploading(); }).result,
+              QDialog::Rejected);
     EXPECT_EQ(write.ErrorText(), res::TextCp932(res::ids::kWriteChecksumError) + "(463)\r\n");
 }
 
@@ -121,7 +91,8 @@ TEST(MiniProgressDlg, AnUnfinishedWriteLeavesTheTerminalBeforeThePortCloses) {
         restartedFirst = mini.Sim().WaitForLogLine("reboot s");
         mini.Terminal().Disconnect();
     });
-    EXPECT_EQ(RunMiniDialog(dialog, &write).result, QDialog::Rejected);
+    EXPECT_EQ(test::RunProgressDialog(dialog, [&] { return write.Uploading(); }).result,
+              QDialog::Rejected);
     EXPECT_TRUE(restartedFirst);
     const std::vector<std::string> lines = mini.LinesSinceOpen("reboot s");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "reboot s"), 1);

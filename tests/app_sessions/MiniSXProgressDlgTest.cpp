@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QProgressBar>
-#include <QTimer>
 
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -13,41 +12,13 @@
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 #include "support/SimProcess.h"
 #include "support/SimTerminal.h"
+#include "support/qt/ProgressWatch.h"
 
 namespace morvik {
 namespace {
 
 std::string SourceWav(const char* name) {
     return test::RequiredEnv("MORVIK_SOURCE_DIR") + "/wav/" + name;
-}
-
-// Runs the window modally while noting the highest bar value it showed.
-struct Shown {
-    int result = -1;
-    int highest = 0;
-    int movesDuringUpload = 0;  // changes of the bar seen while the image was on its way
-    QString title;
-};
-
-Shown RunDialog(CMiniSXProgressDlg& dialog, const CMiniWriteFrame* write = nullptr) {
-    Shown shown;
-    QTimer watch;
-    int last = -1;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (auto* bar = dialog.findChild<QProgressBar*>()) {
-            shown.highest = std::max(shown.highest, bar->value());
-            if (write != nullptr && write->Uploading() && last >= 0 && bar->value() != last) {
-                ++shown.movesDuringUpload;
-            }
-            last = bar->value();
-        }
-        if (!dialog.windowTitle().isEmpty()) {
-            shown.title = dialog.windowTitle();
-        }
-    });
-    watch.start(20);
-    shown.result = dialog.exec();
-    return shown;
 }
 
 TEST(MiniSXProgressDlg, ReadClosesAcceptedAndEndsTheExchange) {
@@ -59,7 +30,7 @@ TEST(MiniSXProgressDlg, ReadClosesAcceptedAndEndsTheExchange) {
         ++ended;
         sim.Terminal().Disconnect();
     });
-    const Shown shown = RunDialog(dialog);
+    const test::ProgressShown shown = test::RunProgressDialog(dialog);
     EXPECT_EQ(shown.result, QDialog::Accepted) << read.ErrorText();
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(shown.title.toStdString(), res::Text(res::ids::kReadingCaption));
@@ -71,7 +42,7 @@ TEST(MiniSXProgressDlg, WarningsCloseRejectedWithTheValuesKept) {
     test::SimTerminal sim("minisx", {"--param", "nfc=7"});
     CMiniSXReadSession read(sim.Terminal(), true);
     CMiniSXProgressDlg dialog(read);
-    EXPECT_EQ(RunDialog(dialog).result, QDialog::Rejected);
+    EXPECT_EQ(test::RunProgressDialog(dialog).result, QDialog::Rejected);
     EXPECT_TRUE(read.WarningsOnly());
     EXPECT_TRUE(read.Loaded());
 }
@@ -86,7 +57,8 @@ TEST(MiniSXProgressDlg, DetailedWriteFollowsTheSoundUpload) {
     ASSERT_TRUE(sim.Open());
     CMiniSXWriteSession write(sim.Terminal(), model, false);
     CMiniSXProgressDlg dialog(write);
-    const Shown shown = RunDialog(dialog, &write);
+    const test::ProgressShown shown =
+        test::RunProgressDialog(dialog, [&] { return write.Uploading(); });
     EXPECT_EQ(shown.result, QDialog::Accepted) << write.ErrorText();
     EXPECT_EQ(write.SoundCount(), 3);
     EXPECT_EQ(write.Maximum(), 42 + 6);
@@ -103,7 +75,7 @@ TEST(MiniSXProgressDlg, AnUnconfirmedWriteClosesRejected) {
     model.nfc = {kNfcModeBrowser, kNfcQueryNone, "http://a/"};
     CMiniSXWriteSession write(sim.Terminal(), model, false);
     CMiniSXProgressDlg dialog(write);
-    EXPECT_EQ(RunDialog(dialog).result, QDialog::Rejected);
+    EXPECT_EQ(test::RunProgressDialog(dialog).result, QDialog::Rejected);
     EXPECT_EQ(write.ErrorText(), res::TextCp932(res::ids::kWriteChecksumError) + "(382)\r\n");
 }
 

@@ -17,34 +17,10 @@
 #include "sessions/dialogs/CProgressDlg.h"
 #include "support/SimProcess.h"
 #include "support/SimTerminal.h"
+#include "support/qt/ProgressWatch.h"
 
 namespace morvik {
 namespace {
-
-struct Shown {
-    int result = -1;
-    int highest = 0;
-    int maximum = 0;
-    QString title;
-};
-
-// Runs the window modally, noting the highest bar value and the title it showed.
-Shown RunDialog(CProgressDlg& dialog) {
-    Shown shown;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (auto* bar = dialog.findChild<QProgressBar*>()) {
-            shown.highest = std::max(shown.highest, bar->value());
-            shown.maximum = bar->maximum();
-        }
-        if (!dialog.windowTitle().isEmpty()) {
-            shown.title = dialog.windowTitle();
-        }
-    });
-    watch.start(10);
-    shown.result = dialog.exec();
-    return shown;
-}
 
 TEST(ProgressDlg, SlimReadClosesAcceptedAndEndsTheExchange) {
     test::SimTerminal slim("slim");
@@ -56,7 +32,7 @@ TEST(ProgressDlg, SlimReadClosesAcceptedAndEndsTheExchange) {
         ++ended;
         slim.Terminal().Disconnect();
     });
-    const Shown shown = RunDialog(dialog);
+    const test::ProgressShown shown = test::RunProgressDialog(dialog);
     EXPECT_EQ(shown.result, QDialog::Accepted) << read.ErrorText();
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(shown.title.toStdString(), res::Text(res::ids::kReadingCaption));
@@ -70,7 +46,7 @@ TEST(ProgressDlg, ReadWarningsCloseRejectedWithTheStateKept) {
     ASSERT_TRUE(slim.Open());
     CSlimReadSession read(slim.Terminal());
     CProgressDlg dialog(read);
-    EXPECT_EQ(RunDialog(dialog).result, QDialog::Rejected);
+    EXPECT_EQ(test::RunProgressDialog(dialog).result, QDialog::Rejected);
     EXPECT_TRUE(read.WarningsOnly());
     EXPECT_TRUE(read.Loaded());
 }
@@ -82,7 +58,7 @@ TEST(ProgressDlg, FailedWriteClosesRejectedWithItsText) {
     state.browser.url = "http://b/";
     CSlimWriteSession write(slim.Terminal(), state);
     CProgressDlg dialog(write);
-    const Shown shown = RunDialog(dialog);
+    const test::ProgressShown shown = test::RunProgressDialog(dialog);
     EXPECT_EQ(shown.result, QDialog::Rejected);
     EXPECT_EQ(shown.title.toStdString(), res::Text(res::ids::kWritingCaption));
     EXPECT_EQ(write.ErrorText(), res::TextCp932(res::ids::kWriteChecksumError) + "(213)\r\n");
@@ -94,7 +70,7 @@ TEST(ProgressDlg, AFileReadDoesNotEndATerminalExchange) {
     CProgressDlg dialog(read);
     int ended = 0;
     dialog.SetExchangeEndedHandler([&] { ++ended; }, true);
-    EXPECT_EQ(RunDialog(dialog).result, QDialog::Rejected);
+    EXPECT_EQ(test::RunProgressDialog(dialog).result, QDialog::Rejected);
     EXPECT_EQ(ended, 0);
     EXPECT_EQ(read.ErrorText(), res::TextCp932(res::ids::kFileOpenFailed) + "\r\n");
 }
