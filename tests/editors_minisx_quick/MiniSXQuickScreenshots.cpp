@@ -52,8 +52,7 @@ int main(int argc, char** argv) {
     std::ofstream(config.File("MorvikTool.ini"))
         << "[MorvikMini/Slim]\r\nServiceBrowserUrl=http://www.example.jp/service/?\r\n"
            "ServiceBrowserMessage=Welcome\r\n";
-    test::SimProcess sim(
-        test::SimOptions{.edition = "minisx", .env = {{"MORVIK_CONFIG_DIR", config.path()}}});
+    test::SimProcess sim(test::SimOptionsFor("minisx", {}, {{"MORVIK_CONFIG_DIR", config.path()}}));
     CMVKAppDlg::StartOptions options;
     options.devicePath = sim.DevicePath();
     CMVKAppDlg main(options);
