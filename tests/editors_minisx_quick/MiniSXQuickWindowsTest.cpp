@@ -90,7 +90,6 @@ TEST_F(MiniSXQuickWindowsTest, ChooserOpensTheMiniSxEasyWindowWhoseWriteReachesE
     EXPECT_EQ(Notes(*easy), std::string(res::Text(ids::kMiniSxSameBrowserNote)) + "\n" +
                                 "クエリは付加しません。\n");
     EXPECT_EQ(main.SettingsWindowCount(Family::MiniSx), 1);
-    EXPECT_EQ(main.SettingsWindowCount(Family::Mini), 0);
 
     easy->SetCloseAfterWrite(false);
     test::Type(easy->UrlField(), "http://e.jp/");
@@ -108,14 +107,10 @@ TEST_F(MiniSXQuickWindowsTest, ChooserOpensTheMiniSxEasyWindowWhoseWriteReachesE
     }
     EXPECT_EQ(sim.StateValue("nfc"), "2");
     EXPECT_EQ(NdefText(sim), "http://e.jp/");
-    // The write ends with the applying reboot; the chooser's "reboot s" came before it began.
+    // The write ends with the applying reboot, the clock left alone.
     const std::vector<std::string> lines = sim.LogLines();
     EXPECT_EQ(lines.back(), "reboot");
-    const auto lastLeave = std::find(lines.rbegin(), lines.rend(), "reboot s");
-    EXPECT_TRUE(std::any_of(lines.rbegin(), lastLeave,
-                            [](const std::string& l) { return l.starts_with("pset psA1 "); }));
-    EXPECT_TRUE(std::none_of(lines.begin(), lines.end(),
-                             [](const std::string& l) { return l.starts_with("rtc s"); }));
+    EXPECT_TRUE(lines[lines.size() - 2].starts_with("ndef s 0 ")) << lines[lines.size() - 2];
     EXPECT_FALSE(main.Terminal().IsConnected());
     EXPECT_TRUE(easy->isVisible() && easy->isEnabled());
     easy->close();
