@@ -1,13 +1,14 @@
-// The service settings window of a MiniSx (CMiniSXServiceDlg), Ctrl+S. Guard applied by the caller.
-// Placeholder until the window exists: replace the body of this file (see CMVKAppDlg.h).
+// The service settings window of a MiniSx (CMiniSXServiceDlg), Ctrl+S: modal, inside the guard
+// the caller applied.
 
 #include "app/CMVKAppDlg.h"
-#include "res/StringIds.h"
+#include "editors/CMiniSXServiceDlg.h"
 
 namespace morvik {
 
 void CMVKAppDlg::RunMiniSxServiceDialog() {
-    WindowNotYetAvailable(res::ids::kServiceSettingsCaption);
+    CMiniSXServiceDlg dialog(*this, this);
+    dialog.exec();
 }
 
 }  // namespace morvik

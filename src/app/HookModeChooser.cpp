@@ -5,6 +5,7 @@
 #include "app/QtText.h"
 #include "editors/CMiniCustomDlg.h"
 #include "editors/CMiniEasyDlg.h"
+#include "editors/CMiniSXEasyDlg.h"
 #include "editors/CSelectModeDlg.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -17,6 +18,16 @@ void CMVKAppDlg::RunModeChooser(EditionCode code) {
     // The chooser ends the modal guard its caller began, whatever was chosen.
     ModalGuard(false);
     if (choice == CSelectModeDlg::Choice::None) {
+        return;
+    }
+    if (code == kEditionMiniSx && choice == CSelectModeDlg::Choice::Easy) {
+        auto* easy = new CMiniSXEasyDlg(*this);
+        if (!RegisterSettingsWindow(Family::MiniSx, easy)) {
+            delete easy;
+            ErrorBox(Tr(res::ids::kTooManySettingsWindows));
+            return;
+        }
+        easy->show();
         return;
     }
     if (code != kEditionMini) {

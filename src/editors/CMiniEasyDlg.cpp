@@ -19,7 +19,9 @@
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniEasyWriteSession.h"
+#include "sessions/MiniSxEasyWriteSession.h"
 #include "sessions/dialogs/CMiniProgressDlg.h"
+#include "sessions/dialogs/CMiniSXProgressDlg.h"
 
 namespace morvik {
 namespace {
@@ -28,14 +30,17 @@ namespace ids = res::ids;
 
 }  // namespace
 
-CMiniEasyDlg::CMiniEasyDlg(CMVKAppDlg& main) : CMiniEasyDlg(main, QuickWindow::Easy, nullptr) {
+CMiniEasyDlg::CMiniEasyDlg(CMVKAppDlg& main)
+    : CMiniEasyDlg(main, kEditionMini, QuickWindow::Easy, nullptr) {
     setObjectName(QStringLiteral("CMiniEasyDlg"));
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-CMiniEasyDlg::CMiniEasyDlg(CMVKAppDlg& main, QuickWindow window, QWidget* parent)
+CMiniEasyDlg::CMiniEasyDlg(CMVKAppDlg& main, EditionCode edition, QuickWindow window,
+                           QWidget* parent)
     : QDialog(parent),
       main_(main),
+      edition_(edition),
       window_(window),
       limits_(MiniQuickLimits(window)),
       closeAfterWrite_(main.CloseAfterWrite()) {
@@ -48,13 +53,33 @@ CMiniEasyDlg::~CMiniEasyDlg() {
     main_.UnregisterSettingsWindow(this);
 }
 
+std::vector<int> CMiniEasyDlg::NoteIds() const {
+    const bool service = window_ == QuickWindow::Service;
+    if (edition_ != kEditionMiniSx) {
+        return service ? std::vector<int>{ids::kServiceIntro, ids::kEncryptedQueryNote}
+                       : std::vector<int>{};
+    }
+    std::vector<int> notes;
+    if (service) {
+        notes.push_back(ids::kServiceIntro);
+    }
+    notes.push_back(ids::kMiniSxSameBrowserNote);
+    notes.push_back(service ? ids::kEncryptedQueryNote : ids::kNoQueryNote);
+    return notes;
+}
+
 void CMiniEasyDlg::Build() {
     const bool service = window_ == QuickWindow::Service;
-    setWindowTitle(Tr(service ? ids::kAppMiniServiceCaption : ids::kAppMiniEasyCaption));
+    if (edition_ == kEditionMiniSx) {
+        setWindowTitle(Tr(service ? ids::kMiniSxServiceCaption : ids::kMiniSxEasyCaption));
+    } else {
+        setWindowTitle(Tr(service ? ids::kAppMiniServiceCaption : ids::kAppMiniEasyCaption));
+    }
     auto* layout = new QVBoxLayout(this);
-    if (service) {
-        layout->addWidget(new QLabel(Tr(ids::kServiceIntro), this));
-        layout->addWidget(new QLabel(Tr(ids::kEncryptedQueryNote), this));
+    for (int id : NoteIds()) {
+        auto* note = new QLabel(Tr(id), this);
+        note->setWordWrap(true);
+        layout->addWidget(note);
     }
     url_ = new CByteField(false, limits_.url, this);
     message_ = new CByteField(true, limits_.message, this);
@@ -133,7 +158,17 @@ void CMiniEasyDlg::Write() {
         main_.ErrorBox(BoxText(MessageLines(problems)), this, false);
         return;
     }
-    MiniQuickPlan plan = BuildMiniQuickPlan(quick, ProgramFolder());
+    if (edition_ == kEditionMiniSx) {
+        RunWrite<CMiniSXEasyWriteSession, CMiniSXProgressDlg>(
+            BuildMiniSXQuickPlan(quick, ProgramFolder()));
+    } else {
+        RunWrite<CMiniEasyWriteSession, CMiniProgressDlg>(
+            BuildMiniQuickPlan(quick, ProgramFolder()));
+    }
+}
+
+template <class Session, class Dialog, class Plan>
+void CMiniEasyDlg::RunWrite(Plan plan) {
     if (!plan.problem.empty()) {
         main_.ErrorBox(FromCp932(plan.problem), this, false);
         return;
@@ -143,8 +178,8 @@ void CMiniEasyDlg::Write() {
         return;
     }
     setEnabled(false);
-    CMiniEasyWriteSession session(terminal, std::move(plan), clock_->isChecked());
-    const bool done = RunWriteDialog(main_, this, session);
+    Session session(terminal, std::move(plan), clock_->isChecked());
+    const bool done = RunWriteDialog<Dialog>(main_, this, session);
     setEnabled(true);
     ShowWriteOutcome(main_, this, done, session.ErrorText());
     if (done && closeAfterWrite_) {

@@ -4,10 +4,16 @@
 // パソコンの時刻に合わせる. The service window (CMiniServiceDlg) is the same window with its own
 // limits, an encrypted query and two notes. What a write sends is the plan of
 // sessions/MiniQuickWrite.h.
+//
+// The MiniSx windows (CMiniSXEasyDlg, CMiniSXServiceDlg) are this window for the MiniSx edition:
+// the same fields and limits, their own captions and notes, and the MiniSx write, which gives the
+// smartphones and the NFC smartphones the same browser launch (sessions/MiniSxQuickWrite.h).
 
 #include <QDialog>
+#include <vector>
 
 #include "app/ISettingsWindow.h"
+#include "protocol/Edition.h"
 #include "sessions/MiniQuickWrite.h"
 
 class QCheckBox;
@@ -45,16 +51,22 @@ class CMiniEasyDlg : public QDialog, public ISettingsWindow {
     QPushButton* CloseButton() const { return close_; }
 
   protected:
-    CMiniEasyDlg(CMVKAppDlg& main, QuickWindow window, QWidget* parent);
+    // edition: kEditionMini or kEditionMiniSx; it decides the texts and the write.
+    CMiniEasyDlg(CMVKAppDlg& main, EditionCode edition, QuickWindow window, QWidget* parent);
     void keyPressEvent(QKeyEvent* event) override;
     // Shows the counter and enables 設定/再起動 for the texts held now.
     void Recount();
 
   private:
     void Build();
-    void Finished();
+    // The window's notes above the fields, by edition and window.
+    std::vector<int> NoteIds() const;
+    // Opens the terminal and runs the edition's write session over plan in its progress window.
+    template <class Session, class Dialog, class Plan>
+    void RunWrite(Plan plan);
 
     CMVKAppDlg& main_;
+    EditionCode edition_;
     QuickWindow window_;
     QuickLimits limits_;
     bool closeAfterWrite_;

@@ -7,7 +7,10 @@
 namespace morvik {
 
 CMiniServiceDlg::CMiniServiceDlg(CMVKAppDlg& main, QWidget* parent)
-    : CMiniEasyDlg(main, QuickWindow::Service, parent) {
+    : CMiniServiceDlg(main, kEditionMini, parent) {}
+
+CMiniServiceDlg::CMiniServiceDlg(CMVKAppDlg& main, EditionCode edition, QWidget* parent)
+    : CMiniEasyDlg(main, edition, QuickWindow::Service, parent) {
     setObjectName(QStringLiteral("CMiniServiceDlg"));
     const QuickLimits limits = MiniQuickLimits(QuickWindow::Service);
     UrlField()->SetText(main.Prefs().ServiceBrowserUrl());

@@ -12,6 +12,10 @@ class CMiniServiceDlg : public CMiniEasyDlg {
 
   public:
     CMiniServiceDlg(CMVKAppDlg& main, QWidget* parent);
+
+  protected:
+    // The service window of an edition (kEditionMini or kEditionMiniSx).
+    CMiniServiceDlg(CMVKAppDlg& main, EditionCode edition, QWidget* parent);
 };
 
 }  // namespace morvik

@@ -19,14 +19,14 @@ QString BoxText(const std::string& cp932Lines);
 // cannot be reached, the port closed again.
 bool OpenForWrite(CTerminal& terminal);
 
-// Runs session (a write on the open session) in its progress window, every other window
-// disabled meanwhile; the port closes when the exchange has ended, after the terminal was left
-// as the session's outcome asks. True when the write completed.
-template <class Session>
+// Runs session (a write on the open session) in its progress window (Dialog: the edition's),
+// every other window disabled meanwhile; the port closes when the exchange has ended, after the
+// terminal was left as the session's outcome asks. True when the write completed.
+template <class Dialog = CMiniProgressDlg, class Session>
 bool RunWriteDialog(CMVKAppDlg& main, QWidget* owner, Session& session) {
     CTerminal& terminal = main.Terminal();
     main.ModalGuard(true);
-    CMiniProgressDlg dialog(session, owner);
+    Dialog dialog(session, owner);
     dialog.SetExchangeEndedHandler([&terminal] { terminal.Disconnect(); });
     const int result = dialog.exec();
     main.ModalGuard(false);

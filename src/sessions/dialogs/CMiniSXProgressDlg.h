@@ -8,8 +8,12 @@
 //   dialog.SetExchangeEndedHandler([&] { terminal.Disconnect(); });
 //   if (dialog.exec() != QDialog::Accepted) ... read.ErrorText(), read.WarningsOnly()
 //
-// After a write that did not end Accepted the editor shows the error text and then sends
-// "reboot s" (EndMiniWrite) before the port is closed.
+// The terminal leaves command mode as after a Mini/MiniS session: a read sends "reboot s" from
+// its worker in every outcome; a write that did not complete (failed, refused half-way,
+// cancelled) is followed by "reboot s" from this window, before the exchange-ended handler
+// closes the port (it is the Mini window's hook, so the editor sends nothing afterwards and shows
+// the error text only). For that the write must be given to the constructor that takes a write
+// frame.
 
 #include "sessions/dialogs/CMiniProgressDlg.h"
 

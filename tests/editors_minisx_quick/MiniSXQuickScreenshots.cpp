@@ -1,0 +1,69 @@
+// Screenshots of the MiniSx easy and service windows for the documentation, the service window
+// with the preferences' texts. Run under a display (Xvfb):
+//   minisx_quick_screenshots OUTPUT_FOLDER
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+#include <fstream>
+
+#include "app/CMVKAppDlg.h"
+#include "app/QtTranslations.h"
+#include "editors/CMiniSXEasyDlg.h"
+#include "editors/CMiniSXServiceDlg.h"
+#include "editors_mini/MiniWindowDriver.h"
+#include "support/SimProcess.h"
+#include "support/qt/BoxAnswerer.h"
+
+namespace {
+
+using namespace morvik;
+
+bool Save(QWidget& window, const QDir& folder, const char* name) {
+    window.show();
+    window.raise();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "%s: the window was not shown\n", name);
+        return false;
+    }
+    QTest::qWait(150);  // let the window paint once after it was laid out
+    const QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "%s: cannot write %s\n", name, qPrintable(path));
+        return false;
+    }
+    std::printf("%s %dx%d\n", qPrintable(path), window.width(), window.height());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: minisx_quick_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    InstallQtJapanese(app);
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    test::TempDir config;
+    ::setenv("MORVIK_CONFIG_DIR", config.path().c_str(), 1);
+    std::ofstream(config.File("MorvikTool.ini"))
+        << "[MorvikMini/Slim]\r\nServiceBrowserUrl=http://www.example.jp/service/?\r\n"
+           "ServiceBrowserMessage=Welcome\r\n";
+    test::SimProcess sim(test::SimOptionsFor("minisx", {}, {{"MORVIK_CONFIG_DIR", config.path()}}));
+    CMVKAppDlg::StartOptions options;
+    options.devicePath = sim.DevicePath();
+    CMVKAppDlg main(options);
+    test::BoxAnswerer boxes;
+
+    bool ok = true;
+    auto* easy = new CMiniSXEasyDlg(main);
+    test::Type(easy->UrlField(), "http://www.example.jp/");
+    ok = Save(*easy, folder, "minisx-easy") && ok;
+    easy->close();
+    CMiniSXServiceDlg service(main, &main);
+    ok = Save(service, folder, "minisx-service") && ok;
+    return ok ? 0 : 1;
+}
