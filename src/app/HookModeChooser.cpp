@@ -19,6 +19,10 @@ void CMVKAppDlg::RunModeChooser(EditionCode code) {
     if (choice == CSelectModeDlg::Choice::None) {
         return;
     }
+    if (code == kEditionMiniSx) {
+        OpenMiniSxDetailedWindow();
+        return;
+    }
     if (code != kEditionMini) {
         WindowNotYetAvailable(res::ids::kMenuChangeSettings);
         return;

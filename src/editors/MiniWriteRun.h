@@ -21,12 +21,13 @@ bool OpenForWrite(CTerminal& terminal);
 
 // Runs session (a write on the open session) in its progress window, every other window
 // disabled meanwhile; the port closes when the exchange has ended, after the terminal was left
-// as the session's outcome asks. True when the write completed.
-template <class Session>
+// as the session's outcome asks. True when the write completed. Dialog: the edition's progress
+// window (CMiniProgressDlg or the MiniSx one derived from it).
+template <class Dialog = CMiniProgressDlg, class Session>
 bool RunWriteDialog(CMVKAppDlg& main, QWidget* owner, Session& session) {
     CTerminal& terminal = main.Terminal();
     main.ModalGuard(true);
-    CMiniProgressDlg dialog(session, owner);
+    Dialog dialog(session, owner);
     dialog.SetExchangeEndedHandler([&terminal] { terminal.Disconnect(); });
     const int result = dialog.exec();
     main.ModalGuard(false);
