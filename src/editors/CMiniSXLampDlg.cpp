@@ -30,6 +30,13 @@ CMiniSXLampDlg::CMiniSXLampDlg(QWidget* parent, CMVKAppDlg& main, const MiniSXLa
         AddRow(boxes[row.battery ? 1 : 0], Tr(row.labelId), idle, patterns[row.index],
                choices[row.index]);
     }
+    // Three groups of two boxes each: tighter margins than the Mini's two boxes keep the window
+    // inside a 768-pixel high screen.
+    Body()->setSpacing(4);
+    for (QGroupBox* box : findChildren<QGroupBox*>()) {
+        box->layout()->setContentsMargins(8, 4, 8, 4);
+        box->layout()->setSpacing(4);
+    }
     FinishLayout();
 }
 

@@ -38,6 +38,8 @@ CMiniSXNFCDlg::CMiniSXNFCDlg(QWidget* parent)
     for (int id : {ids::kQueryEncrypted, ids::kQueryPlain, ids::kQueryNone}) {
         query_->addItem(Tr(id));
     }
+    query_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    query_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     counter_->setReadOnly(true);
     counter_->setFocusPolicy(Qt::NoFocus);
     counter_->setMaximumWidth(

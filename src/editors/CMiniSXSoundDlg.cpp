@@ -1,5 +1,8 @@
 #include "editors/CMiniSXSoundDlg.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -16,6 +19,12 @@
 #include "res/StringIds.h"
 
 namespace morvik {
+namespace {
+
+// Room for a path of some depth in every field, inside a 1024 x 768 screen.
+constexpr int kInitialWidth = 860;
+
+}  // namespace
 
 CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
                                  const std::array<std::string, kMiniSXSoundSlots>& paths,
@@ -30,9 +39,10 @@ CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
     layout->addWidget(
         new QLabel(Tr(res::ids::kSoundExplanationMiniSx).remove(QLatin1Char('\r')), this));
 
-    auto* groups = new QHBoxLayout;
+    // The groups one above the other, so that the path fields have the width to show a path.
     QGridLayout* grids[2] = {nullptr, nullptr};
     int rowsIn[2] = {0, 0};
+    std::vector<QLabel*> labels;
     const MiniSXRowGroup* current = nullptr;
     for (const MiniSXWindowRow& entry : kMiniSXSoundRows) {
         if (current == nullptr || *current != entry.group) {
@@ -43,19 +53,27 @@ CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
             for (int power = 0; power < 2; ++power) {
                 auto* box = new QGroupBox(Tr(powerTitles[power]), group);
                 grids[power] = new QGridLayout(box);
+                grids[power]->setColumnStretch(1, 1);
                 rowsIn[power] = 0;
                 inner->addWidget(box);
             }
-            inner->addStretch();
-            groups->addWidget(group, 1);
+            layout->addWidget(group);
         }
         const int power = entry.battery ? 1 : 0;
         QWidget* box = grids[power]->parentWidget();
         auto* row = new CSoundRow(box, Tr(entry.labelId), FromCp932(paths[entry.index]));
         row->AddTo(grids[power], rowsIn[power]++);
+        labels.push_back(row->Label());
         rows_[entry.index] = row;
     }
-    layout->addLayout(groups);
+    // Each box has its own grid: the labels share one width so that the fields line up.
+    int labelWidth = 0;
+    for (QLabel* label : labels) {
+        labelWidth = std::max(labelWidth, label->sizeHint().width());
+    }
+    for (QLabel* label : labels) {
+        label->setMinimumWidth(labelWidth);
+    }
 
     register_->setChecked(registerSounds);
     standard_->setAutoDefault(false);
@@ -71,6 +89,7 @@ CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
     bottom->addStretch();
     bottom->addWidget(buttons);
     layout->addLayout(bottom);
+    resize(sizeHint().expandedTo(QSize(kInitialWidth, 0)));
 }
 
 std::array<std::string, kMiniSXSoundSlots> CMiniSXSoundDlg::Paths() const {
