@@ -54,12 +54,15 @@ CMVKAppDlg::CMVKAppDlg(StartOptions options, QWidget* parent)
 CMVKAppDlg::~CMVKAppDlg() {
     // The Mini-family editors go first: none may outlive the window whose terminal it uses.
     delete miniSlot_.data();
-    // A window leaves the list as it is deleted: walk a copy.
-    const QList<QPointer<QWidget>> miniWindows = lists_[FamilyIndex(Family::Mini)];
-    for (const QPointer<QWidget>& window : miniWindows) {
-        delete window.data();
+    delete miniSxSlot_.data();
+    for (Family family : {Family::Mini, Family::MiniSx}) {
+        // A window leaves the list as it is deleted: walk a copy.
+        const QList<QPointer<QWidget>> windows = lists_[FamilyIndex(family)];
+        for (const QPointer<QWidget>& window : windows) {
+            delete window.data();
+        }
+        lists_[FamilyIndex(family)].clear();
     }
-    lists_[FamilyIndex(Family::Mini)].clear();
     delete slimSlot_.data();
     for (QPointer<QWidget>& window : lists_[FamilyIndex(Family::Slim)]) {
         if (window && window->isVisible()) {

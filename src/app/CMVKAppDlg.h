@@ -148,6 +148,8 @@ class CMVKAppDlg : public QDialog {
     // Change settings on a Mini-family terminal: the mode chooser, run modally. It is entered
     // with the modal guard on and the terminal disconnected; the chooser turns the guard off.
     void RunModeChooser(EditionCode code);
+    // The MiniSx detailed window read from the terminal (the chooser's 詳細設定 for a MiniSx).
+    void OpenMiniSxDetailedWindow();  // HookMiniSxDetailed.cpp
     // Change settings on a Slim: open (or reuse) the Slim slot window titled with the terminal
     // ID and let it read the terminal (the session is open and stays so for the window).
     void OpenSlimSettingsFromTerminal(const std::string& terminalId);

@@ -30,6 +30,10 @@ void CMVKAppDlg::RunModeChooser(EditionCode code) {
         easy->show();
         return;
     }
+    if (code == kEditionMiniSx) {
+        OpenMiniSxDetailedWindow();
+        return;
+    }
     if (code != kEditionMini) {
         WindowNotYetAvailable(res::ids::kMenuChangeSettings);
         return;

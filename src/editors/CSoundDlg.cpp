@@ -12,7 +12,7 @@
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
 #include "editors/CSoundRow.h"
-#include "model/SoundDialogCheck.h"
+#include "editors/SoundOkBoxes.h"
 #include "res/StringIds.h"
 
 namespace morvik {
@@ -23,17 +23,6 @@ constexpr int kSlotsPerSet = 6;
 
 int EventOf(int slot) {
     return slot % 3;  // 0 success, 1 failure, 2 periodic guidance
-}
-
-QMessageBox::Icon IconOf(SoundDialogStep::Kind kind) {
-    switch (kind) {
-        case SoundDialogStep::Kind::Error:
-            return QMessageBox::Warning;
-        case SoundDialogStep::Kind::Question:
-            return QMessageBox::Question;
-        default:
-            return QMessageBox::Information;
-    }
 }
 
 }  // namespace
@@ -122,17 +111,9 @@ void CSoundDlg::SetStandardSounds() {
 }
 
 void CSoundDlg::accept() {
-    const auto paths = Paths();
-    for (const SoundDialogStep& step : SoundDialogOkSteps(paths, RegisterSounds())) {
-        const bool question = step.kind == SoundDialogStep::Kind::Question;
-        const auto answer = main_.MessageBox(
-            this, Tr(step.captionId), FromCp932(step.text), IconOf(step.kind),
-            question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, true);
-        if (step.kind == SoundDialogStep::Kind::Error || (question && answer != QMessageBox::Ok)) {
-            return;
-        }
+    if (ConfirmSoundOk(main_, this, Paths(), RegisterSounds())) {
+        QDialog::accept();
     }
-    QDialog::accept();
 }
 
 }  // namespace morvik

@@ -19,9 +19,10 @@ QString BoxText(const std::string& cp932Lines);
 // cannot be reached, the port closed again.
 bool OpenForWrite(CTerminal& terminal);
 
-// Runs session (a write on the open session) in its progress window (Dialog: the edition's),
-// every other window disabled meanwhile; the port closes when the exchange has ended, after the
-// terminal was left as the session's outcome asks. True when the write completed.
+// Runs session (a write on the open session) in its progress window, every other window
+// disabled meanwhile; the port closes when the exchange has ended, after the terminal was left
+// as the session's outcome asks. True when the write completed. Dialog: the edition's progress
+// window (CMiniProgressDlg or the MiniSx one derived from it).
 template <class Dialog = CMiniProgressDlg, class Session>
 bool RunWriteDialog(CMVKAppDlg& main, QWidget* owner, Session& session) {
     CTerminal& terminal = main.Terminal();

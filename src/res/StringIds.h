@@ -622,6 +622,7 @@ inline constexpr int kMiniSxEasyCaption = 2766;
 inline constexpr int kMiniSxServiceCaption = 2767;
 inline constexpr int kMiniSxSameBrowserNote = 2768;
 inline constexpr int kNoQueryNote = 2769;
+inline constexpr int kClockCheckHelp = 2770;
 
 // Firmware update dialog
 inline constexpr int kFirmwareUpdate = 2800;

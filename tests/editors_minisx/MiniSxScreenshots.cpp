@@ -1,0 +1,85 @@
+// Screenshots of the MiniSx settings windows for the documentation: the four tabs of the
+// detailed window (read from a simulated MiniSx that uses every page), the lamp and the sound
+// window. Run under a display (Xvfb):
+//   minisx_screenshots OUTPUT_FOLDER
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+
+#include "app/CMVKAppDlg.h"
+#include "app/QtTranslations.h"
+#include "editors/CMiniSXCustomDlg.h"
+#include "editors/CMiniSXLampDlg.h"
+#include "editors/CMiniSXSoundDlg.h"
+#include "editors_minisx/MiniSxWindowDriver.h"
+#include "support/Files.h"
+#include "support/SimProcess.h"
+#include "support/qt/BoxAnswerer.h"
+
+namespace {
+
+using namespace morvik;
+
+bool Save(QWidget& window, const QDir& folder, const char* name) {
+    window.show();
+    window.raise();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "%s: the window was not shown\n", name);
+        return false;
+    }
+    QTest::qWait(150);  // let the window paint once after it was laid out
+    const QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "%s: cannot write %s\n", name, qPrintable(path));
+        return false;
+    }
+    std::printf("%s %dx%d\n", qPrintable(path), window.width(), window.height());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: minisx_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    InstallQtJapanese(app);
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    test::TempDir config;
+    ::setenv("MORVIK_CONFIG_DIR", config.path().c_str(), 1);
+    test::SimProcess sim(test::SimOptions{.edition = "minisx",
+                                          .args = test::MiniSXSeedArgs(test::EveryMiniSXPage()),
+                                          .env = {{"MORVIK_CONFIG_DIR", config.path()}}});
+    CMVKAppDlg::StartOptions options;
+    options.devicePath = sim.DevicePath();
+    CMVKAppDlg main(options);
+    test::BoxAnswerer boxes;
+
+    CMiniSXCustomDlg* window = test::OpenMiniSXDetailed(main);
+    if (window == nullptr) {
+        std::fprintf(stderr, "the detailed window did not open\n");
+        return 1;
+    }
+    bool ok = true;
+    const char* tabs[] = {"minisx-detailed-basic", "minisx-detailed-smartphone",
+                          "minisx-detailed-nfc", "minisx-detailed-terminal"};
+    for (int tab = 0; tab < 4; ++tab) {
+        window->Tabs()->setCurrentIndex(tab);
+        ok = Save(*window, folder, tabs[tab]) && ok;
+    }
+
+    CMiniSXLampDlg lamps(window, main, window->Settings().lamps, window->LampChoices());
+    ok = Save(lamps, folder, "minisx-lamp") && ok;
+    lamps.hide();
+    CMiniSXSoundDlg sounds(window, main, window->Settings().soundPaths, false);
+    sounds.SetStandardSounds();
+    ok = Save(sounds, folder, "minisx-sound") && ok;
+    sounds.hide();
+    window->close();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,65 @@
+#include "editors_minisx/MiniSxWindowDriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+
+#include "app/CMVKAppDlg.h"
+#include "app/CommandIds.h"
+#include "editors/CMiniSXCustomDlg.h"
+#include "editors/CSelectModeDlg.h"
+#include "editors_mini/MiniWindowDriver.h"
+#include "minisessions/MiniTestData.h"
+#include "model/Cp932.h"
+
+namespace morvik::test {
+
+MiniSXSettings EveryMiniSXPage() {
+    const MiniSettings mini = SampleSettings();
+    MiniSXSettings settings;
+    settings.sets = mini.sets;
+    settings.smartphone.Choose(SmartphoneChoice::SmartphoneSettings);
+    settings.nfc = {kNfcModeBrowser, kNfcQueryPlain, "http://nfc.example.jp/a?"};
+    settings.clockCheck = true;
+    settings.lamps[0] = "11111111111";
+    settings.lamps[2] = "10000100000000";
+    settings.lamps[7] = "822222000002222200000";
+    return settings;
+}
+
+std::vector<std::string> MiniSXSeedArgs(const MiniSXSettings& settings) {
+    std::vector<std::string> args;
+    for (const MiniKeyValue& kv : MiniSXWriteValues(settings)) {
+        if (!kv.value.empty()) {
+            args.push_back("--param");
+            // The simulator takes its arguments as UTF-8.
+            args.push_back(kv.key + "=" + Cp932ToUtf8(kv.value));
+        }
+    }
+    args.push_back("--param");
+    args.push_back("nque=" + std::to_string(settings.nfc.query));
+    args.push_back("--ndef");
+    args.push_back(Cp932ToUtf8(settings.nfc.url));
+    return args;
+}
+
+CMiniSXCustomDlg* OpenMiniSXDetailed(CMVKAppDlg& window) {
+    WindowActor chooser([](QWidget* widget) {
+        auto* dialog = qobject_cast<CSelectModeDlg*>(widget);
+        if (dialog == nullptr) {
+            return false;
+        }
+        dialog->DetailedButton()->click();
+        return true;
+    });
+    window.Action(cmd::kChangeSettings)->trigger();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* detailed = qobject_cast<CMiniSXCustomDlg*>(widget);
+            detailed != nullptr && detailed->isVisible()) {
+            return detailed;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace morvik::test
