@@ -36,6 +36,8 @@ class QWidget;
 
 namespace morvik {
 
+class CMiniDetailFrameDlg;
+
 // How the program was started.
 struct AppStartOptions {
     std::string devicePath;       // a device to use instead of the COM port (--device)
@@ -148,17 +150,22 @@ class CMVKAppDlg : public QDialog {
     // Change settings on a Mini-family terminal: the mode chooser, run modally. It is entered
     // with the modal guard on and the terminal disconnected; the chooser turns the guard off.
     void RunModeChooser(EditionCode code);
-    // The MiniSx detailed window read from the terminal (the chooser's 詳細設定 for a MiniSx).
-    void OpenMiniSxDetailedWindow();  // HookMiniSxDetailed.cpp
+    // The detailed window of the edition read from the terminal (the chooser's 詳細設定).
+    void OpenMiniDetailedWindow();    // MiniDetailedWindows.cpp
+    void OpenMiniSxDetailedWindow();  // MiniDetailedWindows.cpp
+    // Shows window for the terminal and reads it; created: the window was made for this read.
+    void ReadTerminalIntoDetailedWindow(CMiniDetailFrameDlg& window, bool created);
+    // Registers window (new) in family's list and loads it from the settings file path.
+    void OpenDetailedWindowForFile(Family family, CMiniDetailFrameDlg* window, const QString& path);
     // Change settings on a Slim: open (or reuse) the Slim slot window titled with the terminal
     // ID and let it read the terminal (the session is open and stays so for the window).
     void OpenSlimSettingsFromTerminal(const std::string& terminalId);
     // Open a device settings file (already known to open) in a new settings window: the file's
     // header line decides the edition, and the edition's own hook opens the window.
     void OpenSettingsFileWindow(const QString& path);
-    void OpenMiniSettingsFile(const QString& path);    // HookMiniSettingsFile.cpp
+    void OpenMiniSettingsFile(const QString& path);    // MiniDetailedWindows.cpp
     void OpenSlimSettingsFile(const QString& path);    // HookSlimSettingsFile.cpp
-    void OpenMiniSxSettingsFile(const QString& path);  // HookMiniSxSettingsFile.cpp
+    void OpenMiniSxSettingsFile(const QString& path);  // MiniDetailedWindows.cpp
     // The firmware dialog for the edition; the port is connected around it. Guard applied.
     void RunFirmwareDialog(EditionCode code);
     // The maintenance information dialog. Guard applied.

@@ -3,7 +3,6 @@
 
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
-#include "editors/CMiniCustomDlg.h"
 #include "editors/CMiniEasyDlg.h"
 #include "editors/CMiniSXEasyDlg.h"
 #include "editors/CSelectModeDlg.h"
@@ -20,62 +19,26 @@ void CMVKAppDlg::RunModeChooser(EditionCode code) {
     if (choice == CSelectModeDlg::Choice::None) {
         return;
     }
-    if (code == kEditionMiniSx && choice == CSelectModeDlg::Choice::Easy) {
-        auto* easy = new CMiniSXEasyDlg(*this);
-        if (!RegisterSettingsWindow(Family::MiniSx, easy)) {
-            delete easy;
-            ErrorBox(Tr(res::ids::kTooManySettingsWindows));
-            return;
-        }
-        easy->show();
-        return;
-    }
-    if (code == kEditionMiniSx) {
-        OpenMiniSxDetailedWindow();
-        return;
-    }
-    if (code != kEditionMini) {
+    const bool miniSx = code == kEditionMiniSx;
+    if (!miniSx && code != kEditionMini) {
         WindowNotYetAvailable(res::ids::kMenuChangeSettings);
         return;
     }
-    if (choice == CSelectModeDlg::Choice::Easy) {
-        auto* easy = new CMiniEasyDlg(*this);
-        if (!RegisterSettingsWindow(Family::Mini, easy)) {
-            delete easy;
-            ErrorBox(Tr(res::ids::kTooManySettingsWindows));
-            return;
-        }
-        easy->show();
-        return;
-    }
-    // A detailed window that is open already reads the terminal again.
-    auto* window = qobject_cast<CMiniCustomDlg*>(miniSlot_.data());
-    const bool created = window == nullptr;
-    if (created) {
-        window = new CMiniCustomDlg(*this);
-        SetMiniSlot(window);
-    }
-    window->SetCloseAfterWrite(CloseAfterWrite());
-    const std::string connection =
-        !terminal_.DevicePath().empty()
-            ? terminal_.DevicePath()
-            : res::Format(res::Text(res::ids::kComPortFormat), PortNumber());
-    window->SetCaptionText(QString::fromStdString(connection));
-    window->show();
-    window->raise();
-    const CMiniCustomDlg::ReadOutcome outcome = window->Read();
-    if (!outcome.loaded) {
-        ErrorBox(outcome.message, window, false);
-        if (created) {
-            delete window;
+    if (choice == CSelectModeDlg::Choice::Detailed) {
+        if (miniSx) {
+            OpenMiniSxDetailedWindow();
+        } else {
+            OpenMiniDetailedWindow();
         }
         return;
     }
-    if (!outcome.message.isEmpty()) {
-        ErrorBox(outcome.message, window, false);
+    CMiniEasyDlg* easy = miniSx ? new CMiniSXEasyDlg(*this) : new CMiniEasyDlg(*this);
+    if (!RegisterSettingsWindow(miniSx ? Family::MiniSx : Family::Mini, easy)) {
+        delete easy;
+        ErrorBox(Tr(res::ids::kTooManySettingsWindows));
+        return;
     }
-    MessageBox(window, Tr(res::ids::kReadDoneCaption), Tr(res::ids::kReadDone),
-               QMessageBox::Information, QMessageBox::Ok, false);
+    easy->show();
 }
 
 }  // namespace morvik

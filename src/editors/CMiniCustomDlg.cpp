@@ -28,7 +28,7 @@ constexpr int kInitialHeight = 660;
 }  // namespace
 
 CMiniCustomDlg::CMiniCustomDlg(CMVKAppDlg& main)
-    : CMiniDetailFrameDlg(main, ids::kMiniDetailedCaption),
+    : CMiniDetailEditionDlg(main, ids::kMiniDetailedCaption),
       setPages_{new CMiniConfigDlg(0, true), new CMiniConfigDlg(1, true)},
       attractPage_(new CAttractDlg),
       termPage_(new CTermConfigDlg) {
@@ -71,51 +71,21 @@ void CMiniCustomDlg::RefreshAll() {
     UpdateButtons();
 }
 
-std::vector<std::string> CMiniCustomDlg::Validate() const {
-    return ValidateMiniSettings(settings_);
+std::vector<std::string> MiniDetailEdition::Validate(const Settings& settings) {
+    return ValidateMiniSettings(settings);
 }
 
-bool CMiniCustomDlg::WriteAllowed() const {
-    return MiniWriteButtonsEnabled(settings_);
+bool MiniDetailEdition::WriteAllowed(const Settings& settings) {
+    return MiniWriteButtonsEnabled(settings);
 }
 
-int CMiniCustomDlg::NoteId() const {
-    return MiniSoundNoteId(settings_);
+int MiniDetailEdition::NoteId(const Settings& settings) {
+    return MiniSoundNoteId(settings);
 }
 
-std::unique_ptr<CSessionWorker> CMiniCustomDlg::MakeReadSession(const QString& filePath) {
-    if (!filePath.isEmpty()) {
-        return std::make_unique<CMiniReadSession>(filePath.toStdString(), settings_);
-    }
-    return std::make_unique<CMiniReadSession>(Main().Terminal(), true, settings_);
-}
-
-void CMiniCustomDlg::RunRead(CSessionWorker& read, bool fromFile) {
-    CTerminal& terminal = Main().Terminal();
-    CMiniProgressDlg dialog(read, this);
-    dialog.SetExchangeEndedHandler([&terminal] { terminal.Disconnect(); }, fromFile);
-    dialog.exec();
-}
-
-bool CMiniCustomDlg::TakeRead(const CSessionWorker& worker) {
-    const auto& read = static_cast<const CMiniReadSession&>(worker);
-    if (!read.Loaded()) {
-        return false;
-    }
-    settings_ = read.Settings();
-    RefreshAll();
-    return true;
-}
-
-bool CMiniCustomDlg::RunWrite(bool setClock, std::string& errorText) {
-    CMiniWriteSession session(Main().Terminal(), settings_, setClock);
-    const bool done = RunWriteDialog(Main(), this, session);
-    errorText = session.ErrorText();
-    return done;
-}
-
-bool CMiniCustomDlg::SaveSettingsFile(const QString& path, std::string& message) const {
-    return SaveMiniSettingsFile(std::filesystem::path(path.toStdString()), settings_, message);
+bool MiniDetailEdition::Save(const std::filesystem::path& path, const Settings& settings,
+                             std::string& message) {
+    return SaveMiniSettingsFile(path, settings, message);
 }
 
 void CMiniCustomDlg::CopySet(int fromSet) {

@@ -3,9 +3,12 @@
 // 本体設定) over one settings value, in the frame the Mini family's detailed windows share (the
 // note line, the buttons, the read, write and save flows). The pages edit the value in place.
 
-#include "editors/CMiniDetailFrameDlg.h"
+#include "editors/CMiniDetailEditionDlg.h"
 #include "model/LampRowChoices.h"
 #include "model/MiniSettings.h"
+#include "sessions/MiniReadSession.h"
+#include "sessions/MiniWriteSession.h"
+#include "sessions/dialogs/CMiniProgressDlg.h"
 
 namespace morvik {
 
@@ -14,32 +17,33 @@ class CAttractDlg;
 class CMiniConfigDlg;
 class CTermConfigDlg;
 
+// What the detailed window of this edition reads, writes, checks and saves.
+struct MiniDetailEdition {
+    using Settings = MiniSettings;
+    using ReadSession = CMiniReadSession;
+    using WriteSession = CMiniWriteSession;
+    using ProgressDlg = CMiniProgressDlg;
+    static std::vector<std::string> Validate(const Settings& settings);
+    static bool WriteAllowed(const Settings& settings);
+    static int NoteId(const Settings& settings);
+    static bool Save(const std::filesystem::path& path, const Settings& settings,
+                     std::string& message);
+};
+
 // Caption 196 with the connection or the file name.
-class CMiniCustomDlg : public CMiniDetailFrameDlg {
+class CMiniCustomDlg : public CMiniDetailEditionDlg<MiniDetailEdition> {
     Q_OBJECT
 
   public:
     explicit CMiniCustomDlg(CMVKAppDlg& main);
     ~CMiniCustomDlg() override;
 
-    MiniSettings& Settings() { return settings_; }
     MiniLampChoices& LampChoices() { return choices_; }
-    // Shows the value again after it was changed from outside the pages.
-    void RefreshAll();
+    void RefreshAll() override;
 
     CMiniConfigDlg* SetPage(int setIndex) const { return setPages_[setIndex == 0 ? 0 : 1]; }
     CTermConfigDlg* TermPage() const { return termPage_; }
     CAttractDlg* AttractPage() const { return attractPage_; }
-
-  protected:
-    std::vector<std::string> Validate() const override;
-    bool WriteAllowed() const override;
-    int NoteId() const override;
-    std::unique_ptr<CSessionWorker> MakeReadSession(const QString& filePath) override;
-    void RunRead(CSessionWorker& read, bool fromFile) override;
-    bool TakeRead(const CSessionWorker& read) override;
-    bool RunWrite(bool setClock, std::string& errorText) override;
-    bool SaveSettingsFile(const QString& path, std::string& message) const override;
 
   private:
     void CopySet(int fromSet);
@@ -47,7 +51,6 @@ class CMiniCustomDlg : public CMiniDetailFrameDlg {
     void OpenSound(int mode);
     void OpenGuidanceLamp();
 
-    MiniSettings settings_;
     MiniLampChoices choices_;
     CMiniConfigDlg* setPages_[2];
     CAttractDlg* attractPage_;

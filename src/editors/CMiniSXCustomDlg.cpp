@@ -29,7 +29,7 @@ constexpr int kInitialHeight = 660;
 }  // namespace
 
 CMiniSXCustomDlg::CMiniSXCustomDlg(CMVKAppDlg& main)
-    : CMiniDetailFrameDlg(main, ids::kMiniSxDetailedCaption),
+    : CMiniDetailEditionDlg(main, ids::kMiniSxDetailedCaption),
       configPages_{new CMiniSXConfigDlg(0), new CMiniSXConfigDlg(1)},
       detectionPage_(new CMiniSXFSmartConfigDlg),
       nfcPage_(new CMiniSXNFCDlg),
@@ -92,51 +92,21 @@ void CMiniSXCustomDlg::OpenSound() {
     UpdateNote();
 }
 
-std::vector<std::string> CMiniSXCustomDlg::Validate() const {
-    return ValidateMiniSXSettings(settings_);
+std::vector<std::string> MiniSXDetailEdition::Validate(const Settings& settings) {
+    return ValidateMiniSXSettings(settings);
 }
 
-bool CMiniSXCustomDlg::WriteAllowed() const {
-    return MiniSXWriteButtonsEnabled(settings_);
+bool MiniSXDetailEdition::WriteAllowed(const Settings& settings) {
+    return MiniSXWriteButtonsEnabled(settings);
 }
 
-int CMiniSXCustomDlg::NoteId() const {
-    return MiniSXSoundNoteId(settings_);
+int MiniSXDetailEdition::NoteId(const Settings& settings) {
+    return MiniSXSoundNoteId(settings);
 }
 
-std::unique_ptr<CSessionWorker> CMiniSXCustomDlg::MakeReadSession(const QString& filePath) {
-    if (!filePath.isEmpty()) {
-        return std::make_unique<CMiniSXReadSession>(filePath.toStdString(), settings_);
-    }
-    return std::make_unique<CMiniSXReadSession>(Main().Terminal(), true, settings_);
-}
-
-void CMiniSXCustomDlg::RunRead(CSessionWorker& read, bool fromFile) {
-    CTerminal& terminal = Main().Terminal();
-    CMiniSXProgressDlg dialog(read, this);
-    dialog.SetExchangeEndedHandler([&terminal] { terminal.Disconnect(); }, fromFile);
-    dialog.exec();
-}
-
-bool CMiniSXCustomDlg::TakeRead(const CSessionWorker& worker) {
-    const auto& read = static_cast<const CMiniSXReadSession&>(worker);
-    if (!read.Loaded()) {
-        return false;
-    }
-    settings_ = read.Settings();
-    RefreshAll();
-    return true;
-}
-
-bool CMiniSXCustomDlg::RunWrite(bool setClock, std::string& errorText) {
-    CMiniSXWriteSession session(Main().Terminal(), settings_, setClock);
-    const bool done = RunWriteDialog<CMiniSXProgressDlg>(Main(), this, session);
-    errorText = session.ErrorText();
-    return done;
-}
-
-bool CMiniSXCustomDlg::SaveSettingsFile(const QString& path, std::string& message) const {
-    return SaveMiniSXSettingsFile(std::filesystem::path(path.toStdString()), settings_, message);
+bool MiniSXDetailEdition::Save(const std::filesystem::path& path, const Settings& settings,
+                               std::string& message) {
+    return SaveMiniSXSettingsFile(path, settings, message);
 }
 
 }  // namespace morvik

@@ -6,9 +6,12 @@
 // 本体設定 (the time check and the lamp and sound windows). The pages edit the value in place;
 // a page that is hidden keeps what it holds.
 
-#include "editors/CMiniDetailFrameDlg.h"
+#include "editors/CMiniDetailEditionDlg.h"
 #include "editors/CMiniSXLampDlg.h"
 #include "model/MiniSxSettings.h"
+#include "sessions/MiniSxReadSession.h"
+#include "sessions/MiniSxWriteSession.h"
+#include "sessions/dialogs/CMiniSXProgressDlg.h"
 
 namespace morvik {
 
@@ -17,17 +20,28 @@ class CMiniSXFSmartConfigDlg;
 class CMiniSXNFCDlg;
 class CSXTermConfigDlg;
 
-class CMiniSXCustomDlg : public CMiniDetailFrameDlg {
+// What the detailed window of this edition reads, writes, checks and saves.
+struct MiniSXDetailEdition {
+    using Settings = MiniSXSettings;
+    using ReadSession = CMiniSXReadSession;
+    using WriteSession = CMiniSXWriteSession;
+    using ProgressDlg = CMiniSXProgressDlg;
+    static std::vector<std::string> Validate(const Settings& settings);
+    static bool WriteAllowed(const Settings& settings);
+    static int NoteId(const Settings& settings);
+    static bool Save(const std::filesystem::path& path, const Settings& settings,
+                     std::string& message);
+};
+
+class CMiniSXCustomDlg : public CMiniDetailEditionDlg<MiniSXDetailEdition> {
     Q_OBJECT
 
   public:
     explicit CMiniSXCustomDlg(CMVKAppDlg& main);
     ~CMiniSXCustomDlg() override;
 
-    MiniSXSettings& Settings() { return settings_; }
     MiniSXLampChoices& LampChoices() { return lampChoices_; }
-    // Shows the value again after it was changed from outside the pages.
-    void RefreshAll();
+    void RefreshAll() override;
 
     // setIndex 0: the basic settings page; 1: the smartphone settings page of tab 1.
     CMiniSXConfigDlg* ConfigPage(int setIndex) const { return configPages_[setIndex == 0 ? 0 : 1]; }
@@ -39,20 +53,9 @@ class CMiniSXCustomDlg : public CMiniDetailFrameDlg {
     void OpenLamp();
     void OpenSound();
 
-  protected:
-    std::vector<std::string> Validate() const override;
-    bool WriteAllowed() const override;
-    int NoteId() const override;
-    std::unique_ptr<CSessionWorker> MakeReadSession(const QString& filePath) override;
-    void RunRead(CSessionWorker& read, bool fromFile) override;
-    bool TakeRead(const CSessionWorker& read) override;
-    bool RunWrite(bool setClock, std::string& errorText) override;
-    bool SaveSettingsFile(const QString& path, std::string& message) const override;
-
   private:
     void ShowSmartphonePage();
 
-    MiniSXSettings settings_;
     // The lamp rows' list selections, kept between openings of the lamp window.
     MiniSXLampChoices lampChoices_{};
     CMiniSXConfigDlg* configPages_[2];

@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <vector>
 
-#include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/QtText.h"
 #include "editors/CSoundRow.h"
-#include "editors/SoundOkBoxes.h"
 #include "model/MiniSxEditorRules.h"
 #include "res/StringIds.h"
 
@@ -29,15 +24,10 @@ constexpr int kInitialWidth = 860;
 CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
                                  const std::array<std::string, kMiniSXSoundSlots>& paths,
                                  bool registerSounds)
-    : QDialog(parent),
-      main_(main),
-      register_(new QCheckBox(Tr(res::ids::kRegisterSounds), this)),
-      standard_(new QPushButton(Tr(res::ids::kSetStandardSounds), this)) {
+    : CSoundRowsDlg(parent, main, kMiniSXSoundSlots, res::ids::kSoundExplanationMiniSx,
+                    registerSounds) {
     setObjectName(QStringLiteral("CMiniSXSoundDlg"));
-    setWindowTitle(Tr(res::ids::kSound));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(Tr(res::ids::kSoundExplanationMiniSx).remove(QLatin1Char('\r')), this));
+    QVBoxLayout* layout = Body();
 
     // The groups one above the other, so that the path fields have the width to show a path.
     QGridLayout* grids[2] = {nullptr, nullptr};
@@ -64,7 +54,7 @@ CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
         auto* row = new CSoundRow(box, Tr(entry.labelId), FromCp932(paths[entry.index]));
         row->AddTo(grids[power], rowsIn[power]++);
         labels.push_back(row->Label());
-        rows_[entry.index] = row;
+        SetRow(entry.index, row);
     }
     // Each box has its own grid: the labels share one width so that the fields line up.
     int labelWidth = 0;
@@ -75,46 +65,20 @@ CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
         label->setMinimumWidth(labelWidth);
     }
 
-    register_->setChecked(registerSounds);
-    standard_->setAutoDefault(false);
-    connect(standard_, &QPushButton::clicked, this, &CMiniSXSoundDlg::SetStandardSounds);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Tr(res::ids::kButtonOk), QDialogButtonBox::AcceptRole);
-    buttons->addButton(Tr(res::ids::kButtonCancel), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CMiniSXSoundDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CMiniSXSoundDlg::reject);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(standard_);
-    bottom->addWidget(register_);
-    bottom->addStretch();
-    bottom->addWidget(buttons);
-    layout->addLayout(bottom);
+    FinishLayout();
     resize(sizeHint().expandedTo(QSize(kInitialWidth, 0)));
 }
 
 std::array<std::string, kMiniSXSoundSlots> CMiniSXSoundDlg::Paths() const {
+    const std::vector<std::string> list = PathList();
     std::array<std::string, kMiniSXSoundSlots> paths;
-    for (std::size_t slot = 0; slot < paths.size(); ++slot) {
-        paths[slot] = ToCp932(rows_[slot]->Path());
-    }
+    std::copy(list.begin(), list.end(), paths.begin());
     return paths;
 }
 
-bool CMiniSXSoundDlg::RegisterSounds() const {
-    return register_->isChecked();
-}
-
-void CMiniSXSoundDlg::SetStandardSounds() {
+std::vector<std::string> CMiniSXSoundDlg::StandardPaths() const {
     const auto standard = StandardMiniSXSoundPaths(ProgramFolder());
-    for (std::size_t slot = 0; slot < standard.size(); ++slot) {
-        rows_[slot]->SetPath(FromCp932(standard[slot]));
-    }
-}
-
-void CMiniSXSoundDlg::accept() {
-    if (ConfirmSoundOk(main_, this, Paths(), RegisterSounds())) {
-        QDialog::accept();
-    }
+    return {standard.begin(), standard.end()};
 }
 
 bool RunMiniSXSoundDialog(QWidget* parent, CMVKAppDlg& main,

@@ -5,21 +5,15 @@
 // same boxes as the Mini/MiniS sound window. Entries sit on the sound slots as kMiniSXSoundRows
 // says.
 
-#include <QDialog>
 #include <array>
 #include <string>
 
+#include "editors/CSoundRowsDlg.h"
 #include "model/SoundSlots.h"
-
-class QCheckBox;
-class QPushButton;
 
 namespace morvik {
 
-class CMVKAppDlg;
-class CSoundRow;
-
-class CMiniSXSoundDlg : public QDialog {
+class CMiniSXSoundDlg : public CSoundRowsDlg {
     Q_OBJECT
 
   public:
@@ -28,22 +22,12 @@ class CMiniSXSoundDlg : public QDialog {
 
     // The entries as they stand (code page 932), by slot, for the caller after OK.
     std::array<std::string, kMiniSXSoundSlots> Paths() const;
-    bool RegisterSounds() const;
 
     // The entry of a slot (an index into kMiniSXSoundKeyIds).
-    CSoundRow* RowOfSlot(std::size_t slot) const { return rows_.at(slot); }
-    QCheckBox* RegisterCheck() const { return register_; }
-    QPushButton* StandardButton() const { return standard_; }
+    CSoundRow* RowOfSlot(std::size_t slot) const { return Row(static_cast<int>(slot)); }
 
-    // Fills the slots with the standard sounds of the program's wav folder.
-    void SetStandardSounds();
-    void accept() override;
-
-  private:
-    CMVKAppDlg& main_;
-    std::array<CSoundRow*, kMiniSXSoundSlots> rows_{};
-    QCheckBox* register_;
-    QPushButton* standard_;
+  protected:
+    std::vector<std::string> StandardPaths() const override;
 };
 
 // Runs the sound window over paths and registerSounds; true when OK stored them.

@@ -1,18 +1,15 @@
 #include "editors/CSoundDlg.h"
 
-#include <QCheckBox>
-#include <QDialogButtonBox>
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
 #include "editors/CSoundRow.h"
-#include "editors/SoundOkBoxes.h"
 #include "res/StringIds.h"
 
 namespace morvik {
@@ -37,15 +34,9 @@ bool CSoundDlg::BoldLabel(SoundDialogMode mode, int slot) {
 
 CSoundDlg::CSoundDlg(QWidget* parent, CMVKAppDlg& main, SoundDialogMode mode,
                      const std::array<std::string, kMiniSoundSlots>& paths, bool registerSounds)
-    : QDialog(parent),
-      main_(main),
-      register_(new QCheckBox(Tr(res::ids::kRegisterSounds), this)),
-      standard_(new QPushButton(Tr(res::ids::kSetStandardSounds), this)) {
-    setWindowTitle(Tr(res::ids::kSound));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(Tr(res::ids::kSoundExplanationMini).remove(QLatin1Char('\r')), this));
-
+    : CSoundRowsDlg(parent, main, kMiniSoundSlots, res::ids::kSoundExplanationMini,
+                    registerSounds) {
+    QVBoxLayout* layout = Body();
     auto* sets = new QHBoxLayout;
     const int setTitles[] = {res::ids::kSet1, res::ids::kSet2};
     const int powerTitles[] = {res::ids::kPowerAc, res::ids::kPowerBattery};
@@ -66,7 +57,7 @@ CSoundDlg::CSoundDlg(QWidget* parent, CMVKAppDlg& main, SoundDialogMode mode,
                     new CSoundRow(box, label, FromCp932(paths[static_cast<std::size_t>(slot)]));
                 row->SetBold(BoldLabel(mode, slot));
                 row->AddTo(grid, event);
-                rows_[static_cast<std::size_t>(slot)] = row;
+                SetRow(static_cast<std::size_t>(slot), row);
             }
             setLayout->addWidget(box);
         }
@@ -75,45 +66,19 @@ CSoundDlg::CSoundDlg(QWidget* parent, CMVKAppDlg& main, SoundDialogMode mode,
     layout->addLayout(sets);
     layout->addWidget(new QLabel(Tr(res::ids::kKelTouchSoundNote), this));
 
-    register_->setChecked(registerSounds);
-    standard_->setAutoDefault(false);
-    connect(standard_, &QPushButton::clicked, this, &CSoundDlg::SetStandardSounds);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Tr(res::ids::kButtonOk), QDialogButtonBox::AcceptRole);
-    buttons->addButton(Tr(res::ids::kButtonCancel), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CSoundDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CSoundDlg::reject);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(standard_);
-    bottom->addWidget(register_);
-    bottom->addStretch();
-    bottom->addWidget(buttons);
-    layout->addLayout(bottom);
+    FinishLayout();
 }
 
 std::array<std::string, kMiniSoundSlots> CSoundDlg::Paths() const {
+    const std::vector<std::string> list = PathList();
     std::array<std::string, kMiniSoundSlots> paths;
-    for (std::size_t slot = 0; slot < paths.size(); ++slot) {
-        paths[slot] = ToCp932(rows_[slot]->Path());
-    }
+    std::copy(list.begin(), list.end(), paths.begin());
     return paths;
 }
 
-bool CSoundDlg::RegisterSounds() const {
-    return register_->isChecked();
-}
-
-void CSoundDlg::SetStandardSounds() {
+std::vector<std::string> CSoundDlg::StandardPaths() const {
     const auto standard = StandardMiniSoundPaths(ProgramFolder());
-    for (std::size_t slot = 0; slot < standard.size(); ++slot) {
-        rows_[slot]->SetPath(FromCp932(standard[slot]));
-    }
-}
-
-void CSoundDlg::accept() {
-    if (ConfirmSoundOk(main_, this, Paths(), RegisterSounds())) {
-        QDialog::accept();
-    }
+    return {standard.begin(), standard.end()};
 }
 
 }  // namespace morvik

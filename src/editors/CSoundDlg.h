@@ -5,22 +5,16 @@
 // the four periodic guidance sounds. OK goes through SoundDialogOkSteps; a refusal or a question
 // answered Cancel keeps the dialog open with every entry as it was.
 
-#include <QDialog>
 #include <array>
 #include <string>
 
+#include "editors/CSoundRowsDlg.h"
 #include "editors/MiniSetDialogs.h"
 #include "model/SoundSlots.h"
 
-class QCheckBox;
-class QPushButton;
-
 namespace morvik {
 
-class CMVKAppDlg;
-class CSoundRow;
-
-class CSoundDlg : public QDialog {
+class CSoundDlg : public CSoundRowsDlg {
     Q_OBJECT
 
   public:
@@ -29,24 +23,12 @@ class CSoundDlg : public QDialog {
 
     // The entries as they stand (code page 932), for the caller after OK.
     std::array<std::string, kMiniSoundSlots> Paths() const;
-    bool RegisterSounds() const;
-
-    CSoundRow* Row(int slot) const { return rows_.at(static_cast<std::size_t>(slot)); }
-    QCheckBox* RegisterCheck() const { return register_; }
-    QPushButton* StandardButton() const { return standard_; }
-
-    // Fills the slots with the standard sounds of the program's wav folder.
-    void SetStandardSounds();
-    void accept() override;
 
     // True when slot's label is bold in mode.
     static bool BoldLabel(SoundDialogMode mode, int slot);
 
-  private:
-    CMVKAppDlg& main_;
-    std::array<CSoundRow*, kMiniSoundSlots> rows_{};
-    QCheckBox* register_;
-    QPushButton* standard_;
+  protected:
+    std::vector<std::string> StandardPaths() const override;
 };
 
 }  // namespace morvik

@@ -1,0 +1,82 @@
+#pragma once
+// The part of a Mini-family detailed window that only differs by edition in its types: one
+// settings value, read by the edition's read session, written by its write session in its
+// progress window, checked and saved by its model functions. Edition is a description of the
+// edition:
+//
+//   struct Edition {
+//       using Settings = ...;  using ReadSession = ...;  using WriteSession = ...;
+//       using ProgressDlg = ...;
+//       static std::vector<std::string> Validate(const Settings&);
+//       static bool WriteAllowed(const Settings&);
+//       static int NoteId(const Settings&);
+//       static bool Save(const std::filesystem::path&, const Settings&, std::string& message);
+//   };
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CMVKAppDlg.h"
+#include "editors/CMiniDetailFrameDlg.h"
+#include "editors/MiniWriteRun.h"
+
+namespace morvik {
+
+template <class Edition>
+class CMiniDetailEditionDlg : public CMiniDetailFrameDlg {
+  public:
+    using SettingsType = typename Edition::Settings;
+
+    SettingsType& Settings() { return settings_; }
+    // Shows the value again after it was changed from outside the pages.
+    virtual void RefreshAll() = 0;
+
+  protected:
+    CMiniDetailEditionDlg(CMVKAppDlg& main, int captionId) : CMiniDetailFrameDlg(main, captionId) {}
+
+    std::vector<std::string> Validate() const override { return Edition::Validate(settings_); }
+    bool WriteAllowed() const override { return Edition::WriteAllowed(settings_); }
+    int NoteId() const override { return Edition::NoteId(settings_); }
+
+    std::unique_ptr<CSessionWorker> MakeReadSession(const QString& filePath) override {
+        if (!filePath.isEmpty()) {
+            return std::make_unique<typename Edition::ReadSession>(filePath.toStdString(),
+                                                                   settings_);
+        }
+        return std::make_unique<typename Edition::ReadSession>(Main().Terminal(), true, settings_);
+    }
+
+    void RunRead(CSessionWorker& read, bool fromFile) override {
+        CTerminal& terminal = Main().Terminal();
+        typename Edition::ProgressDlg dialog(read, this);
+        dialog.SetExchangeEndedHandler([&terminal] { terminal.Disconnect(); }, fromFile);
+        dialog.exec();
+    }
+
+    bool TakeRead(const CSessionWorker& worker) override {
+        const auto& read = static_cast<const typename Edition::ReadSession&>(worker);
+        if (!read.Loaded()) {
+            return false;
+        }
+        settings_ = read.Settings();
+        RefreshAll();
+        return true;
+    }
+
+    bool RunWrite(bool setClock, std::string& errorText) override {
+        typename Edition::WriteSession session(Main().Terminal(), settings_, setClock);
+        const bool done = RunWriteDialog<typename Edition::ProgressDlg>(Main(), this, session);
+        errorText = session.ErrorText();
+        return done;
+    }
+
+    bool SaveSettingsFile(const QString& path, std::string& message) const override {
+        return Edition::Save(std::filesystem::path(path.toStdString()), settings_, message);
+    }
+
+    SettingsType settings_;
+};
+
+}  // namespace morvik
