@@ -18,30 +18,14 @@
 #include "editors/CMiniEasyDlg.h"
 #include "editors/CMiniServiceDlg.h"
 #include "editors/CSelectModeDlg.h"
-#include "editors_mini/MiniWindowDriver.h"
 #include "support/SimProcess.h"
 #include "support/qt/BoxAnswerer.h"
+#include "support/qt/MiniWindowDriver.h"
+#include "support/qt/WindowShot.h"
 
 namespace {
 
 using namespace morvik;
-
-bool Save(QWidget& window, const QDir& folder, const char* name) {
-    window.show();
-    window.raise();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        std::fprintf(stderr, "%s: the window was not shown\n", name);
-        return false;
-    }
-    QTest::qWait(150);  // let the window paint once after it was laid out
-    const QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-    if (!window.grab().save(path)) {
-        std::fprintf(stderr, "%s: cannot write %s\n", name, qPrintable(path));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(path), window.width(), window.height());
-    return true;
-}
 
 // Set 1's groups on other pages, to show every function page.
 void SelectPages(CMiniCustomDlg& window, int docomo, int other) {
@@ -72,7 +56,7 @@ int main(int argc, char** argv) {
 
     bool ok = true;
     CSelectModeDlg chooser(kEditionMini, nullptr);
-    ok = Save(chooser, folder, "mini-chooser") && ok;
+    ok = test::SaveWindowShot(chooser, folder, "mini-chooser") && ok;
     chooser.hide();
 
     CMiniCustomDlg* window = test::OpenDetailed(main);
@@ -84,19 +68,19 @@ int main(int argc, char** argv) {
                           "mini-detailed-terminal"};
     for (int tab = 0; tab < 4; ++tab) {
         window->Tabs()->setCurrentIndex(tab);
-        ok = Save(*window, folder, tabs[tab]) && ok;
+        ok = test::SaveWindowShot(*window, folder, tabs[tab]) && ok;
     }
     window->Tabs()->setCurrentIndex(0);
     SelectPages(*window, 1, 2);  // Toruca and application
-    ok = Save(*window, folder, "mini-page-toruca-appli") && ok;
+    ok = test::SaveWindowShot(*window, folder, "mini-page-toruca-appli") && ok;
     SelectPages(*window, 2, 0);  // application and browser
-    ok = Save(*window, folder, "mini-page-appli-browser") && ok;
+    ok = test::SaveWindowShot(*window, folder, "mini-page-appli-browser") && ok;
     window->close();
 
     auto* easy = new CMiniEasyDlg(main);
-    ok = Save(*easy, folder, "mini-easy") && ok;
+    ok = test::SaveWindowShot(*easy, folder, "mini-easy") && ok;
     easy->close();
     CMiniServiceDlg service(main, &main);
-    ok = Save(service, folder, "mini-service") && ok;
+    ok = test::SaveWindowShot(service, folder, "mini-service") && ok;
     return ok ? 0 : 1;
 }

@@ -22,10 +22,10 @@
 #include "editors/CMiniConfigDlg.h"
 #include "editors/CMiniCustomDlg.h"
 #include "editors/CTermConfigDlg.h"
-#include "editors_mini/MiniWindowDriver.h"
 #include "editors_mini/SeededMiniFixture.h"
 #include "minisessions/MiniTestData.h"
 #include "support/qt/AppFixture.h"
+#include "support/qt/MiniWindowDriver.h"
 
 namespace morvik {
 namespace {

@@ -19,11 +19,11 @@
 #include "editors/CMiniCustomDlg.h"
 #include "editors/CMiniEasyDlg.h"
 #include "editors/CTermConfigDlg.h"
-#include "editors_mini/MiniWindowDriver.h"
 #include "editors_mini/SeededMiniFixture.h"
 #include "model/MiniSettings.h"
 #include "res/Strings.h"
 #include "support/qt/AppFixture.h"
+#include "support/qt/MiniWindowDriver.h"
 
 namespace morvik {
 namespace {

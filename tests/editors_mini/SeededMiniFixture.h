@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "editors_mini/MiniWindowDriver.h"
 #include "support/qt/AppFixture.h"
+#include "support/qt/MiniWindowDriver.h"
 
 namespace morvik::test {
 

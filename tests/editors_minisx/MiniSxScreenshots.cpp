@@ -18,29 +18,9 @@
 #include "support/Files.h"
 #include "support/SimProcess.h"
 #include "support/qt/BoxAnswerer.h"
-
-namespace {
+#include "support/qt/WindowShot.h"
 
 using namespace morvik;
-
-bool Save(QWidget& window, const QDir& folder, const char* name) {
-    window.show();
-    window.raise();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        std::fprintf(stderr, "%s: the window was not shown\n", name);
-        return false;
-    }
-    QTest::qWait(150);  // let the window paint once after it was laid out
-    const QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-    if (!window.grab().save(path)) {
-        std::fprintf(stderr, "%s: cannot write %s\n", name, qPrintable(path));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(path), window.width(), window.height());
-    return true;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -70,15 +50,15 @@ int main(int argc, char** argv) {
                           "minisx-detailed-nfc", "minisx-detailed-terminal"};
     for (int tab = 0; tab < 4; ++tab) {
         window->Tabs()->setCurrentIndex(tab);
-        ok = Save(*window, folder, tabs[tab]) && ok;
+        ok = test::SaveWindowShot(*window, folder, tabs[tab]) && ok;
     }
 
     CMiniSXLampDlg lamps(window, main, window->Settings().lamps, window->LampChoices());
-    ok = Save(lamps, folder, "minisx-lamp") && ok;
+    ok = test::SaveWindowShot(lamps, folder, "minisx-lamp") && ok;
     lamps.hide();
     CMiniSXSoundDlg sounds(window, main, window->Settings().soundPaths, false);
     sounds.SetStandardSounds();
-    ok = Save(sounds, folder, "minisx-sound") && ok;
+    ok = test::SaveWindowShot(sounds, folder, "minisx-sound") && ok;
     sounds.hide();
     window->close();
     return ok ? 0 : 1;

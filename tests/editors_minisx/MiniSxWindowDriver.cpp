@@ -8,9 +8,9 @@
 #include "app/CommandIds.h"
 #include "editors/CMiniSXCustomDlg.h"
 #include "editors/CSelectModeDlg.h"
-#include "editors_mini/MiniWindowDriver.h"
 #include "minisessions/MiniTestData.h"
 #include "model/Cp932.h"
+#include "support/qt/MiniWindowDriver.h"
 
 namespace morvik::test {
 

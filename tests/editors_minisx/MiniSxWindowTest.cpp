@@ -29,10 +29,10 @@
 #include "editors/CMiniSXNFCDlg.h"
 #include "editors/CMiniSXSoundDlg.h"
 #include "editors/CSoundRow.h"
-#include "editors_mini/MiniWindowDriver.h"
 #include "editors_minisx/MiniSxWindowDriver.h"
 #include "res/Strings.h"
 #include "support/qt/AppFixture.h"
+#include "support/qt/MiniWindowDriver.h"
 
 namespace morvik {
 namespace {

@@ -12,32 +12,12 @@
 #include "app/QtTranslations.h"
 #include "editors/CMiniSXEasyDlg.h"
 #include "editors/CMiniSXServiceDlg.h"
-#include "editors_mini/MiniWindowDriver.h"
 #include "support/SimProcess.h"
 #include "support/qt/BoxAnswerer.h"
-
-namespace {
+#include "support/qt/MiniWindowDriver.h"
+#include "support/qt/WindowShot.h"
 
 using namespace morvik;
-
-bool Save(QWidget& window, const QDir& folder, const char* name) {
-    window.show();
-    window.raise();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        std::fprintf(stderr, "%s: the window was not shown\n", name);
-        return false;
-    }
-    QTest::qWait(150);  // let the window paint once after it was laid out
-    const QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-    if (!window.grab().save(path)) {
-        std::fprintf(stderr, "%s: cannot write %s\n", name, qPrintable(path));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(path), window.width(), window.height());
-    return true;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -61,9 +41,9 @@ int main(int argc, char** argv) {
     bool ok = true;
     auto* easy = new CMiniSXEasyDlg(main);
     test::Type(easy->UrlField(), "http://www.example.jp/");
-    ok = Save(*easy, folder, "minisx-easy") && ok;
+    ok = test::SaveWindowShot(*easy, folder, "minisx-easy") && ok;
     easy->close();
     CMiniSXServiceDlg service(main, &main);
-    ok = Save(service, folder, "minisx-service") && ok;
+    ok = test::SaveWindowShot(service, folder, "minisx-service") && ok;
     return ok ? 0 : 1;
 }

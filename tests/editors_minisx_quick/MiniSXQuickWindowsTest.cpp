@@ -18,12 +18,12 @@
 #include "editors/CMiniSXEasyDlg.h"
 #include "editors/CMiniSXServiceDlg.h"
 #include "editors/CSelectModeDlg.h"
-#include "editors_mini/MiniWindowDriver.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniSxReadSession.h"
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 #include "support/qt/AppFixture.h"
+#include "support/qt/MiniWindowDriver.h"
 
 namespace morvik {
 namespace {

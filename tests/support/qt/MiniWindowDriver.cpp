@@ -1,4 +1,4 @@
-#include "editors_mini/MiniWindowDriver.h"
+#include "support/qt/MiniWindowDriver.h"
 
 #include <QAction>
 #include <QApplication>
