@@ -13,17 +13,11 @@
 #include "model/MiniEditorRules.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniReadSession.h"
-#include "sessions/MiniWriteSession.h"
-#include "sessions/dialogs/CMiniProgressDlg.h"
 
 namespace morvik {
 namespace {
 
 namespace ids = res::ids;
-
-constexpr int kInitialWidth = 960;
-constexpr int kInitialHeight = 660;
 
 }  // namespace
 
@@ -57,7 +51,7 @@ CMiniCustomDlg::CMiniCustomDlg(CMVKAppDlg& main)
             [this] { OpenSound(static_cast<int>(SoundDialogMode::Guidance)); });
     // Room for long URLs side by side and for the Toruca page's nine fields without crowding,
     // inside a 1024 x 768 screen.
-    FinishLayout(QSize(kInitialWidth, kInitialHeight));
+    FinishLayout();
 }
 
 CMiniCustomDlg::~CMiniCustomDlg() = default;

@@ -51,7 +51,9 @@ CMiniDetailFrameDlg::~CMiniDetailFrameDlg() {
     main_.UnregisterSettingsWindow(this);
 }
 
-void CMiniDetailFrameDlg::FinishLayout(QSize size) {
+void CMiniDetailFrameDlg::FinishLayout() {
+    // Room for the widest page (a set's two function pages side by side) within 1024 x 768.
+    const QSize size(960, 660);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(save_);
     buttons->addStretch();

@@ -63,8 +63,8 @@ class CMiniDetailFrameDlg : public QWidget, public ISettingsWindow {
     CMiniDetailFrameDlg(CMVKAppDlg& main, int captionId);
 
     CMVKAppDlg& Main() { return main_; }
-    // Lays the frame out once the tabs are added; size: the least size the window starts with.
-    void FinishLayout(QSize size);
+    // Lays the frame out once the tabs are added.
+    void FinishLayout();
     // Enables 設定/再起動 and ファイルに保存 as WriteAllowed says.
     void UpdateButtons();
     // Shows the note line NoteId gives.

@@ -14,17 +14,11 @@
 #include "files/MiniSxSettingsFile.h"
 #include "model/MiniSxEditorRules.h"
 #include "res/StringIds.h"
-#include "sessions/MiniSxReadSession.h"
-#include "sessions/MiniSxWriteSession.h"
-#include "sessions/dialogs/CMiniSXProgressDlg.h"
 
 namespace morvik {
 namespace {
 
 namespace ids = res::ids;
-
-constexpr int kInitialWidth = 960;
-constexpr int kInitialHeight = 660;
 
 }  // namespace
 
@@ -62,7 +56,7 @@ CMiniSXCustomDlg::CMiniSXCustomDlg(CMVKAppDlg& main)
     connect(termPage_, &CSXTermConfigDlg::LampClicked, this, &CMiniSXCustomDlg::OpenLamp);
     connect(termPage_, &CSXTermConfigDlg::SoundClicked, this, &CMiniSXCustomDlg::OpenSound);
     ShowSmartphonePage();
-    FinishLayout(QSize(kInitialWidth, kInitialHeight));
+    FinishLayout();
 }
 
 CMiniSXCustomDlg::~CMiniSXCustomDlg() = default;

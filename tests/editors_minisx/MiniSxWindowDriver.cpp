@@ -44,22 +44,8 @@ std::vector<std::string> MiniSXSeedArgs(const MiniSXSettings& settings) {
 }
 
 CMiniSXCustomDlg* OpenMiniSXDetailed(CMVKAppDlg& window) {
-    WindowActor chooser([](QWidget* widget) {
-        auto* dialog = qobject_cast<CSelectModeDlg*>(widget);
-        if (dialog == nullptr) {
-            return false;
-        }
-        dialog->DetailedButton()->click();
-        return true;
-    });
-    window.Action(cmd::kChangeSettings)->trigger();
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* detailed = qobject_cast<CMiniSXCustomDlg*>(widget);
-            detailed != nullptr && detailed->isVisible()) {
-            return detailed;
-        }
-    }
-    return nullptr;
+    ChooseDetailed(window);
+    return VisibleTopLevel<CMiniSXCustomDlg>();
 }
 
 }  // namespace morvik::test

@@ -96,7 +96,7 @@ std::vector<std::string> Messages(const BoxAnswerer& boxes) {
     return out;
 }
 
-CMiniCustomDlg* OpenDetailed(CMVKAppDlg& window) {
+void ChooseDetailed(CMVKAppDlg& window) {
     WindowActor chooser([](QWidget* widget) {
         auto* dialog = qobject_cast<CSelectModeDlg*>(widget);
         if (dialog == nullptr) {
@@ -106,13 +106,11 @@ CMiniCustomDlg* OpenDetailed(CMVKAppDlg& window) {
         return true;
     });
     window.Action(cmd::kChangeSettings)->trigger();
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* detailed = qobject_cast<CMiniCustomDlg*>(widget);
-            detailed != nullptr && detailed->isVisible()) {
-            return detailed;
-        }
-    }
-    return nullptr;
+}
+
+CMiniCustomDlg* OpenDetailed(CMVKAppDlg& window) {
+    ChooseDetailed(window);
+    return VisibleTopLevel<CMiniCustomDlg>();
 }
 
 }  // namespace morvik::test

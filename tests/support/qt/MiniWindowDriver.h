@@ -2,6 +2,7 @@
 // Driving the Mini/MiniS settings windows as an operator does: the chooser's buttons, the file
 // dialogs, the lists and fields; and a simulated Mini seeded with settings.
 
+#include <QApplication>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -56,5 +57,18 @@ std::vector<std::string> Messages(const BoxAnswerer& boxes);
 
 // 機器設定の変更 → 詳細設定 on the main window; the detailed window once its read is over.
 CMiniCustomDlg* OpenDetailed(CMVKAppDlg& window);
+// 機器設定の変更 and 詳細設定 in the chooser, whatever the edition.
+void ChooseDetailed(CMVKAppDlg& window);
+// The visible top-level window of type Window, or null.
+template <class Window>
+Window* VisibleTopLevel() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(widget);
+            window != nullptr && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
 
 }  // namespace morvik::test
