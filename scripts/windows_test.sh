@@ -28,7 +28,11 @@ sims=()
 cleanup() {
   for pid in "${sims[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
   wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$work"
+  if [ -n "${MORVIK_WINE_KEEP:-}" ]; then
+    echo "kept: $work" >&2
+  else
+    rm -rf "$work"
+  fi
 }
 trap cleanup EXIT
 # One Wine server for the prefix's creation and every run that follows, instead of one each.
