@@ -2,6 +2,9 @@
 # tool). Each platform seam has its Windows side in a "win" folder beside the POSIX file of the
 # same name; on Windows that file replaces the POSIX one, so neither side carries #ifdefs.
 
+# Resource scripts (the programs' manifests).
+enable_language(RC)
+
 # morvik.exe runs from a plain folder (no installer, no DLLs beside it): the C++ runtime,
 # winpthreads and zlib are linked in.
 set(ZLIB_USE_STATIC_LIBS ON)
