@@ -6,11 +6,9 @@
 enable_language(RC)
 
 # morvik.exe runs from a plain folder (no installer, no DLLs beside it): the C++ runtime,
-# winpthreads and zlib are linked in.
+# winpthreads and zlib are linked in (the desktop tool links as its Qt kit does).
 set(ZLIB_USE_STATIC_LIBS ON)
-if(MINGW)
-  add_link_options(-static -static-libgcc -static-libstdc++)
-endif()
+set(MORVIK_STATIC_RUNTIME $<$<BOOL:${MINGW}>:-static>)
 # SetupAPI for the adapter lookup (the other Win32 libraries the core uses are linked by default).
 link_libraries(setupapi)
 # Windows 7 and later; the Win32 headers without their min/max macros and rarely used parts.

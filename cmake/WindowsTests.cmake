@@ -72,6 +72,7 @@ foreach(dir IN LISTS test_dirs)
   # The environment object must be linked even though nothing refers to it.
   target_link_libraries(test_${name} PRIVATE morvik_core gtest gtest_main
                         -Wl,--whole-archive morvik_test_support_win -Wl,--no-whole-archive)
+  target_link_options(test_${name} PRIVATE ${MORVIK_STATIC_RUNTIME})
   list(APPEND MORVIK_WINDOWS_TESTS test_${name})
 endforeach()
 
