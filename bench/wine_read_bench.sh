@@ -33,7 +33,13 @@ for _ in $(seq 100); do
 done
 ln -sfn "$device" "$WINEPREFIX/dosdevices/com7"
 
-seconds() { local s e; s=$(date +%s.%N); "$@" >/dev/null 2>&1; e=$(date +%s.%N); echo "$e - $s" | bc; }
+seconds() {
+  local s e
+  s=$(date +%s.%N)
+  "$@" >"$work/last.out" 2>&1 || { echo "failed: $*" >&2; cat "$work/last.out" >&2; return 1; }
+  e=$(date +%s.%N)
+  echo "$e - $s" | bc
+}
 median() { sort -n | sed -n 2p; }
 
 wine_start=$(for _ in 1 2 3; do seconds wine "$windows/morvik.exe" --version; done | median)
