@@ -121,4 +121,26 @@ for edition in mini minis slim minisx; do
   same "$work/$edition-linux.log" "$work/$edition-windows.log" "$edition bytes the terminal received"
   com=$((com + 1))
 done
+# The port search through the system's serial port list: the simulated terminal's COM port is
+# added to SERIALCOMM (which Wine fills only with the ports it found itself) after COM1.
+echo "== Wine port search (SERIALCOMM) =="
+start_sim search --edition mini
+ln -sfn "$device" "$WINEPREFIX/dosdevices/com$com"
+wine reg add 'HKLM\HARDWARE\DEVICEMAP\SERIALCOMM' /v "MorvikSim$com" /t REG_SZ /d "COM$com" /f \
+  >/dev/null 2>&1
+found=$(cd "$work" && wine "$windows/morvik.exe" ports --search 2>&1 | tr -d '\r')
+if ! grep -q "COM$com" <<<"$found"; then
+  echo "FAILED: the port search did not find the terminal on COM$com: $found" >&2
+  exit 1
+fi
+echo "$found"
+
+# Without --port the port comes from the preferences file in the roaming application-data folder.
+echo "== Wine preferences (AppData) =="
+appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")
+mkdir -p "$appdata/MorvikTool"
+printf '[MorvikMini/Slim]\r\nSerialPortNum=%d\r\nCloseCheck=0\r\n' "$com" >"$appdata/MorvikTool/MorvikTool.ini"
+(cd "$work" && wine "$windows/morvik.exe" info) | tr -d '\r' | grep -q '^端末ID:W18T0001$' ||
+  { echo "FAILED: morvik.exe did not take COM$com from $appdata/MorvikTool/MorvikTool.ini" >&2; exit 1; }
+
 echo "== Windows: all passed =="
