@@ -14,6 +14,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   clang-format ccache
   qt6-multimedia-dev
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64
 )
 
 missing=()

@@ -27,5 +27,7 @@ echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer) =="
 # paths are the sessions' own, which every other sanitized test already drives.
 (cd build/sanitize && ctest --output-on-failure -j2 --timeout 600 -E '^faults\.')
 
+bash scripts/windows_test.sh
+
 echo "== fuzzing (every parser of outside input, bounded time) =="
 bash scripts/fuzz.sh

@@ -1,13 +1,12 @@
 #include "app/CSingleInstance.h"
 
-#include <unistd.h>
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
 #include <QStandardPaths>
 
+#include "app/UserKey.h"
 #include "link/ConfigDir.h"
 
 namespace morvik {
@@ -31,8 +30,7 @@ QString CSingleInstance::Folder() {
 }
 
 QString CSingleInstance::DefaultName() {
-    const QByteArray identity = QByteArray::number(static_cast<qulonglong>(::getuid())) + ':' +
-                                QByteArray::fromStdString(ConfigDir());
+    const QByteArray identity = CurrentUserKey() + ':' + QByteArray::fromStdString(ConfigDir());
     const QByteArray hash = QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex();
     return QDir(Folder()).filePath(QStringLiteral("morvik-tool-") +
                                    QString::fromLatin1(hash.left(16)));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CliConsole.h"
 #include "cli/CliContext.h"
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
@@ -160,6 +161,7 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace morvik::cli
 
 int main(int argc, char** argv) {
+    morvik::cli::PrepareConsole();
     if (!morvik::Cp932ConverterAvailable()) {
         std::fputs(morvik::Cp932MissingMessage(), stderr);
         return morvik::cli::kExitFailure;

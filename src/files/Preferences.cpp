@@ -1,9 +1,5 @@
 #include "files/Preferences.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
@@ -11,6 +7,7 @@
 #include "link/ConfigDir.h"
 #include "link/PartialFile.h"
 #include "link/PortMap.h"
+#include "link/RegularFile.h"
 #include "model/Cp932.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -48,33 +45,11 @@ constexpr size_t kMaxFileBytes = 1024 * 1024;
 // blocking: a FIFO or a device under the name must not hang start-up.
 std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
     std::vector<std::string> lines;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
-            return lines;
-        }
+    const std::optional<std::string> read = ReadRegularFile(path, kMaxFileBytes);
+    if (!read) {
         return std::nullopt;
     }
-    struct stat st {};
-    std::string text;
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    while (ok) {
-        char buffer[8192];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        text.append(buffer, static_cast<size_t>(n));
-        ok = text.size() <= kMaxFileBytes;
-    }
-    ::close(fd);
-    if (!ok) {
-        return std::nullopt;
-    }
+    const std::string& text = *read;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);

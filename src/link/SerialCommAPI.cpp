@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 
 #include "link/PortMap.h"
 #include "link/PosixSerial.h"
@@ -17,10 +16,6 @@ namespace morvik {
 namespace {
 
 constexpr uint32_t kMaxTimeout = 0xFFFFFFFF;  // MAXDWORD of the time-out model
-
-// Time-outs of synchronous mode: reads return what is queued at once, writes may take 10 ms per
-// byte plus 100 ms.
-constexpr CommTimeouts kSynchronousTimeouts{kMaxTimeout, kMaxTimeout, 0, 10, 100};
 
 using Clock = std::chrono::steady_clock;
 
@@ -135,10 +130,6 @@ bool CSerialCommAPI::IsOpen() const {
     return fd_ >= 0;
 }
 
-bool CSerialCommAPI::Send(const std::string& text) {
-    return WriteBytes(text.data(), text.size());
-}
-
 bool CSerialCommAPI::WriteBytes(const void* bytes, size_t count) {
     if (!IsOpen()) {
         return false;
@@ -225,70 +216,6 @@ long CSerialCommAPI::ReadCall(uint8_t* buffer, size_t max) {
     return static_cast<long>(got);
 }
 
-std::string CSerialCommAPI::ReadText(size_t max) {
-    std::string result;
-    if (!IsOpen() || max == 0) {
-        return result;
-    }
-    std::string chunk(max, '\0');
-    for (;;) {
-        long n = ReadCall(reinterpret_cast<uint8_t*>(chunk.data()), max);
-        if (n < 0) {
-            break;
-        }
-        result.append(chunk.data(), static_cast<size_t>(n));
-        if (result.size() == max) {
-            break;
-        }
-        if (QueuedBytes() == 0 || n == 0) {
-            break;
-        }
-    }
-    return result;
-}
-
-size_t CSerialCommAPI::ReadBlock(size_t count, uint8_t* buffer) {
-    constexpr uint8_t kSoh = 0x01;
-    constexpr uint8_t kEot = 0x04;
-    if (count == 0) {
-        return 0;
-    }
-    std::memset(buffer, 0, count);
-    if (!IsOpen()) {
-        return 0;
-    }
-    // A USB serial adapter hands a 132-byte block over in several pieces, so the pieces of one
-    // block are gathered here, each read waiting up to the read constant for the next piece.
-    size_t have = 0;
-    for (;;) {
-        long n = ReadCall(buffer + have, count - have);
-        if (n <= 0) {
-            return 0;  // time-out or failure: what arrived stays in the buffer
-        }
-        if (have == 0) {
-            // A lone EOT (or CAN) is handed back as it is. Bytes in front of a block start are
-            // line noise or the tail of a reply: drop them so the block lines up at offset 0.
-            if (buffer[0] == kEot) {
-                return 0;
-            }
-            const size_t got = static_cast<size_t>(n);
-            auto* start = static_cast<uint8_t*>(std::memchr(buffer, kSoh, got));
-            if (start == nullptr) {
-                return 0;
-            }
-            const size_t kept = got - static_cast<size_t>(start - buffer);
-            std::memmove(buffer, start, kept);
-            std::memset(buffer + kept, 0, got - kept);
-            have = kept;
-        } else {
-            have += static_cast<size_t>(n);
-        }
-        if (have == count) {
-            return count;
-        }
-    }
-}
-
 size_t CSerialCommAPI::QueuedBytes() const {
     if (!IsOpen()) {
         return 0;
@@ -306,28 +233,11 @@ void CSerialCommAPI::DiscardInput() {
     }
 }
 
-void CSerialCommAPI::SetTimeouts(const CommTimeouts& timeouts) {
-    timeouts_ = timeouts;
-    ApplyTimeouts();
-}
-
-bool CSerialCommAPI::SetLineSettings(const LineSettings& settings) {
-    lineSettings_ = settings;
-    return ApplyLineSettings();
-}
-
 LineSettings CSerialCommAPI::ReadLineSettings() {
     if (IsOpen()) {
         lineSettings_ = posix::ReadLineSettings(fd_, lineSettings_);
     }
     return lineSettings_;
-}
-
-void CSerialCommAPI::SetMode(uint8_t mode) {
-    mode_ = mode;
-    if (mode == kModeSynchronous) {
-        SetTimeouts(kSynchronousTimeouts);
-    }
 }
 
 bool CSerialCommAPI::ApplyTimeouts() {

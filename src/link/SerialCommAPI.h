@@ -1,9 +1,9 @@
 #pragma once
 // The one object through which every byte to and from a terminal passes. On POSIX it drives a
-// termios device (a USB serial adapter or a pseudo-terminal); the Windows build would drive a
-// COM handle. Time-out semantics follow the Windows COMMTIMEOUTS model the terminals were
-// designed around: with interval and multiplier at 0xFFFFFFFF a read returns what is queued at
-// once, or waits up to the read constant for the first byte.
+// termios device (a USB serial adapter or a pseudo-terminal); on Windows a COM port handle.
+// Time-out semantics follow the Windows COMMTIMEOUTS model the terminals were designed around: with
+// interval and multiplier at 0xFFFFFFFF a read returns what is queued at once, or waits up to the
+// read constant for the first byte.
 
 #include <atomic>
 #include <cstddef>
@@ -66,8 +66,8 @@ class CSerialCommAPI : public CSerialComm {
     bool Close() override;
     bool IsOpen() const;
     const std::string& DevicePath() const { return devicePath_; }
-    // The errno of the last open that failed (EACCES: the user may not use the device), 0 after
-    // an open that succeeded.
+    // The errno of the last open that failed (EACCES: the user may not use the device; on
+    // Windows a port held by another program is EBUSY), 0 after an open that succeeded.
     int LastOpenError() const { return lastOpenError_; }
 
     // Writes the whole text in one write call; true only if every byte was written.
@@ -111,10 +111,15 @@ class CSerialCommAPI : public CSerialComm {
     // One read call under the stored time-outs: the bytes read, or -1 when the call fails.
     long ReadCall(uint8_t* buffer, size_t max);
 
+    // The open port in the form each platform's SerialCommAPI.cpp needs.
+#ifdef _WIN32
+    void* handle_;  // INVALID_HANDLE_VALUE when closed
+#else
     int fd_ = -1;
+    std::unique_ptr<posix::SavedLine> savedLine_;
+#endif
     std::string devicePath_;
     int lastOpenError_ = 0;
-    std::unique_ptr<posix::SavedLine> savedLine_;
     CommTimeouts timeouts_;
     LineSettings lineSettings_;
     uint8_t mode_ = kModeSynchronous;

@@ -54,15 +54,6 @@ QuickSoundPlan QuickPlan(SoundChoice choice, const std::array<int, N>& keyIds,
 
 }  // namespace
 
-std::filesystem::path ProgramFolder() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error && self.has_parent_path()) {
-        return self.parent_path();
-    }
-    return std::filesystem::current_path(error);
-}
-
 std::array<std::string, kMiniSoundSlots> StandardMiniSoundPaths(
     const std::filesystem::path& programFolder) {
     const std::string ok = StandardPath(programFolder, res::ids::kStandardSoundOk);

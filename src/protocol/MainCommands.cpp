@@ -3,6 +3,7 @@
 
 #include <ctime>
 
+#include "model/PcClock.h"
 #include "protocol/ClockLine.h"
 #include "protocol/ProtocolTexts.h"
 #include "protocol/ReplyCheck.h"
@@ -41,9 +42,7 @@ bool CTerminal::ReadDeviceInformation(DeviceInfo& info) {
 
 bool CTerminal::SetTerminalClockFromPc() {
     // The time is taken when the command is chosen, not after the session has opened.
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = PcLocalTimeNow();
     return SetTerminalClock(local);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "model/PcClock.h"
 #include "protocol/ClockLine.h"
 #include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
@@ -70,9 +71,7 @@ void CMiniWriteFrame::FinishWrite() {
     }
     if (setClock_) {
         // The PC's time at the moment it is sent, so the terminal is not behind by the write.
-        const std::time_t now = std::time(nullptr);
-        std::tm local{};
-        localtime_r(&now, &local);
+        const std::tm local = PcLocalTimeNow();
         const int outcome = ReplyCheck(terminal_.Exchange(ClockSetLine(local), true));
         if (outcome != kReplyOk) {
             // Reported, not passed over: the operator asked for the clock and would otherwise

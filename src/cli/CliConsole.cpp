@@ -1,0 +1,7 @@
+#include "cli/CliConsole.h"
+
+namespace morvik::cli {
+
+void PrepareConsole() {}
+
+}  // namespace morvik::cli

@@ -1,0 +1,12 @@
+#include "model/PcClock.h"
+
+namespace morvik {
+
+std::tm PcLocalTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+}  // namespace morvik
