@@ -40,7 +40,8 @@ class FileSeam : public ::testing::Test {
 };
 
 // Bytes a text-mode file would change: CR LF, a lone LF, a Ctrl+Z, a NUL.
-const std::string kBinary("[MorvikMini/Slim]\r\nSerialPortNum=3\n\x1A\x00\x82\xA0", 41);
+constexpr char kBinaryBytes[] = "[MorvikMini/Slim]\r\nSerialPortNum=3\n\x1A\x00\x82\xA0";
+const std::string kBinary(kBinaryBytes, sizeof kBinaryBytes - 1);
 
 TEST_F(FileSeam, CommitReplacesTheFileWholeAndAnAbandonedSaveLeavesItAsItWas) {
     const std::string target = Path("settings.dat");
