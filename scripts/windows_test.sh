@@ -143,4 +143,11 @@ printf '[MorvikMini/Slim]\r\nSerialPortNum=%d\r\nCloseCheck=0\r\n' "$com" >"$app
 (cd "$work" && wine "$windows/morvik.exe" info) | tr -d '\r' | grep -q '^端末ID:W18T0001$' ||
   { echo "FAILED: morvik.exe did not take COM$com from $appdata/MorvikTool/MorvikTool.ini" >&2; exit 1; }
 
+# A bare COMn given with --device is the same port, COM10 and above too (Windows reaches those
+# only as \\.\COMn).
+echo "== Wine --device COM12 =="
+ln -sfn "$device" "$WINEPREFIX/dosdevices/com12"
+(cd "$work" && wine "$windows/morvik.exe" --device COM12 info) | tr -d '\r' | grep -q '^端末ID:W18T0001$' ||
+  { echo "FAILED: morvik.exe --device COM12 did not reach the terminal" >&2; exit 1; }
+
 echo "== Windows: all passed =="

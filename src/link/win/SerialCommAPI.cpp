@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "link/PortMap.h"
 
@@ -36,6 +37,15 @@ int OpenErrorOf(DWORD error) {
     }
 }
 
+// Windows opens COM10 and above only through the device namespace (\\.\COM10); a bare
+// "COMn" given as a device is opened there, which names the same device for COM1-COM9 too.
+std::string DeviceName(const std::string& path) {
+    const bool bareComName =
+        path.size() > 3 && ::_strnicmp(path.c_str(), "COM", 3) == 0 &&
+        std::all_of(path.begin() + 3, path.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return bareComName ? "\\\\.\\" + path : path;
+}
+
 }  // namespace
 
 CSerialCommAPI::CSerialCommAPI() : handle_(INVALID_HANDLE_VALUE) {}
@@ -57,8 +67,8 @@ bool CSerialCommAPI::OpenDevice(const std::string& path) {
     if (IsOpen() || path.empty()) {
         return false;
     }
-    HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
+    HANDLE handle = ::CreateFileA(DeviceName(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         lastOpenError_ = OpenErrorOf(::GetLastError());
         return false;
