@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <chrono>
 
-#include "link/PortMap.h"
 #include "link/PosixSerial.h"
 
 namespace morvik {
@@ -52,15 +51,6 @@ CSerialCommAPI::CSerialCommAPI() = default;
 
 CSerialCommAPI::~CSerialCommAPI() {
     Close();
-}
-
-bool CSerialCommAPI::Open(int port) {
-    lastOpenError_ = 0;
-    if (IsOpen() || port < kFirstComPort || port > kLastComPort) {
-        return false;
-    }
-    PortMap map;
-    return OpenDevice(map.LinkPath(port));
 }
 
 bool CSerialCommAPI::OpenDevice(const std::string& path) {

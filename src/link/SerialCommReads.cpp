@@ -2,10 +2,12 @@
 
 #include <cstring>
 
+#include "link/PortMap.h"
+
 // The parts of the serial port that are the same on every platform: what a text or block read
-// makes of single read calls, and the stored time-outs and line settings. Each platform's
-// SerialCommAPI.cpp supplies the calls themselves (open, close, one read, one write, the queued
-// count).
+// makes of single read calls, the stored time-outs and line settings, and opening COMn through
+// the port map. Each platform's SerialCommAPI.cpp supplies the calls themselves (open, close,
+// one read, one write, the queued count).
 
 namespace morvik {
 namespace {
@@ -17,6 +19,14 @@ constexpr uint32_t kMaxTimeout = 0xFFFFFFFF;  // MAXDWORD of the time-out model
 constexpr CommTimeouts kSynchronousTimeouts{kMaxTimeout, kMaxTimeout, 0, 10, 100};
 
 }  // namespace
+
+bool CSerialCommAPI::Open(int port) {
+    lastOpenError_ = 0;
+    if (IsOpen() || port < kFirstComPort || port > kLastComPort) {
+        return false;
+    }
+    return OpenDevice(PortMap().LinkPath(port));
+}
 
 bool CSerialCommAPI::Send(const std::string& text) {
     return WriteBytes(text.data(), text.size());

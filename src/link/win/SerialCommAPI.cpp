@@ -6,8 +6,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "link/PortMap.h"
-
 // The serial port over the Win32 communications calls. The time-out values go to the driver as
 // they are (SetCommTimeouts); reads that wait for a first byte ask for one byte only and then take
 // what is queued, which is what the MAXDWORD/MAXDWORD/constant profile means and also keeps reads
@@ -52,14 +50,6 @@ CSerialCommAPI::CSerialCommAPI() : handle_(INVALID_HANDLE_VALUE) {}
 
 CSerialCommAPI::~CSerialCommAPI() {
     Close();
-}
-
-bool CSerialCommAPI::Open(int port) {
-    lastOpenError_ = 0;
-    if (IsOpen() || port < kFirstComPort || port > kLastComPort) {
-        return false;
-    }
-    return OpenDevice(PortMap().LinkPath(port));
 }
 
 bool CSerialCommAPI::OpenDevice(const std::string& path) {
