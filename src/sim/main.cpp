@@ -11,12 +11,14 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string_view>
 
 #include "model/Cp932.h"
 #include "morvik/Version.h"
 #include "sim/DetectionLog.h"
 #include "sim/Pty.h"
+#include "sim/SimLine.h"
 #include "sim/SimLog.h"
 #include "sim/SimOptions.h"
 #include "sim/SimState.h"
@@ -139,11 +141,14 @@ int Run(const SimOptions& o) {
     save();
 
     SimOptions mutableOptions = o;  // the faults keep their own once-only state
+    SimLine line(pty, o.pacing);
+    // The moment the terminal acts: its answers start on the wire then.
+    Terminal::Clock::time_point acting = Terminal::Clock::now();
     Terminal terminal(
         edition, state, mutableOptions.faults, log,
         [&](std::string_view bytes) {
             log.TraceOut(bytes);
-            pty.Write(bytes, o.pacing);
+            line.Send(bytes, acting);
         },
         save);
 
@@ -154,11 +159,16 @@ int Run(const SimOptions& o) {
     while (running && !terminal.Vanished()) {
         int timeout = -1;
         auto now = Terminal::Clock::now();
-        if (auto deadline = terminal.Deadline()) {
-            auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(*deadline - now);
-            timeout = ms.count() < 0 ? 0 : static_cast<int>(ms.count()) + 1;
+        std::optional<Terminal::Clock::time_point> deadline = terminal.Deadline();
+        if (auto due = line.Deadline(); due && (!deadline || *due < *deadline)) {
+            deadline = due;
         }
-        pollfd fds[2] = {{pty.MasterFd(), POLLIN, 0}, {g_signalPipe[0], POLLIN, 0}};
+        if (deadline) {
+            // Rounded up: waking early would find nothing due and wait again.
+            auto us = std::chrono::duration_cast<std::chrono::microseconds>(*deadline - now);
+            timeout = us.count() <= 0 ? 0 : static_cast<int>((us.count() + 999) / 1000);
+        }
+        pollfd fds[2] = {{pty.MasterFd(), line.PollEvents(), 0}, {g_signalPipe[0], POLLIN, 0}};
         int n = poll(fds, 2, timeout);
         if (n < 0 && errno != EINTR) {
             break;
@@ -169,16 +179,29 @@ int Run(const SimOptions& o) {
             break;
         }
         if (n > 0 && (fds[0].revents & POLLIN) != 0) {
-            std::string bytes = pty.Read();
-            log.TraceIn(bytes);
-            terminal.OnBytes(bytes, now);
+            log.TraceIn(line.Receive(now));
         } else if (n > 0 && (fds[0].revents & (POLLHUP | POLLERR)) != 0) {
             // Cannot normally happen while we hold the slave open; avoid a busy loop anyway.
             usleep(20000);
         }
+        // The terminal takes each byte that has crossed at the moment it did.
+        Wire& input = line.Input();
+        const std::size_t arrived = input.Arrived(now);
+        std::size_t taken = 0;
+        while (taken < arrived && !terminal.Vanished()) {
+            acting = input.ArrivalOf(taken);
+            if (!terminal.OnByte(input.Byte(taken++), acting)) {
+                taken = input.Size();
+            }
+        }
+        input.Drop(taken);
+        acting = now;
         terminal.OnTimer(now);
+        line.Transmit(now);
     }
-    // A vanishing terminal is an unplugged cable: the device goes away at once.
+    // What the terminal said before it vanished has reached the tool; then the device goes away
+    // at once, as an unplugged cable does.
+    line.Transmit(Terminal::Clock::now());
     pty.Close();
     if (!linkPath.empty()) {
         RemoveLink(pty.SlavePath(), linkPath);
