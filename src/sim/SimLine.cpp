@@ -29,9 +29,9 @@ short SimLine::PollEvents() const {
 }
 
 std::optional<SimLine::Clock::time_point> SimLine::Deadline() const {
-    std::optional<Clock::time_point> next = input_.NextArrival();
+    std::optional<Clock::time_point> next = input_.NextTaking();
     std::optional<Clock::time_point> out =
-        stalledSince_ ? std::optional(*stalledSince_ + kWriteStall) : output_.NextArrival();
+        stalledSince_ ? std::optional(*stalledSince_ + kWriteStall) : output_.NextTaking();
     if (out && (!next || *out < *next)) {
         next = out;
     }

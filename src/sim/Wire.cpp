@@ -8,6 +8,7 @@ namespace {
 // A USB serial adapter hands received data to the PC in small packets, a few milliseconds apart.
 constexpr std::size_t kPieceSize = 7;
 constexpr auto kPiecePause = std::chrono::milliseconds(12);
+constexpr std::size_t kTakeAtOnce = 16;
 // Bits on the wire per byte: start bit, eight data bits, stop bit.
 constexpr long long kBitsPerByte = 10;
 
@@ -44,11 +45,11 @@ void Wire::Put(std::string_view bytes, Clock::time_point now) {
     }
 }
 
-std::optional<Wire::Clock::time_point> Wire::NextArrival() const {
+std::optional<Wire::Clock::time_point> Wire::NextTaking() const {
     if (arrivals_.empty()) {
         return std::nullopt;
     }
-    return arrivals_.front();
+    return arrivals_[std::min(arrivals_.size(), kTakeAtOnce) - 1];
 }
 
 std::size_t Wire::Arrived(Clock::time_point now) const {

@@ -99,7 +99,7 @@ TEST(SimUpload, ASoundImageIsTakenAndABadOneRefused) {
 // At a line speed the terminal takes what it is sent at that speed too: an upload of N bytes
 // takes at least N x 10 / baud seconds, however fast the sender writes.
 TEST(SimUpload, AnUploadTakesTheWireTimeOfItsBytes) {
-    constexpr int kBaud = 57600;
+    constexpr int kBaud = 115200;
     SimProcess sim(SimOptionsFor("mini", {"--baud", std::to_string(kBaud)}));
     RawTerminal t(sim.DevicePath());
     ASSERT_TRUE(t.OpenSession());
