@@ -82,7 +82,8 @@ if [ "${MORVIK_BENCH_REPORT_ONLY:-0}" != 1 ]; then
   fi
   : >"$logs/instructions.txt"
   if command -v valgrind >/dev/null; then
-    for only in "Mini read" "MiniSx read" "Slim read" "Slim write" "Mini write"; do
+    for only in "Mini read" "MiniSx read" "Slim read" "Slim write" "Mini write" "MiniSx write" \
+      "Mini maintenance" "Mini identification"; do
       echo "== callgrind: $only ==" >&2
       echo "$only|$(instructions "$only")" >>"$logs/instructions.txt"
     done

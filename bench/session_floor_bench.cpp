@@ -37,13 +37,16 @@
 #include "BenchSim.h"
 #include "SessionFloor.h"
 #include "model/MiniSettings.h"
+#include "model/MiniSxSettings.h"
 #include "model/SoundImage.h"
 #include "protocol/ProtocolTexts.h"
 #include "protocol/ReplyCheck.h"
 #include "protocol/Reporter.h"
 #include "protocol/Terminal.h"
+#include "sessions/MaintenanceSave.h"
 #include "sessions/MiniReadSession.h"
 #include "sessions/MiniSxReadSession.h"
+#include "sessions/MiniSxWriteSession.h"
 #include "sessions/MiniWriteSession.h"
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
@@ -67,20 +70,39 @@ double CpuSeconds() {
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// How a session is opened: by its worker (a probe, as the read windows do), or by the caller
-// with OpenSession before the worker starts (as the main window does for the other sessions).
-enum class Opening { ByWorker, ByCaller };
+// How a session is opened: with OpenSession, whose first wake-up lines wait for their replies
+// (the main window's commands, which open before their worker starts, and the workers that open
+// by themselves), or with a probe, which writes them without reading (the read windows' workers).
+enum class Opening { Open, Probe };
 
 struct Session {
     std::string name;
     std::string edition;
     Opening opening;
-    std::function<std::unique_ptr<CSessionWorker>(CTerminal&)> make;
-    std::function<bool(const CSessionWorker&)> judge;
+    // The whole session on an unconnected terminal: true when it did what it was asked.
+    std::function<bool(CTerminal&)> run;
     // The steps the trace does not show (block transfers).
     std::function<void(bench::Account&)> untraced;
     std::string note;
 };
+
+// A session worker's session as the main window runs it: connect and open first unless the
+// worker does, then the worker, then disconnect.
+using MakeWorker = std::function<std::unique_ptr<CSessionWorker>(CTerminal&)>;
+std::function<bool(CTerminal&)> WorkerRun(MakeWorker make, bool callerOpens,
+                                          bool warningsCount = true) {
+    return [make, callerOpens, warningsCount](CTerminal& terminal) {
+        if (callerOpens && !(terminal.Connect(true) && terminal.OpenSession())) {
+            terminal.Disconnect();
+            return false;
+        }
+        std::unique_ptr<CSessionWorker> session = make(terminal);
+        session->Start();
+        session->Join();
+        terminal.Disconnect();
+        return session->Completed() || (warningsCount && session->WarningsOnly());
+    };
+}
 
 struct Measured {
     bool ok = false;
@@ -100,28 +122,17 @@ Measured RunOnce(const std::string& sim, const Session& s) {
     CTerminal terminal(reporter);
     terminal.SetDevicePath(terminalSim.Device());
     terminal.SetFirstCommunication(false);
-    bench::TraceFloor floor(s.opening == Opening::ByCaller, s.edition == "slim");
+    bench::TraceFloor floor(s.opening == Opening::Open, s.edition == "slim");
     terminal.Trace().SetSink(floor.Sink());
 
     CALLGRIND_START_INSTRUMENTATION;
     const double cpuStart = CpuSeconds();
     const auto start = Clock::now();
-    bool opened = true;
-    std::unique_ptr<CSessionWorker> session;
-    if (s.opening == Opening::ByCaller) {
-        opened = terminal.Connect(true) && terminal.OpenSession();
-    }
-    if (opened) {
-        session = s.make(terminal);
-        session->Start();
-        session->Join();
-    }
-    terminal.Disconnect();
+    m.ok = s.run(terminal);
     m.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     m.cpu = CpuSeconds() - cpuStart;
     CALLGRIND_STOP_INSTRUMENTATION;
 
-    m.ok = opened && s.judge(*session);
     floor.Account();
     m.opening = floor.Opening();
     m.session = floor.Session();
@@ -211,34 +222,74 @@ MiniSettings FullMiniSettings(const std::filesystem::path& dir) {
     return m;
 }
 
+MiniSXSettings FullMiniSxSettings() {
+    MiniSXSettings m;
+    m.sets[0].docomo.Select(BrowserRecord{"http://www.example.jp/touch?", "Welcome"});
+    m.sets[0].other.Select(MailerRecord{"info@example.jp", "", "subject", "body text", "m"});
+    m.sets[1].docomo.Select(BrowserRecord{"http://www.example.jp/second?", "Hello"});
+    m.sets[1].other.Select(ApplicationRecord{"http://www.example.jp/app.jam", "abc", "p=1"});
+    m.smartphone.Choose(SmartphoneChoice::SmartphoneSettings);
+    m.nfc = {kNfcModeBrowser, kNfcQueryPlain, "http://nfc.example.jp/a?"};
+    m.clockCheck = true;
+    m.lamps[0] = "11111111111";
+    m.lamps[2] = "10000100000000";
+    m.lamps[7] = "822222000002222200000";
+    return m;
+}
+
 std::vector<Session> Sessions(const std::filesystem::path& dir) {
-    auto completed = [](const CSessionWorker& s) { return s.Completed() || s.WarningsOnly(); };
-    auto written = [](const CSessionWorker& s) { return s.Completed(); };
     std::vector<Session> sessions;
-    sessions.push_back({"Mini read (42 values)", "mini", Opening::ByWorker,
-                        [](CTerminal& t) { return std::make_unique<CMiniReadSession>(t, true); },
-                        completed, nullptr, "probe opening by the worker"});
-    sessions.push_back({"MiniSx read", "minisx", Opening::ByWorker,
-                        [](CTerminal& t) { return std::make_unique<CMiniSXReadSession>(t, true); },
-                        completed, nullptr, "probe opening by the worker"});
-    sessions.push_back({"Slim read", "slim", Opening::ByCaller,
-                        [](CTerminal& t) { return std::make_unique<CSlimReadSession>(t); },
-                        completed, nullptr, "opening tries the Mini line first"});
+    sessions.push_back(
+        {"Mini read (42 values)", "mini", Opening::Probe,
+         WorkerRun([](CTerminal& t) { return std::make_unique<CMiniReadSession>(t, true); }, false),
+         nullptr, "read window: the worker probes"});
+    sessions.push_back(
+        {"MiniSx read", "minisx", Opening::Probe,
+         WorkerRun([](CTerminal& t) { return std::make_unique<CMiniSXReadSession>(t, true); },
+                   false),
+         nullptr, "read window: the worker probes"});
+    sessions.push_back(
+        {"Slim read", "slim", Opening::Open,
+         WorkerRun([](CTerminal& t) { return std::make_unique<CSlimReadSession>(t); }, true),
+         nullptr, "the opening tries the Mini line first"});
     SlimEditorState slim;
     slim.function = SlimFunction::BrowserMailer;
     slim.browser = BrowserRecord{"http://www.example.jp/touch?", "Welcome"};
     slim.mailer = MailerRecord{"info@example.jp", "", "subject", "body text", "m"};
     sessions.push_back(
-        {"Slim write (function 3)", "slim", Opening::ByCaller,
-         [slim](CTerminal& t) { return std::make_unique<CSlimWriteSession>(t, slim); }, written,
-         nullptr, "opening tries the Mini line first"});
+        {"Slim write (function 3)", "slim", Opening::Open,
+         WorkerRun([slim](CTerminal& t) { return std::make_unique<CSlimWriteSession>(t, slim); },
+                   true, false),
+         nullptr, "the opening tries the Mini line first"});
     const MiniSettings mini = FullMiniSettings(dir);
     const std::size_t image = PackSounds(mini.soundPaths).image.bytes.size();
     sessions.push_back(
-        {"Mini write: 42 values, clock, 12 sounds", "mini", Opening::ByCaller,
-         [mini](CTerminal& t) { return std::make_unique<CMiniWriteSession>(t, mini, true); },
-         written, [image](bench::Account& a) { bench::AddUpload(a, image); },
+        {"Mini write: 42 values, clock, 12 sounds", "mini", Opening::Open,
+         WorkerRun(
+             [mini](CTerminal& t) { return std::make_unique<CMiniWriteSession>(t, mini, true); },
+             true, false),
+         [image](bench::Account& a) { bench::AddUpload(a, image); },
          "sound image " + std::to_string(image) + " B"});
+    const MiniSXSettings minisx = FullMiniSxSettings();
+    sessions.push_back({"MiniSx write, clock", "minisx", Opening::Open,
+                        WorkerRun(
+                            [minisx](CTerminal& t) {
+                                return std::make_unique<CMiniSXWriteSession>(t, minisx, true);
+                            },
+                            true, false),
+                        nullptr, "no sounds"});
+    const std::string maint = (dir / "maint.mnt").string();
+    sessions.push_back(
+        {"Mini maintenance save", "mini", Opening::Open,
+         WorkerRun([maint](CTerminal& t) { return std::make_unique<CMaintenanceWorker>(t, maint); },
+                   false, false),
+         nullptr, "the worker opens; every key"});
+    sessions.push_back({"Mini identification (Ctrl+L)", "mini", Opening::Open,
+                        [](CTerminal& t) {
+                            DeviceInfo info;
+                            return t.ReadDeviceInformation(info);
+                        },
+                        nullptr, "connect, open, ver, leave"});
     return sessions;
 }
 
