@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "BenchSim.h"
+#include "Lateness.h"
 #include "SessionFloor.h"
 #include "protocol/Terminal.h"
 #include "sessions/DetectionLogSession.h"
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<Run> done;
+    morvik::bench::Lateness lateness;
     for (int i = 0; i < runs; ++i) {
         done.push_back(RunOnce(simPath, records, std::string(folder) + "/log.csv"));
     }
@@ -97,7 +99,7 @@ int main(int argc, char** argv) {
     const long blocks = (records + 3) / 4;
     std::printf("detection log %ld records, %ld blocks at 115200 baud\n", records, blocks);
     if (!ok) {
-        std::printf("tool   : FAILED\nROW|detection log %ld records|-|-|-|-|-|-|-|%d|failed\n",
+        std::printf("tool   : FAILED\nROW|detection log %ld records|-|-|-|-|-|-|-|-|-|%d|failed\n",
                     records, runs);
         return 1;
     }
@@ -105,8 +107,10 @@ int main(int argc, char** argv) {
     all += m.session;
     std::printf("tool   : %.2f s from connecting to the CSV in place (median of %d)\n", m.seconds,
                 runs);
-    std::printf("ROW|detection log %ld records|%.2f|%.2f|%.2f|%.2f|%.2f|%.2f|-|%d|%s\n", records,
-                m.seconds, m.opening.Floor(), m.session.Floor(), all.pauses, all.wireOut,
-                all.wireIn, runs, "50 ms per block, the next block crosses meanwhile");
+    const morvik::bench::Lateness::Figures late = lateness.Take();
+    std::printf("ROW|detection log %ld records|%.2f|%.2f|%.2f|%.2f|%.2f|%.2f|-|%.1f|%.1f|%d|%s\n",
+                records, m.seconds, m.opening.Floor(), m.session.Floor(), all.pauses, all.wireOut,
+                all.wireIn, late.sleepLate, late.roundTrip, runs,
+                "50 ms per block, the next block crosses meanwhile");
     return 0;
 }

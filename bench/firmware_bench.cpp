@@ -24,6 +24,7 @@
 #include <thread>
 
 #include "BenchSim.h"
+#include "Lateness.h"
 #include "SessionFloor.h"
 #include "files/FirmwareImage.h"
 #include "protocol/Terminal.h"
@@ -123,12 +124,11 @@ double Median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-void Row(const char* name, double measured, const morvik::bench::Account& opening,
-         const morvik::bench::Account& rest, int runs, const char* note) {
-    morvik::bench::Account all = opening;
-    all += rest;
-    std::printf("ROW|%s|%.2f|%.2f|%.2f|%.2f|%.2f|%.2f|-|%d|%s\n", name, measured, opening.Floor(),
-                rest.Floor(), all.pauses, all.wireOut, all.wireIn, runs, note);
+void Row(const char* name, double measured, const morvik::bench::Account& rest,
+         morvik::bench::Lateness::Figures late, int runs, const char* note) {
+    std::printf("ROW|%s|%.2f|0.00|%.2f|%.2f|%.2f|%.2f|-|%.1f|%.1f|%d|%s\n", name, measured,
+                rest.Floor(), rest.pauses, rest.wireOut, rest.wireIn, late.sleepLate,
+                late.roundTrip, runs, note);
 }
 
 // The blocks written one by one straight to the device, each answer awaited: no drain, no tool.
@@ -224,50 +224,50 @@ int main(int argc, char** argv) {
     }
     wire.Step(0, 1, 0);
 
-    std::vector<double> tool, total, sx;
+    // The senders take turns, so that each meets the machine's load alike.
+    std::vector<double> tool, total, bare, sx;
     morvik::bench::Account check;
     bool ok = true;
+    const bool haveSx = std::system("command -v sx >/dev/null 2>&1") == 0;
+    morvik::bench::Lateness lateness;
     for (int i = 0; i < runs; ++i) {
         const ToolRun run = BenchTool(sim, image);
         ok = ok && run.ok;
         tool.push_back(run.transfer);
         total.push_back(run.total);
         check = run.check;
-    }
-    std::vector<double> bare;
-    for (int i = 0; i < runs; ++i) {
         bare.push_back(BenchBare(sim, image));
+        if (haveSx) {
+            sx.push_back(BenchSx(sim, image));
+        }
     }
-    const bool haveSx = std::system("command -v sx >/dev/null 2>&1") == 0;
-    for (int i = 0; haveSx && i < runs; ++i) {
-        sx.push_back(BenchSx(sim, image));
-    }
+    const morvik::bench::Lateness::Figures late = lateness.Take();
     std::printf("tool   : transfer %.2f s, with the version check %.2f s (median of %d, %s)\n",
                 Median(tool), Median(total), runs, ok ? "updated" : "FAILED");
     std::printf("floor  : transfer %.2f s (drain %.2f + wire %.2f out, %.2f in)\n",
                 transfer.Floor(), morvik::bench::pause::kDrain, transfer.wireOut, transfer.wireIn);
     if (ok) {
-        Row("firmware 63616 B: block sender", Median(tool), morvik::bench::Account{}, transfer,
-            runs, "1 s drain, then block and ACK");
+        Row("firmware 63616 B: block sender", Median(tool), transfer, late, runs,
+            "1 s drain, then block and ACK");
         morvik::bench::Account after = transfer;
         after.Step(morvik::bench::pause::kFirmwareSettle, 0, 0);
         after += check;
-        Row("firmware update incl. version check", Median(total), morvik::bench::Account{}, after,
-            runs, "1 s before the check, probe opening, ver");
+        Row("firmware update incl. version check", Median(total), after, late, runs,
+            "1 s before the check, probe opening, ver");
     } else {
-        std::printf("ROW|firmware 63616 B: block sender|-|-|-|-|-|-|-|%d|failed\n", runs);
+        std::printf("ROW|firmware 63616 B: block sender|-|-|-|-|-|-|-|-|-|%d|failed\n", runs);
     }
     if (Median(bare) > 0) {
         std::printf("bare   : transfer %.2f s (median of %d)\n", Median(bare), runs);
-        Row("firmware 63616 B: bare sender, no tool", Median(bare), morvik::bench::Account{}, wire,
-            runs, "the simulator's and the machine's share");
+        Row("firmware 63616 B: bare sender, no tool", Median(bare), wire, late, runs,
+            "the simulator's and the machine's share");
     }
     if (!haveSx) {
         std::printf("sx     : not installed (lrzsz)\n");
     } else if (Median(sx) > 0) {
         std::printf("sx     : transfer %.2f s (median of %d)\n", Median(sx), runs);
-        Row("firmware 63616 B: lrzsz sx, same receiver", Median(sx), morvik::bench::Account{}, wire,
-            runs, "reference sender; waits for the next NAK first");
+        Row("firmware 63616 B: lrzsz sx, same receiver", Median(sx), wire, late, runs,
+            "reference sender; waits for the next NAK first");
     }
     std::filesystem::remove_all(folder);
     return ok ? 0 : 1;

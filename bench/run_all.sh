@@ -102,24 +102,24 @@ fi
 # ---- The table ----------------------------------------------------------------------------------
 rows=()
 notes=()
-add() {  # name measured opening rest pauses wireOut wireIn cpu runs note
-  local name=$1 m=$2 open=$3 rest=$4 pauses=$5 out=$6 in=$7 cpu=$8 n=$9 note=${10}
+add() {  # name measured opening rest pauses wireOut wireIn cpu late trip note
+  local name=$1 m=$2 open=$3 rest=$4 pauses=$5 out=$6 in=$7 cpu=$8 late=$9 trip=${10} note=${11}
   if ! [[ $m =~ ^[0-9.]+$ && $open =~ ^[0-9.]+$ && $rest =~ ^[0-9.]+$ ]]; then
     rows+=("$(printf '%-40s %8s  %s' "$name" "-" "$note")")
     return
   fi
   rows+=("$(awk -v name="$name" -v m="$m" -v o="$open" -v r="$rest" -v p="$pauses" -v wo="$out" \
-    -v wi="$in" -v c="$cpu" -v note="$note" 'BEGIN {
+    -v wi="$in" -v c="$cpu" -v late="$late" -v trip="$trip" -v note="$note" 'BEGIN {
       f = o + r; ratio = m / f
       goal = ratio <= 1.10 ? "ok" : "MISS"
       cpuShare = (c ~ /^[0-9.]+$/) ? sprintf("%.3f %4.1f%%", c, 100 * c / m) : "-"
       if (c ~ /^[0-9.]+$/ && c / m > 0.05) goal = goal "+CPU"
-      printf "%-40s %8.2f %6.2f %6.2f %5.2f %-4s %6.2f %6.2f %6.2f %6.2f  %-13s %s",
-        name, m, o, f, ratio, goal, p, wo, wi, m - f, cpuShare, note }')")
+      printf "%-40s %8.2f %6.2f %6.2f %5.2f %-4s %6.2f %6.2f %6.2f %6.2f %5s %5s  %-13s %s",
+        name, m, o, f, ratio, goal, p, wo, wi, m - f, late, trip, cpuShare, note }')")
 }
 
-while IFS='|' read -r _ name m open rest pauses out in cpu n note; do
-  add "$name" "$m" "$open" "$rest" "$pauses" "$out" "$in" "$cpu" "$n" "$note"
+while IFS='|' read -r _ name m open rest pauses out in cpu late trip _ note; do
+  add "$name" "$m" "$open" "$rest" "$pauses" "$out" "$in" "$cpu" "$late" "$trip" "$note"
 done < <(cat "$logs/session_floor_bench.txt" "$logs/firmware_bench.txt" \
   "$logs/dlog_bench.txt" 2>/dev/null | grep '^ROW|' || true)
 
@@ -145,13 +145,15 @@ echo "Performance record ($(date -u +%Y-%m-%d), $(nproc) cores, load average" \
   "$(cat "$logs/load-start.txt" 2>/dev/null || echo ?) at the start and" \
   "$(cat "$logs/load-end.txt" 2>/dev/null || echo ?) at the end;"
 echo "115200 baud paced both ways; median of $runs runs; seconds)"
-printf '%-40s %8s %6s %6s %5s %-4s %6s %6s %6s %6s  %-13s %s\n' "session / transfer" measured \
-  opening floor ratio goal pauses "out" "in" own "CPU" note
+printf '%-40s %8s %6s %6s %5s %-4s %6s %6s %6s %6s %5s %5s  %-13s %s\n' "session / transfer" \
+  measured opening floor ratio goal pauses "out" "in" own late trip "CPU" note
 for row in "${rows[@]}"; do
   echo "$row"
 done
 echo "(floor = the opening's floor + the rest's; ratio = measured / floor; pauses: prescribed;"
-echo " out/in: wire time each way; own = measured - floor: the tool's own time; CPU: the tool's)"
+echo " out/in: wire time each way; own = measured - floor: the tool's own time; the machine's"
+echo " load meanwhile: late = ms a 25 ms sleep overran, trip = ms of a byte there and back through"
+echo " a pseudo-terminal (means); CPU: the tool's)"
 
 if grep -q '^OPEN|' "$logs/session_floor_bench.txt" 2>/dev/null; then
   echo
@@ -189,7 +191,8 @@ if [ -f "$logs/desktop_wait_bench.txt" ]; then
     fi
     printf '  %-58s %8s %6s %s %s\n' "$what" "$ms" "$goal" "$verdict" "${note:+($note)}"
   done
-  grep -v -e '^DESK|' -e 'This plugin does not support' "$logs/desktop_wait_bench.txt" |
+  grep -v -e '^DESK|' -e 'This plugin does not support' -e '^QStandardPaths' \
+    "$logs/desktop_wait_bench.txt" |
     sed 's/^/  /' || true
 fi
 

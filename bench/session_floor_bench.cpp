@@ -7,7 +7,9 @@
 //
 // Each result is also printed as a line for bench/run_all.sh, which gathers every benchmark
 // into one table:
-//   ROW|name|measured|opening floor|session floor|pauses|wire out|wire in|cpu|runs|note
+//   ROW|name|measured|opening floor|session floor|pauses|wire out|wire in|cpu|late|trip|runs|note
+// (late, trip: how late a 25 ms sleep ended meanwhile and how long a byte took there and back
+// through a pseudo-terminal, means in milliseconds: bench/Lateness.h)
 //
 //   session_floor_bench [--runs N] [--only NAME]
 //
@@ -35,6 +37,7 @@
 #include <vector>
 
 #include "BenchSim.h"
+#include "Lateness.h"
 #include "SessionFloor.h"
 #include "model/MiniSettings.h"
 #include "model/MiniSxSettings.h"
@@ -56,6 +59,7 @@
 #else
 #define CALLGRIND_START_INSTRUMENTATION
 #define CALLGRIND_STOP_INSTRUMENTATION
+#define RUNNING_ON_VALGRIND 0
 #endif
 
 namespace {
@@ -142,11 +146,11 @@ Measured RunOnce(const std::string& sim, const Session& s) {
     return m;
 }
 
-void Report(const Session& s, std::vector<Measured> runs) {
+void Report(const Session& s, std::vector<Measured> runs, bench::Lateness::Figures late) {
     const bool ok = !runs.empty() &&
                     std::all_of(runs.begin(), runs.end(), [](const Measured& m) { return m.ok; });
     if (!ok) {
-        std::printf("%s: the session failed\nROW|%s|-|-|-|-|-|-|-|%zu|failed\n", s.name.c_str(),
+        std::printf("%s: the session failed\nROW|%s|-|-|-|-|-|-|-|-|-|%zu|failed\n", s.name.c_str(),
                     s.name.c_str(), runs.size());
         return;
     }
@@ -164,13 +168,16 @@ void Report(const Session& s, std::vector<Measured> runs) {
     std::printf(
         "%s: %.2f s (median of %zu, %.2f..%.2f); floor %.2f s = opening %.2f + session %.2f; "
         "ratio %.2f\n  pauses %.2f s, wire %.2f s out + %.2f s in (%.2f s not under a pause), "
-        "%zu command lines; the tool's own %.2f s; CPU %.3f s\n",
+        "%zu command lines; the tool's own %.2f s; CPU %.3f s; sleeps ended %.1f ms late, a "
+        "byte's round trip %.1f ms\n",
         s.name.c_str(), m.seconds, runs.size(), runs.front().seconds, runs.back().seconds, floor,
         m.opening.Floor(), m.session.Floor(), m.seconds / floor, all.pauses, all.wireOut,
-        all.wireIn, all.exposed, all.lines, m.seconds - floor, cpu[cpu.size() / 2]);
-    std::printf("ROW|%s|%.2f|%.2f|%.2f|%.2f|%.2f|%.2f|%.3f|%zu|%s\n", s.name.c_str(), m.seconds,
-                m.opening.Floor(), m.session.Floor(), all.pauses, all.wireOut, all.wireIn,
-                cpu[cpu.size() / 2], runs.size(), s.note.c_str());
+        all.wireIn, all.exposed, all.lines, m.seconds - floor, cpu[cpu.size() / 2], late.sleepLate,
+        late.roundTrip);
+    std::printf("ROW|%s|%.2f|%.2f|%.2f|%.2f|%.2f|%.2f|%.3f|%.1f|%.1f|%zu|%s\n", s.name.c_str(),
+                m.seconds, m.opening.Floor(), m.session.Floor(), all.pauses, all.wireOut,
+                all.wireIn, cpu[cpu.size() / 2], late.sleepLate, late.roundTrip, runs.size(),
+                s.note.c_str());
     std::fflush(stdout);
 }
 
@@ -399,15 +406,23 @@ int main(int argc, char** argv) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() /
                                       ("session_floor_bench." + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
+    // Not under valgrind: its sleeps would be counted as the tool's work.
+    std::unique_ptr<bench::Lateness> lateness;
+    if (!RUNNING_ON_VALGRIND) {
+        lateness = std::make_unique<bench::Lateness>();
+    }
     for (const Session& s : Sessions(dir)) {
         if (!only.empty() && s.name.find(only) == std::string::npos) {
             continue;
+        }
+        if (lateness) {
+            lateness->Take();
         }
         std::vector<Measured> measured;
         for (int i = 0; i < runs; ++i) {
             measured.push_back(RunOnce(sim, s));
         }
-        Report(s, measured);
+        Report(s, measured, lateness ? lateness->Take() : bench::Lateness::Figures{});
     }
     if (only.empty() || only == "opening") {
         ReportOpenings(sim, runs);
