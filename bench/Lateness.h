@@ -11,6 +11,7 @@
 #include <poll.h>
 #include <stdlib.h>
 #include <termios.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -52,6 +53,10 @@ class Lateness {
     Lateness(const Lateness&) = delete;
     Lateness& operator=(const Lateness&) = delete;
 
+    // The processor time the measuring threads have used so far, which a benchmark takes off the
+    // process's own.
+    double CpuSeconds() const { return (echoCpu_.load() + probeCpu_.load()) / 1e9; }
+
     // The means of what was measured since the last call: sessions add delays up, so the rare
     // long ones count.
     Figures Take() {
@@ -77,6 +82,12 @@ class Lateness {
         return v.empty() ? 0 : sum / static_cast<double>(v.size());
     }
 
+    static long long ThreadCpuNs() {
+        timespec t{};
+        ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return t.tv_sec * 1'000'000'000LL + t.tv_nsec;
+    }
+
     static bool ReadOne(int fd, char& byte) {
         pollfd p{fd, POLLIN, 0};
         return ::poll(&p, 1, 100) == 1 && ::read(fd, &byte, 1) == 1;
@@ -88,6 +99,7 @@ class Lateness {
             if (ReadOne(master_, byte)) {
                 (void)!::write(master_, &byte, 1);
             }
+            echoCpu_.store(ThreadCpuNs());
         }
     }
 
@@ -101,6 +113,7 @@ class Lateness {
             char byte = 'x';
             const bool back = ::write(slave_, &byte, 1) == 1 && ReadOne(slave_, byte);
             const double trip = Ms(Clock::now() - sent);
+            probeCpu_.store(ThreadCpuNs());
             std::lock_guard<std::mutex> lock(mutex_);
             sleeps_.push_back(late);
             if (back) {
@@ -112,6 +125,8 @@ class Lateness {
     int master_ = -1;
     int slave_ = -1;
     std::atomic<bool> stop_{false};
+    std::atomic<long long> echoCpu_{0};
+    std::atomic<long long> probeCpu_{0};
     std::mutex mutex_;
     std::vector<double> sleeps_;
     std::vector<double> trips_;

@@ -21,9 +21,9 @@ first_window() {
   work=$(mktemp -d "${TMPDIR:-/tmp}/morvik-window.XXXXXX")
   maps=$work/maps
   : >"$maps"
-  (stdbuf -oL xev -root -event substructure 2>/dev/null | while IFS= read -r line; do
+  (stdbuf -oL xev -root -event substructure | while IFS= read -r line; do
     [[ $line == MapNotify* ]] && echo "$EPOCHREALTIME" >>"$maps"
-  done) &
+  done) 2>/dev/null &
   local watcher=$!
   sleep 0.3
   start=$EPOCHREALTIME
