@@ -80,7 +80,11 @@ std::uint8_t DetectionLogRecord::Kind() const {
 }
 
 DetectionOutcome DetectionLogRecord::Outcome() const {
-    switch (ResultCode()) {
+    return DetectionOutcomeOf(ResultCode());
+}
+
+DetectionOutcome DetectionOutcomeOf(int resultCode) {
+    switch (resultCode) {
         case kResultSuccess:
             return DetectionOutcome::kSuccess;
         case kResultCardDetected:

@@ -35,6 +35,8 @@ struct DetectionLogTime {
 // The outcome of a detection, grouped from the function result code: what the charts stack.
 enum class DetectionOutcome { kSuccess, kCardDetected, kFailure, kInternalError, kOther };
 inline constexpr std::size_t kDetectionOutcomeCount = 5;
+// The outcome of a result code (bits 0-5 of the result byte).
+DetectionOutcome DetectionOutcomeOf(int resultCode);
 
 struct DetectionLogRecord {
     using Bytes = std::array<std::uint8_t, kDetectionLogRecordSize>;
