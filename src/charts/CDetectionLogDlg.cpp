@@ -207,13 +207,9 @@ void CDetectionLogDlg::OnPeriodEdited() {
 }
 
 void CDetectionLogDlg::Refresh() {
-    std::optional<DetectionLogPeriod> period;
-    if (days_) {
-        const DetectionLogPeriod chosen{ToDay(from_->date()), ToDay(to_->date())};
-        if (chosen.firstDay != days_->firstDay || chosen.lastDay != days_->lastDay) {
-            period = chosen;
-        }
-    }
+    const std::optional<DetectionLogPeriod> period =
+        days_ ? ChosenPeriod(days_, {ToDay(from_->date()), ToDay(to_->date())})
+              : std::optional<DetectionLogPeriod>();
     const DetectionLogSummary summary = SummarizeDetectionLog(records_, period);
     totals_->setText(Q(DetectionLogTotalsLine(summary)));
     ShowPerDay(summary);

@@ -64,6 +64,14 @@ std::optional<DetectionLogPeriod> DetectionLogDays(std::span<const DetectionLogR
     return days;
 }
 
+std::optional<DetectionLogPeriod> ChosenPeriod(const std::optional<DetectionLogPeriod>& logDays,
+                                               const DetectionLogPeriod& chosen) {
+    if (logDays && chosen.firstDay <= logDays->firstDay && chosen.lastDay >= logDays->lastDay) {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
 DetectionLogTime DetectionLogDate(std::int32_t day) {
     const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{day}}};
     DetectionLogTime time;

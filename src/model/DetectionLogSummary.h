@@ -71,6 +71,11 @@ DetectionLogSummary SummarizeDetectionLog(std::span<const DetectionLogRecord> re
 // The days of the records that have a usable time; none when no record has one.
 std::optional<DetectionLogPeriod> DetectionLogDays(std::span<const DetectionLogRecord> records);
 
+// What to sum up for the days an operator chose: none (the whole log, records without a usable
+// time included) when they cover every day of the log (logDays), else those days.
+std::optional<DetectionLogPeriod> ChosenPeriod(const std::optional<DetectionLogPeriod>& logDays,
+                                               const DetectionLogPeriod& chosen);
+
 // A day number as year, month and day.
 DetectionLogTime DetectionLogDate(std::int32_t day);
 

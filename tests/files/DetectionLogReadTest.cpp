@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <map>
+#include <regex>
 #include <tuple>
 
 #include "files/DetectionLogCsv.h"
@@ -136,6 +137,75 @@ TEST_F(DetectionLogView, ALogFetchedByTheToolIsCountedAsItWasSeeded) {
     const DetectionLogSummary days = SummarizeDetectionLog(content.records, {{from, from + 5}});
     ExpectSummary(days, Seeded(records, from, from + 5));
     EXPECT_EQ(days.perDay.size(), 6u);
+}
+
+std::string DayText(std::int32_t day, char separator) {
+    using namespace std::chrono;
+    const year_month_day date{sys_days{days{day}}};
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%c%02u%c%02u", static_cast<int>(date.year()), separator,
+                  static_cast<unsigned>(date.month()), separator,
+                  static_cast<unsigned>(date.day()));
+    return text;
+}
+
+TEST_F(DetectionLogView, TheCommandLinePrintsTheSameFigures) {
+    const auto records = test::MakeShopRecords(12, 2, 5);
+    const std::string path = files_.File("shop.csv");
+    test::WriteWholeFile(path, test::ExpectedCsv(records));
+    const Seeded seeded(records);
+
+    const test::RunResult tables = Morvik({"dlog", "summary", path});
+    ASSERT_EQ(tables.exitCode, 0) << tables.err;
+    const auto [y0, mo0, d0, h0, mi0, s0] = seeded.first;
+    const auto [y1, mo1, d1, h1, mi1, s1] = seeded.last;
+    char totals[256];
+    std::snprintf(totals, sizeof totals,
+                  "\n記録 %lld件　期間 %04d/%02d/%02d %02d:%02d 〜 %04d/%02d/%02d %02d:%02d　"
+                  "成功率 %.1f%% (カード検出を除く)\n",
+                  static_cast<long long>(seeded.records), y0, mo0, d0, h0, mi0, y1, mo1, d1, h1,
+                  mi1, 100.0 * seeded.successes / (seeded.records - seeded.cards));
+    EXPECT_NE(tables.out.find(totals), std::string::npos) << tables.out;
+
+    const test::RunResult json = Morvik({"dlog", "summary", "--json", path});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_NE(json.out.find("\"records\": " + std::to_string(seeded.records) + ","),
+              std::string::npos);
+    for (const auto& [day, count] : seeded.perDay) {
+        EXPECT_NE(json.out.find("{\"date\": \"" + DayText(day, '-') +
+                                "\", \"total\": " + std::to_string(count) + ","),
+                  std::string::npos)
+            << DayText(day, '-');
+    }
+    for (const auto& [kind, count] : seeded.perKind) {
+        const std::regex entry("\\{\"code\": " + std::to_string(kind) +
+                               ", \"kind\": \"[^\"]+\", \"count\": " + std::to_string(count) + ",");
+        EXPECT_TRUE(std::regex_search(json.out, entry)) << "kind " << kind;
+    }
+
+    // One day, given as the CSV writes dates.
+    const std::int32_t saturday = seeded.perDay.begin()->first + 2;
+    const std::string day = DayText(saturday, '/');
+    const test::RunResult narrowed =
+        Morvik({"dlog", "summary", "--json", "--from", day, "--to=" + day, path});
+    EXPECT_NE(narrowed.out.find("\"records\": " +
+                                std::to_string(Seeded(records, saturday, saturday).records) + ","),
+              std::string::npos)
+        << narrowed.out;
+
+    // What is not a detection log of the tool, and a date that is none.
+    std::string lfOnly = test::ExpectedCsv(records);
+    std::erase(lfOnly, '\r');
+    test::WriteWholeFile(path, lfOnly);
+    const test::RunResult refused = Morvik({"dlog", "summary", path});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err,
+              "1行目の行末が検出ログの形式(CR LF)と違います。"
+              "ファイルが変更されているか、検出ログのファイルではありません。\n");
+    EXPECT_TRUE(refused.out.empty());
+    const test::RunResult badDate = Morvik({"dlog", "summary", "--from", "2024-02-30", path});
+    EXPECT_EQ(badDate.exitCode, 2);
+    EXPECT_NE(badDate.err.find("2024-02-30"), std::string::npos);
 }
 
 TEST(DetectionLogRead, EveryRecordTheWriterWritesReadsBackToItsBytes) {
