@@ -1,6 +1,8 @@
 #include "cli/DlogSummaryReport.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
@@ -83,8 +85,15 @@ std::string Json(std::int64_t value) {
     return std::to_string(value);
 }
 
+std::string JsonNumber(double value) {
+    char text[32];
+    const auto end =
+        std::to_chars(std::begin(text), std::end(text), value, std::chars_format::fixed, 4).ptr;
+    return std::string(text, end);
+}
+
 std::string JsonShare(std::int64_t count, std::int64_t total) {
-    return total > 0 ? res::Format("%.4f", static_cast<double>(count) / static_cast<double>(total))
+    return total > 0 ? JsonNumber(static_cast<double>(count) / static_cast<double>(total))
                      : std::string("null");
 }
 
@@ -164,8 +173,7 @@ std::string DlogSummaryJson(const std::string& fileName, const DetectionLogSumma
     out += "  \"undated\": " + Json(summary.undated) + ",\n";
     out += "  \"first\": " + JsonTime(summary.first) + ",\n";
     out += "  \"last\": " + JsonTime(summary.last) + ",\n";
-    out +=
-        "  \"success_rate\": " + (rate ? res::Format("%.4f", *rate) : std::string("null")) + ",\n";
+    out += "  \"success_rate\": " + (rate ? JsonNumber(*rate) : std::string("null")) + ",\n";
     out += "  \"outcomes\": {" + JsonOutcomes(summary.outcomes) + "},\n";
     std::vector<std::string> days;
     for (const DetectionLogDay& day : summary.perDay) {

@@ -1,5 +1,8 @@
 #include "files/DetectionLogSummaryText.h"
 
+#include <charconv>
+#include <iterator>
+
 #include "files/DetectionLogCsv.h"
 #include "model/Cp932.h"
 #include "res/DetectionLogViewIds.h"
@@ -69,7 +72,12 @@ std::string DetectionLogDateText(std::int32_t day) {
 }
 
 std::string PercentText(double share) {
-    return res::Format("%.1f", share * 100.0);
+    // Not printf: the desktop tool runs in the user's locale, whose decimal mark may be a comma.
+    char text[32];
+    const auto end =
+        std::to_chars(std::begin(text), std::end(text), share * 100.0, std::chars_format::fixed, 1)
+            .ptr;
+    return std::string(text, end);
 }
 
 std::string DetectionLogTotalsLine(const DetectionLogSummary& summary) {

@@ -29,6 +29,32 @@ std::string Hex(const std::string& bytes) {
     return out;
 }
 
+struct Weighted {
+    unsigned value;
+    unsigned weight;
+};
+
+unsigned Pick(std::mt19937& rng, const std::vector<Weighted>& table) {
+    unsigned total = 0;
+    for (const Weighted& w : table) {
+        total += w.weight;
+    }
+    unsigned roll = static_cast<unsigned>(rng() % total);
+    for (const Weighted& w : table) {
+        if (roll < w.weight) {
+            return w.value;
+        }
+        roll -= w.weight;
+    }
+    return table.back().value;
+}
+
+void PutLittle(std::string& r, std::size_t at, std::uint64_t value, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+        r[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+}
+
 }  // namespace
 
 std::string CsvResultText(std::uint8_t resultByte) {
@@ -171,36 +197,6 @@ std::vector<std::string> MakeRecords(std::size_t n, bool withInvalid) {
     }
     return records;
 }
-
-namespace {
-
-struct Weighted {
-    unsigned value;
-    unsigned weight;
-};
-
-unsigned Pick(std::mt19937& rng, const std::vector<Weighted>& table) {
-    unsigned total = 0;
-    for (const Weighted& w : table) {
-        total += w.weight;
-    }
-    unsigned roll = static_cast<unsigned>(rng() % total);
-    for (const Weighted& w : table) {
-        if (roll < w.weight) {
-            return w.value;
-        }
-        roll -= w.weight;
-    }
-    return table.back().value;
-}
-
-void PutLittle(std::string& r, std::size_t at, std::uint64_t value, std::size_t size) {
-    for (std::size_t i = 0; i < size; ++i) {
-        r[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
-
-}  // namespace
 
 std::vector<std::string> MakeShopRecords(int days, unsigned perDay, unsigned seed) {
     using namespace std::chrono;
