@@ -25,7 +25,7 @@ std::string DetectionLogDateText(std::int32_t day);
 // "45.6" for 0.456.
 std::string PercentText(double share);
 
-// "記録 1,234件　期間 2024/05/02 10:11 〜 2024/05/28 20:41　成功率 93.2% (カード検出を除く)", then
+// "記録 1,234件　期間 2024/05/02 10:11 ～ 2024/05/28 20:41　成功率 93.2% (カード検出を除く)", then
 // the records that failed their check and those without a usable time, when there are any.
 std::string DetectionLogTotalsLine(const DetectionLogSummary& summary);
 

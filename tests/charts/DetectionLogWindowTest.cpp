@@ -81,7 +81,7 @@ TEST_F(ChartWindowTest, AKnownLogShowsItsTotalsAndNarrowsToADay) {
     window->show();
     EXPECT_EQ(window->windowTitle(), "検出ログ - shop.csv");
     EXPECT_EQ(window->TotalsText(),
-              "記録 8件　期間 2024/05/02 10:11 〜 2024/05/05 20:41　"
+              "記録 8件　期間 2024/05/02 10:11 ～ 2024/05/05 20:41　"
               "成功率 83.3% (カード検出を除く)　不整合 1件");
     const auto& perDay = *qobject_cast<CBarChart*>(window->ChartWidget(Chart::kPerDay));
     ASSERT_EQ(perDay.Columns().size(), 4u);
@@ -98,7 +98,7 @@ TEST_F(ChartWindowTest, AKnownLogShowsItsTotalsAndNarrowsToADay) {
     window->SetPeriod(QDate(2024, 5, 4), QDate(2024, 5, 4));
     EXPECT_EQ(
         window->TotalsText(),
-        "記録 2件　期間 2024/05/04 11:00 〜 2024/05/04 19:20　成功率 100.0% (カード検出を除く)");
+        "記録 2件　期間 2024/05/04 11:00 ～ 2024/05/04 19:20　成功率 100.0% (カード検出を除く)");
     EXPECT_EQ(Totals(perDay), (std::vector<std::int64_t>{2}));
     const auto& sets = *qobject_cast<CShareChart*>(window->ChartWidget(Chart::kSets));
     ASSERT_EQ(sets.Rows().size(), 1u);

@@ -161,7 +161,7 @@ TEST_F(DetectionLogView, TheCommandLinePrintsTheSameFigures) {
     const auto [y1, mo1, d1, h1, mi1, s1] = seeded.last;
     char totals[256];
     std::snprintf(totals, sizeof totals,
-                  "\n記録 %lld件　期間 %04d/%02d/%02d %02d:%02d 〜 %04d/%02d/%02d %02d:%02d　"
+                  "\n記録 %lld件　期間 %04d/%02d/%02d %02d:%02d ～ %04d/%02d/%02d %02d:%02d　"
                   "成功率 %.1f%% (カード検出を除く)\n",
                   static_cast<long long>(seeded.records), y0, mo0, d0, h0, mi0, y1, mo1, d1, h1,
                   mi1, 100.0 * seeded.successes / (seeded.records - seeded.cards));
