@@ -93,6 +93,7 @@ void CDetectionLogDlg::BuildWindow() {
     QFont bold = totals_->font();
     bold.setBold(true);
     totals_->setFont(bold);
+    totals_->setTextFormat(Qt::PlainText);
     totals_->setWordWrap(true);
     totals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
