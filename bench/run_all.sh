@@ -31,7 +31,7 @@ logs="$build/bench-logs"
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 
 targets=(morvik morvik-sim session_floor_bench firmware_bench dlog_bench block_transfer_bench
-  sound_pack_bench text_bench settings_file_bench)
+  sound_pack_bench text_bench settings_file_bench dlog_read_bench)
 if [ "$gui" = ON ]; then
   targets+=(morvik-tool desktop_wait_bench)
 fi
@@ -77,6 +77,7 @@ if [ "${MORVIK_BENCH_REPORT_ONLY:-0}" != 1 ]; then
   run sound_pack_bench
   run text_bench
   run settings_file_bench
+  run dlog_read_bench
   if [ "$gui" = ON ]; then
     run desktop_wait_bench --runs "$runs"
   fi
@@ -206,7 +207,8 @@ printf '%-42s %s\n' "peak memory, morvik at start" "${cli_mem} KB"
 printf '%-42s %s\n' "peak memory, morvik-tool at start" "${tool_mem} KB (offscreen, 5 s)"
 echo
 echo "Other figures:"
-for name in firmware_bench block_transfer_bench sound_pack_bench text_bench settings_file_bench; do
+for name in firmware_bench block_transfer_bench sound_pack_bench text_bench settings_file_bench \
+  dlog_read_bench; do
   [ -f "$logs/$name.txt" ] || continue
   echo "-- $name"
   grep -v '^ROW|' "$logs/$name.txt" | sed 's/^/   /'
