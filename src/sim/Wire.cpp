@@ -49,7 +49,8 @@ std::optional<Wire::Clock::time_point> Wire::NextTaking() const {
     if (arrivals_.empty()) {
         return std::nullopt;
     }
-    return arrivals_[std::min(arrivals_.size(), kTakeAtOnce) - 1];
+    // A piece is handed over whole at its own moment.
+    return pieces_ ? arrivals_.front() : arrivals_[std::min(arrivals_.size(), kTakeAtOnce) - 1];
 }
 
 std::size_t Wire::Arrived(Clock::time_point now) const {

@@ -29,8 +29,8 @@ class Wire {
     // The bytes start crossing at now, or once the bytes before them have crossed.
     void Put(std::string_view bytes, Clock::time_point now);
     // When the far end next takes bytes: once sixteen have crossed, or all there are (a line or
-    // a block ends with the last byte written); nothing when the wire is empty. Taking them one
-    // at a time would wake both ends for every byte.
+    // a block ends with the last byte written), or the next piece; nothing when the wire is empty.
+    // Taking them one at a time would wake both ends for every byte.
     std::optional<Clock::time_point> NextTaking() const;
     // How many of the oldest bytes have crossed by now.
     std::size_t Arrived(Clock::time_point now) const;
