@@ -13,6 +13,9 @@
 #     MORVIK_BENCH_RUNS=N        runs per figure (default 3; the median is printed)
 #     MORVIK_BENCH_GUI=OFF       skips building and measuring the desktop tool
 #     MORVIK_BENCH_REPORT_ONLY=1 prints the table from the logs of the last run
+#   The instruction counts need valgrind, the first windows on a virtual screen xvfb-run and xev
+#   (x11-utils), the Wine rows wine and build/windows (scripts/windows_test.sh); a row whose
+#   tool is missing says so.
 #
 # Floors (bench/SessionFloor.h): the pauses the protocol prescribes (the 100 ms after every
 # command line, the paced lines' 25 ms, the opening's wake-up gaps, the senders' drain, the
