@@ -58,7 +58,7 @@ TEST(DetectionLogFileFailure, AFullDiskIsReportedAsAFileFailure) {
         worker.Start();
         worker.Join();
     }
-    EXPECT_EQ(worker.Outcome(), DetectionLogOutcome::kFailed);
+    EXPECT_EQ(worker.Outcome(), DetectionLogOutcome::kDiskFull);
     EXPECT_EQ(worker.StatusId(), res::ids::kDetectionLogFailed);
     EXPECT_EQ(reporter.Shown(),
               std::vector<std::string>{"error: " +
