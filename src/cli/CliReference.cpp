@@ -10,25 +10,34 @@
 namespace morvik::cli {
 namespace {
 
-// Text for a roff line: backslashes and hyphens escaped, line breaks as breaks, and no line that
-// starts with a control character.
+// Text for roff: backslashes and hyphens escaped, line breaks as breaks, and no line that starts
+// with a control character. Japanese has no spaces where troff may break a line, so the source
+// line ends after a "。" or "、" once it is long; troff joins such lines with a space.
 std::string Roff(std::string_view text) {
+    constexpr size_t kLongLine = 60;  // bytes: about 20 Japanese characters
     std::string out;
-    bool lineStart = true;
-    for (char c : text) {
-        if (lineStart && (c == '.' || c == '\'')) {
+    size_t lineStart = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (out.size() == lineStart && (c == '.' || c == '\'')) {
             out += "\\&";
         }
-        lineStart = false;
         if (c == '\\') {
             out += "\\e";
         } else if (c == '-') {
             out += "\\-";
         } else if (c == '\n') {
             out += "\n.br\n";
-            lineStart = true;
+            lineStart = out.size();
         } else {
             out += c;
+        }
+        const std::string_view rest = text.substr(i + 1);
+        const bool afterMark = out.ends_with("。") || out.ends_with("、");
+        if (afterMark && out.size() - lineStart > kLongLine && !rest.empty() &&
+            rest.front() != '\n') {
+            out += '\n';
+            lineStart = out.size();
         }
     }
     return out;
