@@ -42,8 +42,10 @@ int RunWrite(CliContext& context, const CliArguments& args) {
     const bool setClock = args.Has(kSetClock);
     const std::string& path = args.Operand(0);
     const SettingsVerdict verdict = JudgeSettingsFile(path);
-    JsonResult()["written"] =
-        Json{{"file", path}, {"edition", EditionName(verdict.edition)}, {"setClock", setClock}};
+    const std::string edition = EditionName(verdict.edition);
+    JsonResult()["written"] = Json{{"file", path},
+                                   {"edition", edition.empty() ? Json(nullptr) : Json(edition)},
+                                   {"setClock", setClock}};
     SetOutcome("refused");
     if (verdict.unreadable) {
         PrintError(ForScreen(*verdict.unreadable));
