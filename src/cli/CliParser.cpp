@@ -76,6 +76,8 @@ std::optional<std::string> Prescan(const std::vector<std::string>& arguments,
 class Grammar {
   public:
     Grammar() {
+        // CLI11 on Windows would read "/x" as an option; a path is an operand on every system.
+        app_.allow_windows_style_options(false);
         app_.set_help_flag();
         app_.allow_extras();
         app_.require_subcommand(0, 1);
