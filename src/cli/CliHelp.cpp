@@ -4,24 +4,12 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
+#include "cli/TextTable.h"
 
 namespace morvik::cli {
 namespace {
 
 constexpr size_t kCommandColumn = 12;
-
-// Columns a UTF-8 text takes on a terminal: Japanese characters take two.
-size_t DisplayWidth(std::string_view utf8) {
-    size_t width = 0;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if ((byte & 0xC0) == 0x80) {
-            continue;  // a continuation byte
-        }
-        width += byte >= 0xE0 ? 2 : 1;  // three- and four-byte characters are wide
-    }
-    return width;
-}
 
 std::string PadTo(std::string text, size_t width) {
     const size_t shown = DisplayWidth(text);
