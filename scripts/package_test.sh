@@ -158,7 +158,7 @@ LANG=ja_JP.UTF-8 MANWIDTH=80 man morvik 2>/dev/null | grep -q 'dlog erase' || fa
 LANG=C MANWIDTH=80 man morvik 2>/dev/null | grep -qx 'NAME' || fail "the English man morvik"
 completion=$(bash -c 'source /usr/share/bash-completion/completions/morvik
   COMP_WORDS=(morvik dlog ""); COMP_CWORD=2; _morvik; echo "${COMPREPLY[*]}"')
-[ "$completion" = "get erase" ] || fail "completion offered: $completion"
+[ "$completion" = "get erase summary" ] || fail "completion offered: $completion"
 
 step "the desktop and software-centre entries"
 desktop-file-validate /usr/share/applications/morvik-tool.desktop || fail "desktop-file-validate"
