@@ -15,6 +15,7 @@ PACKAGES=(
   clang-format ccache
   qt6-multimedia-dev
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64
+  lintian desktop-file-utils appstream udev man-db locales
 )
 
 missing=()
@@ -24,20 +25,30 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
+# The package step reads the Japanese manual pages as a Japanese locale shows them.
+need_locale=
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then need_locale=1; fi
+
+if [ ${#missing[@]} -eq 0 ] && [ -z "$need_locale" ]; then
   exit 0
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
   if command -v sudo >/dev/null 2>&1; then SUDO=sudo; else
-    echo "setup: these packages are missing and installing them needs root: ${missing[*]}" >&2
+    echo "setup: installing ${missing[*]} ${need_locale:+and the locale ja_JP.UTF-8 }needs root" >&2
     exit 1
   fi
 else
   SUDO=
 fi
 
-echo "setup: installing ${missing[*]}" >&2
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+if [ -n "$need_locale" ]; then
+  echo "setup: making the locale ja_JP.UTF-8" >&2
+  $SUDO localedef -i ja_JP -c -f UTF-8 ja_JP.UTF-8
+fi
