@@ -14,8 +14,8 @@
 #include "cli/CliOutput.h"
 #include "cli/MiniSxCheck.h"
 #include "cli/SlimCommands.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "files/SettingsFile.h"
-#include "files/SettingsFileMini.h"
 #include "files/SlimSettingsFile.h"
 #include "res/StringIds.h"
 

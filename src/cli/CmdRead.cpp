@@ -12,7 +12,7 @@
 #include "cli/CliStringIds.h"
 #include "cli/MiniSxCommands.h"
 #include "cli/SlimCommands.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "link/PartialFile.h"
 #include "res/StringIds.h"
 #include "sessions/MiniReadSession.h"

@@ -17,9 +17,8 @@
 #include "cli/CliStringIds.h"
 #include "cli/MiniSxCommands.h"
 #include "cli/SlimCommands.h"
-#include "files/MiniSxSettingsFile.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "files/SettingsFile.h"
-#include "files/SettingsFileMini.h"
 #include "res/StringIds.h"
 #include "sessions/MiniWriteSession.h"
 

@@ -1,6 +1,6 @@
 #include "cli/MiniSxCheck.h"
 
-#include "files/MiniSxSettingsFile.h"
+#include "files/MiniFamilySettingsFile.h"
 
 namespace morvik::cli {
 

@@ -5,7 +5,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
-#include "files/MiniSxSettingsFile.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "model/SoundSlots.h"
 #include "res/StringIds.h"
 #include "sessions/MiniSxEasyWriteSession.h"

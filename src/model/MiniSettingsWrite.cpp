@@ -7,7 +7,7 @@
 #include "model/Escape.h"
 #include "model/FunctionRecordQuery.h"
 #include "model/LampPattern.h"
-#include "model/MiniSettings.h"
+#include "model/MiniFamilyEdition.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -27,11 +27,6 @@ constexpr std::array<SetKeys, 2> kSetKeys = {{
      ids::kKeyPsA2ColorId, 6},
 }};
 constexpr std::size_t kSoundSlotsPerSet = 6;
-
-constexpr std::array<int, kMiniSoundSlots> kSoundPathKeyIds = {
-    ids::kKeySov1Path, ids::kKeySnv1Path, ids::kKeySpv1Path, ids::kKeySob1Path,
-    ids::kKeySnb1Path, ids::kKeySpb1Path, ids::kKeySov2Path, ids::kKeySnv2Path,
-    ids::kKeySpv2Path, ids::kKeySob2Path, ids::kKeySnb2Path, ids::kKeySpb2Path};
 
 class ValueList {
   public:
@@ -156,8 +151,9 @@ std::vector<MiniKeyValue> MiniFileValues(const MiniSettings& settings) {
     list.Add(ids::kKeyPnt, GuidanceUseValue(settings.guidance));
     list.Add(ids::kKeyPntT, GuidanceTimesValue(settings.guidance));
     AddTerminalSettings(list, settings.terminal, true);
+    const std::span<const int> pathKeyIds = MiniEdition::SoundPathKeyIds();
     for (std::size_t slot = 0; slot < kMiniSoundSlots; ++slot) {
-        list.Add(kSoundPathKeyIds[slot], settings.soundPaths[slot]);
+        list.Add(pathKeyIds[slot], settings.soundPaths[slot]);
     }
     list.Add(ids::kKeySoundRegist, settings.registerSounds ? "1" : "0");
     return list.Take();

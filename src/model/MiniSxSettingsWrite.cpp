@@ -6,7 +6,7 @@
 #include "model/Escape.h"
 #include "model/FunctionRecordQuery.h"
 #include "model/LampPattern.h"
-#include "model/MiniSxSettings.h"
+#include "model/MiniFamilyEdition.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -24,10 +24,6 @@ constexpr std::array<SetKeys, 2> kSetKeys = {{
     {ids::kKeyPsA2, ids::kKeyPsB2, ids::kKeyQue2, ids::kKeyPsA2KanaId, ids::kKeyPsA2ReId,
      ids::kKeyPsA2ColorId},
 }};
-
-constexpr std::array<int, kMiniSXSoundSlots> kSoundPathKeyIds = {
-    ids::kKeySov1Path, ids::kKeySnv1Path, ids::kKeySob1Path,
-    ids::kKeySnb1Path, ids::kKeySov2Path, ids::kKeySob2Path};
 
 // Slots and lamps of the function results (set 1) and of the KelTouch completion (set 2), as
 // index ranges into kMiniSXSoundKeyIds and kMiniSXLampKeyIds.
@@ -140,8 +136,9 @@ std::vector<MiniKeyValue> MiniSXFileValues(const MiniSXSettings& settings) {
         AddLamps(list, settings, range);
     }
     list.Add(ids::kKeyRtcc, Flag(settings.clockCheck));
+    const std::span<const int> pathKeyIds = MiniSxEdition::SoundPathKeyIds();
     for (std::size_t slot = 0; slot < kMiniSXSoundSlots; ++slot) {
-        list.Add(kSoundPathKeyIds[slot], settings.soundPaths[slot]);
+        list.Add(pathKeyIds[slot], settings.soundPaths[slot]);
     }
     list.Add(ids::kKeySoundRegist, Flag(settings.registerSounds));
     return list.Take();

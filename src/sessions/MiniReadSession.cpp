@@ -1,7 +1,6 @@
 #include "sessions/MiniReadSession.h"
 
-#include "files/SettingsFile.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -27,19 +26,14 @@ CMiniReadSession::~CMiniReadSession() {
 }
 
 bool CMiniReadSession::ReadFile(MiniValues& values) {
-    SettingsFileText file =
-        ReadSettingsFileText(std::filesystem::path(filePath_), kMiniFamilySettingsFileMaxSize);
-    if (!file.ok) {
-        Fail(file.message);
+    MiniFamilyFileValues file =
+        MiniFamilySettingsFile<MiniEdition>::Read(std::filesystem::path(filePath_));
+    if (!file.error.empty()) {
+        Fail(file.error);
         return false;
     }
     fileText_ = std::move(file.text);
-    // The header may stand anywhere in the file.
-    if (fileText_.find(SettingsFileHeader(SettingsFileEdition::Mini)) == std::string::npos) {
-        Fail(res::TextCp932(ids::kSettingsFileInvalid));
-        return false;
-    }
-    values = MiniSettingsFileValues(fileText_);
+    values = std::move(file.values);
     SetPosition(Maximum());
     return true;
 }

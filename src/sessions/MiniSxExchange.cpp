@@ -1,6 +1,6 @@
 #include "sessions/MiniSxExchange.h"
 
-#include "model/MiniSxSettings.h"
+#include "model/MiniFamilyEdition.h"
 #include "model/TextExtract.h"
 #include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
@@ -33,7 +33,7 @@ const std::string& MiniSXNdefWriteKey() {
 
 std::string MiniSXWriteFailureText(const std::string& key, int outcome) {
     if (outcome == kReplyChecksumError) {
-        return res::TextCp932(ids::kWriteChecksumError) + MiniSXWriteErrorCode(key);
+        return res::TextCp932(ids::kWriteChecksumError) + MiniFamilyWriteErrorCode(key);
     }
     return MiniWriteFailureText(key, outcome);
 }

@@ -1,7 +1,6 @@
 #include "sessions/MiniSxReadSession.h"
 
-#include "files/MiniSxSettingsFile.h"
-#include "files/SettingsFile.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -29,18 +28,13 @@ CMiniSXReadSession::~CMiniSXReadSession() {
 }
 
 bool CMiniSXReadSession::ReadFile(MiniValues& values) {
-    SettingsFileText file =
-        ReadSettingsFileText(std::filesystem::path(filePath_), kMiniFamilySettingsFileMaxSize);
-    if (!file.ok) {
-        Fail(file.message);
+    MiniFamilyFileValues file =
+        MiniFamilySettingsFile<MiniSxEdition>::Read(std::filesystem::path(filePath_));
+    if (!file.error.empty()) {
+        Fail(file.error);
         return false;
     }
-    // The header may stand anywhere in the file; a Mini/MiniS file has another one.
-    if (!IsMiniSXSettingsText(file.text)) {
-        Fail(res::TextCp932(ids::kSettingsFileInvalid));
-        return false;
-    }
-    values = MiniSXSettingsFileValues(file.text);
+    values = std::move(file.values);
     SetPosition(Maximum());
     return true;
 }

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "minisessions/MiniTestData.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"

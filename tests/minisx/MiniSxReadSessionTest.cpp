@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "files/MiniSxSettingsFile.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "minisx/MiniSxGen.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
