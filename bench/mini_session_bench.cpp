@@ -21,7 +21,7 @@
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniExchange.h"
-#include "sessions/MiniReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniWriteSession.h"
 
 namespace {

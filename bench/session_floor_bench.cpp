@@ -24,8 +24,7 @@
 #include "BenchSim.h"
 #include "protocol/Reporter.h"
 #include "protocol/Terminal.h"
-#include "sessions/MiniReadSession.h"
-#include "sessions/MiniSxReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
 

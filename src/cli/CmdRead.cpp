@@ -15,7 +15,7 @@
 #include "files/MiniFamilySettingsFile.h"
 #include "link/PartialFile.h"
 #include "res/StringIds.h"
-#include "sessions/MiniReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 
 namespace morvik::cli {
 namespace {

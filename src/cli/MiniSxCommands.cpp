@@ -8,8 +8,8 @@
 #include "files/MiniFamilySettingsFile.h"
 #include "model/SoundSlots.h"
 #include "res/StringIds.h"
+#include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniSxEasyWriteSession.h"
-#include "sessions/MiniSxReadSession.h"
 #include "sessions/MiniSxWriteSession.h"
 
 namespace morvik::cli {

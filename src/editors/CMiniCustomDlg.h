@@ -6,7 +6,7 @@
 #include "editors/CMiniDetailEditionDlg.h"
 #include "model/LampRowChoices.h"
 #include "model/MiniSettings.h"
-#include "sessions/MiniReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniWriteSession.h"
 #include "sessions/dialogs/CMiniProgressDlg.h"
 

@@ -9,7 +9,7 @@
 #include "editors/CMiniDetailEditionDlg.h"
 #include "editors/CMiniSXLampDlg.h"
 #include "model/MiniSxSettings.h"
-#include "sessions/MiniSxReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniSxWriteSession.h"
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 

@@ -2,14 +2,13 @@
 
 #include "protocol/ReplyCheck.h"
 #include "sessions/MiniExchange.h"
-#include "sessions/MiniSxExchange.h"
 
 namespace morvik {
 
 bool CMiniSXWriteFrame::Confirm(const std::string& reply, const std::string& key) {
     const int outcome = ReplyCheck(reply);
     if (outcome != kReplyOk) {
-        Fail(MiniSXWriteFailureText(key, outcome));
+        Fail(MiniWriteFailureText(key, outcome));
         return false;
     }
     Advance();
@@ -32,7 +31,7 @@ bool CMiniSXWriteFrame::SendNdefWrite(const MiniSXNfcSettings& nfc) {
     if (StopIfCancelled()) {
         return false;
     }
-    return Confirm(MiniSXSetNdef(Terminal(), nfc), MiniSXNdefWriteKey());
+    return Confirm(MiniSetNdef(Terminal(), nfc), MiniNdefWriteKey());
 }
 
 }  // namespace morvik

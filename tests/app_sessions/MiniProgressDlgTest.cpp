@@ -9,7 +9,7 @@
 #include "minisessions/MiniTestData.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniWriteSession.h"
 #include "sessions/dialogs/CMiniProgressDlg.h"
 #include "support/Files.h"

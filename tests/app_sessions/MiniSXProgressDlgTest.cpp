@@ -7,7 +7,7 @@
 
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniSxReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniSxWriteSession.h"
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 #include "support/SimProcess.h"

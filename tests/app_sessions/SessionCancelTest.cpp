@@ -9,8 +9,7 @@
 #include <algorithm>
 
 #include "minisessions/MiniTestData.h"
-#include "sessions/MiniReadSession.h"
-#include "sessions/MiniSxReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniSxWriteSession.h"
 #include "sessions/MiniWriteFrame.h"
 #include "sessions/MiniWriteSession.h"

@@ -12,7 +12,7 @@
 #include "minisessions/MiniTestData.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniWriteSession.h"
 #include "settings/MiniSettingsGen.h"
 #include "support/AfterTerminal.h"

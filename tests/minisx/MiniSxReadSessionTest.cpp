@@ -8,7 +8,7 @@
 #include "minisx/MiniSxGen.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniSxReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniSxWriteSession.h"
 #include "support/AfterTerminal.h"
 #include "support/SimTerminal.h"

@@ -1,66 +1,69 @@
-#include "sessions/MiniSxReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 
 #include "files/MiniFamilySettingsFile.h"
 #include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniExchange.h"
-#include "sessions/MiniReadSession.h"
-#include "sessions/MiniSxExchange.h"
 
 namespace morvik {
 
 namespace ids = res::ids;
 
-CMiniSXReadSession::CMiniSXReadSession(CTerminal& terminal, bool openSession,
-                                       const MiniSXSettings& settings)
+template <class Edition>
+CMiniFamilyReadSession<Edition>::CMiniFamilyReadSession(CTerminal& terminal, bool openSession,
+                                                        const SettingsType& settings)
     : terminal_(&terminal), openSession_(openSession), settings_(settings) {
     SetMaximum(kMiniReadRange);
 }
 
-CMiniSXReadSession::CMiniSXReadSession(std::string filePath, const MiniSXSettings& settings)
+template <class Edition>
+CMiniFamilyReadSession<Edition>::CMiniFamilyReadSession(std::string filePath,
+                                                        const SettingsType& settings)
     : filePath_(std::move(filePath)), settings_(settings) {
     SetMaximum(kMiniReadRange);
 }
 
-CMiniSXReadSession::~CMiniSXReadSession() {
+template <class Edition>
+CMiniFamilyReadSession<Edition>::~CMiniFamilyReadSession() {
     Join();
 }
 
-bool CMiniSXReadSession::ReadFile(MiniValues& values) {
+template <class Edition>
+bool CMiniFamilyReadSession<Edition>::ReadFile(MiniValues& values) {
     MiniFamilyFileValues file =
-        MiniFamilySettingsFile<MiniSxEdition>::Read(std::filesystem::path(filePath_));
+        MiniFamilySettingsFile<Edition>::Read(std::filesystem::path(filePath_));
     if (!file.error.empty()) {
         Fail(file.error);
         return false;
     }
+    fileText_ = std::move(file.text);
     values = std::move(file.values);
     SetPosition(Maximum());
     return true;
 }
 
-bool CMiniSXReadSession::ReadTerminal(MiniValues& values) {
-    for (int keyId : MiniSXReadKeyIds()) {
+template <class Edition>
+bool CMiniFamilyReadSession<Edition>::ReadTerminal(MiniValues& values) {
+    for (int keyId : Edition::ReadKeyIds()) {
         if (CancelRequested()) {
             Fail({});
             return false;
         }
-        const std::string& key = res::TextCp932(keyId);
-        // The NDEF record is no parameter: the terminal answers its text to "ndef g u".
-        std::string value = keyId == MiniSXNdefKeyId() ? MiniSXGetNdefText(*terminal_)
-                                                       : MiniGetValue(*terminal_, key);
+        std::string value = MiniReadValue(*terminal_, keyId);
         if (ReplyCheck(value) != kReplyOk) {
             Fail(res::TextCp932(ids::kReadFailed));
             return false;
         }
-        values.insert_or_assign(key, std::move(value));
+        values.insert_or_assign(res::TextCp932(keyId), std::move(value));
         Advance();
     }
     return true;
 }
 
-void CMiniSXReadSession::Conclude(MiniValueSource source, const MiniValues& values) {
-    const MiniReadResult result = ReadMiniSXSettings(values, source, settings_);
+template <class Edition>
+void CMiniFamilyReadSession<Edition>::Conclude(MiniValueSource source, const MiniValues& values) {
+    const MiniReadResult result = ReadMiniFamilySettings<Edition>(values, source, settings_);
     if (result.Failed()) {
         Fail(result.error);
         return;
@@ -76,7 +79,8 @@ void CMiniSXReadSession::Conclude(MiniValueSource source, const MiniValues& valu
     Complete();
 }
 
-void CMiniSXReadSession::Run() {
+template <class Edition>
+void CMiniFamilyReadSession<Edition>::Run() {
     SetTitle(ids::kReadingCaption);
     SetPosition(0);
     MiniValues values;
@@ -98,12 +102,15 @@ void CMiniSXReadSession::Run() {
         }
     }
     const bool read = ReadTerminal(values);
-    // The terminal leaves command mode whatever became of the read, before the outcome is
-    // signalled, so the caller may close the port as soon as it sees the end.
+    // The terminal leaves command mode whatever became of the read; the reboot is sent before
+    // the outcome is signalled, so the caller may close the port as soon as it sees the end.
     terminal_->SendReboot();
     if (read) {
         Conclude(MiniValueSource::Terminal, values);
     }
 }
+
+template class CMiniFamilyReadSession<MiniEdition>;
+template class CMiniFamilyReadSession<MiniSxEdition>;
 
 }  // namespace morvik
