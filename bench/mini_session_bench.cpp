@@ -22,7 +22,7 @@
 #include "res/Strings.h"
 #include "sessions/MiniExchange.h"
 #include "sessions/MiniFamilyReadSession.h"
-#include "sessions/MiniWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 
 namespace {
 

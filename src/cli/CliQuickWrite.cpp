@@ -15,7 +15,7 @@
 #include "model/Cp932.h"
 #include "model/FunctionPageFields.h"
 #include "res/StringIds.h"
-#include "sessions/MiniEasyWriteSession.h"
+#include "sessions/MiniFamilyEasyWriteSession.h"
 #include "sessions/MiniSxQuickWrite.h"
 
 namespace morvik::cli {
@@ -148,7 +148,7 @@ void PrintAll(const std::vector<std::string>& messages) {
 }
 
 int QuickMini(CTerminal& terminal, MiniQuickPlan plan, bool setClock) {
-    CMiniEasyWriteSession session(terminal, std::move(plan), setClock);
+    CMiniFamilyEasyWriteSession session(terminal, std::move(plan), setClock);
     RunSession(session);
     EndMiniWrite(terminal, session);
     terminal.Disconnect();
@@ -165,7 +165,7 @@ struct QuickPlans {
     std::vector<std::string> miniProblems;
     MiniQuickPlan mini;
     std::vector<std::string> miniSxProblems;
-    MiniSXQuickPlan miniSx;
+    MiniQuickPlan miniSx;
     std::vector<std::string> slimProblems;  // UTF-8 (the service window only)
     std::optional<SlimEditorState> slim;
 };

@@ -20,7 +20,7 @@
 #include "files/MiniFamilySettingsFile.h"
 #include "files/SettingsFile.h"
 #include "res/StringIds.h"
-#include "sessions/MiniWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 
 namespace morvik::cli {
 namespace {

@@ -8,9 +8,9 @@
 #include "files/MiniFamilySettingsFile.h"
 #include "model/SoundSlots.h"
 #include "res/StringIds.h"
+#include "sessions/MiniFamilyEasyWriteSession.h"
 #include "sessions/MiniFamilyReadSession.h"
-#include "sessions/MiniSxEasyWriteSession.h"
-#include "sessions/MiniSxWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 
 namespace morvik::cli {
 namespace {
@@ -74,8 +74,8 @@ int WriteMiniSX(CTerminal& terminal, const MiniSXSettings& settings, bool setClo
     return EndWrite(terminal, session);
 }
 
-int QuickMiniSX(CTerminal& terminal, MiniSXQuickPlan plan, bool setClock) {
-    CMiniSXEasyWriteSession session(terminal, std::move(plan), setClock);
+int QuickMiniSX(CTerminal& terminal, MiniQuickPlan plan, bool setClock) {
+    CMiniFamilyEasyWriteSession session(terminal, std::move(plan), setClock);
     RunSession(session);
     return EndWrite(terminal, session);
 }

@@ -27,6 +27,6 @@ int WriteMiniSX(CTerminal& terminal, const MiniSXSettings& settings, bool setClo
 
 // morvik easy / service: the MiniSx easy or service window's write of a plan built (and found
 // sound) before the terminal was woken.
-int QuickMiniSX(CTerminal& terminal, MiniSXQuickPlan plan, bool setClock);
+int QuickMiniSX(CTerminal& terminal, MiniQuickPlan plan, bool setClock);
 
 }  // namespace morvik::cli

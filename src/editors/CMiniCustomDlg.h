@@ -7,7 +7,7 @@
 #include "model/LampRowChoices.h"
 #include "model/MiniSettings.h"
 #include "sessions/MiniFamilyReadSession.h"
-#include "sessions/MiniWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/dialogs/CMiniProgressDlg.h"
 
 namespace morvik {

@@ -10,7 +10,7 @@
 #include "editors/CMiniSXLampDlg.h"
 #include "model/MiniSxSettings.h"
 #include "sessions/MiniFamilyReadSession.h"
-#include "sessions/MiniSxWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 
 namespace morvik {

@@ -10,7 +10,7 @@
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniFamilyReadSession.h"
-#include "sessions/MiniWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/dialogs/CMiniProgressDlg.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"

@@ -10,9 +10,8 @@
 
 #include "minisessions/MiniTestData.h"
 #include "sessions/MiniFamilyReadSession.h"
-#include "sessions/MiniSxWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/MiniWriteFrame.h"
-#include "sessions/MiniWriteSession.h"
 #include "sessions/dialogs/CMiniProgressDlg.h"
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 #include "support/SimTerminal.h"

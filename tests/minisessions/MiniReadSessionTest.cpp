@@ -13,7 +13,7 @@
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniFamilyReadSession.h"
-#include "sessions/MiniWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "settings/MiniSettingsGen.h"
 #include "support/AfterTerminal.h"
 #include "support/Files.h"

@@ -9,7 +9,7 @@
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniFamilyReadSession.h"
-#include "sessions/MiniSxWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "support/AfterTerminal.h"
 #include "support/SimTerminal.h"
 
