@@ -18,14 +18,27 @@
 //       NdefRecord(settings)            the NDEF record a detailed write ends with, or nullptr
 //   };
 
+#include <array>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "model/MiniSettings.h"
 #include "model/MiniSxSettings.h"
+#include "res/StringIds.h"
 
 namespace morvik {
+
+// The keys of the function settings of set 1 and set 2, the same in every edition.
+struct MiniSetKeys {
+    int psA, psB, que, kanaId, reId, colorId;
+};
+inline constexpr std::array<MiniSetKeys, 2> kMiniSetKeys = {{
+    {res::ids::kKeyPsA1, res::ids::kKeyPsB1, res::ids::kKeyQue1, res::ids::kKeyPsA1KanaId,
+     res::ids::kKeyPsA1ReId, res::ids::kKeyPsA1ColorId},
+    {res::ids::kKeyPsA2, res::ids::kKeyPsB2, res::ids::kKeyQue2, res::ids::kKeyPsA2KanaId,
+     res::ids::kKeyPsA2ReId, res::ids::kKeyPsA2ColorId},
+}};
 
 // What a read takes from the pages only one edition has (the Mini's terminal page and periodic
 // guidance, the MiniSx's smartphone, NFC and time check pages).

@@ -13,17 +13,6 @@ namespace {
 
 namespace ids = res::ids;
 
-// Keys of a set's function settings.
-struct SetKeys {
-    int psA, psB, que, kanaId, reId, colorId;
-};
-constexpr std::array<SetKeys, 2> kSetKeys = {{
-    {ids::kKeyPsA1, ids::kKeyPsB1, ids::kKeyQue1, ids::kKeyPsA1KanaId, ids::kKeyPsA1ReId,
-     ids::kKeyPsA1ColorId},
-    {ids::kKeyPsA2, ids::kKeyPsB2, ids::kKeyQue2, ids::kKeyPsA2KanaId, ids::kKeyPsA2ReId,
-     ids::kKeyPsA2ColorId},
-}};
-
 // A value that is really a failure reply of the exchange: the read cannot go on, whatever the
 // key. No stored value of these keys starts with one of these words.
 bool IsFailureReply(std::string_view value) {
@@ -73,8 +62,8 @@ MiniReadResult ReadMiniFamilySettings(const MiniValues& values, MiniValueSource 
     }
     AddWarnings(result.warnings, std::move(own.firstWarnings));
 
-    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
-        const SetKeys& keys = kSetKeys[set];
+    for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
+        const MiniSetKeys& keys = kMiniSetKeys[set];
         std::optional<TorucaExtras> extras;
         if (source == MiniValueSource::File) {
             extras = TorucaExtras{MiniValueOf(values, keys.kanaId), MiniValueOf(values, keys.reId),

@@ -16,16 +16,6 @@ namespace {
 
 namespace ids = res::ids;
 
-struct SetKeys {
-    int psA, psB, que, kanaId, reId, colorId;
-    std::size_t firstSoundSlot;
-};
-constexpr std::array<SetKeys, 2> kSetKeys = {{
-    {ids::kKeyPsA1, ids::kKeyPsB1, ids::kKeyQue1, ids::kKeyPsA1KanaId, ids::kKeyPsA1ReId,
-     ids::kKeyPsA1ColorId, 0},
-    {ids::kKeyPsA2, ids::kKeyPsB2, ids::kKeyQue2, ids::kKeyPsA2KanaId, ids::kKeyPsA2ReId,
-     ids::kKeyPsA2ColorId, 6},
-}};
 constexpr std::size_t kSoundSlotsPerSet = 6;
 
 class ValueList {
@@ -64,7 +54,7 @@ std::vector<int> SoundNumbers(const MiniSettings& settings) {
 
 void AddSetSounds(ValueList& list, const std::vector<int>& numbers, std::size_t set) {
     for (std::size_t i = 0; i < kSoundSlotsPerSet; ++i) {
-        std::size_t slot = kSetKeys[set].firstSoundSlot + i;
+        std::size_t slot = set * kSoundSlotsPerSet + i;
         list.Add(kMiniSoundKeyIds[slot], std::to_string(numbers[slot]));
     }
 }
@@ -96,9 +86,9 @@ std::vector<MiniKeyValue> MiniWriteValues(const MiniSettings& settings) {
     ValueList list;
     AddTerminalSettings(list, settings.terminal, false);
     std::vector<int> soundNumbers = SoundNumbers(settings);
-    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
+    for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
         const FunctionSet& functions = settings.sets[set];
-        const SetKeys& keys = kSetKeys[set];
+        const MiniSetKeys& keys = kMiniSetKeys[set];
         list.Add(keys.psA, TransferEscape(BuildGroupRecord(functions, PhoneGroup::Docomo,
                                                            RecordTarget::Terminal)));
         list.Add(keys.psB, TransferEscape(BuildGroupRecord(functions, PhoneGroup::Other,
@@ -121,9 +111,9 @@ std::vector<MiniKeyValue> MiniWriteValues(const MiniSettings& settings) {
 
 std::vector<MiniKeyValue> MiniFileValues(const MiniSettings& settings) {
     ValueList list;
-    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
+    for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
         const FunctionSet& functions = settings.sets[set];
-        const SetKeys& keys = kSetKeys[set];
+        const MiniSetKeys& keys = kMiniSetKeys[set];
         list.Add(keys.psA, BuildGroupRecord(functions, PhoneGroup::Docomo, RecordTarget::File));
         TorucaExtras extras = TorucaExtrasOf(functions);
         list.Add(keys.kanaId, std::move(extras.kanaId));
@@ -131,11 +121,11 @@ std::vector<MiniKeyValue> MiniFileValues(const MiniSettings& settings) {
         list.Add(keys.colorId, std::move(extras.colorId));
         list.Add(keys.psB, BuildGroupRecord(functions, PhoneGroup::Other, RecordTarget::File));
     }
-    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
-        list.Add(kSetKeys[set].que, FormatQueryFlags(BuildQueryFlags(settings.sets[set])));
+    for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
+        list.Add(kMiniSetKeys[set].que, FormatQueryFlags(BuildQueryFlags(settings.sets[set])));
     }
     std::vector<int> soundNumbers = SoundNumbers(settings);
-    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
+    for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
         AddSetSounds(list, soundNumbers, set);
     }
     // Lamps by set, each power state's guidance lamp after its idle lamp.

@@ -15,16 +15,6 @@ namespace {
 
 namespace ids = res::ids;
 
-struct SetKeys {
-    int psA, psB, que, kanaId, reId, colorId;
-};
-constexpr std::array<SetKeys, 2> kSetKeys = {{
-    {ids::kKeyPsA1, ids::kKeyPsB1, ids::kKeyQue1, ids::kKeyPsA1KanaId, ids::kKeyPsA1ReId,
-     ids::kKeyPsA1ColorId},
-    {ids::kKeyPsA2, ids::kKeyPsB2, ids::kKeyQue2, ids::kKeyPsA2KanaId, ids::kKeyPsA2ReId,
-     ids::kKeyPsA2ColorId},
-}};
-
 // Slots and lamps of the function results (set 1) and of the KelTouch completion (set 2), as
 // index ranges into kMiniSXSoundKeyIds and kMiniSXLampKeyIds.
 struct Range {
@@ -72,7 +62,7 @@ void AddSounds(ValueList& list, const std::vector<int>& numbers, Range range) {
 void AddSet(ValueList& list, const MiniSXSettings& settings, std::size_t set,
             const std::vector<int>& soundNumbers) {
     const FunctionSet& functions = settings.sets[set];
-    const SetKeys& keys = kSetKeys[set];
+    const MiniSetKeys& keys = kMiniSetKeys[set];
     list.Add(keys.psA, TransferEscape(BuildGroupRecord(functions, PhoneGroup::Docomo,
                                                        RecordTarget::Terminal)));
     list.Add(keys.psB, TransferEscape(
@@ -88,7 +78,7 @@ void AddSet(ValueList& list, const MiniSXSettings& settings, std::size_t set,
 
 void AddFileRecords(ValueList& list, const MiniSXSettings& settings, std::size_t set) {
     const FunctionSet& functions = settings.sets[set];
-    const SetKeys& keys = kSetKeys[set];
+    const MiniSetKeys& keys = kMiniSetKeys[set];
     list.Add(keys.psA, BuildGroupRecord(functions, PhoneGroup::Docomo, RecordTarget::File));
     TorucaExtras extras = TorucaExtrasOf(functions);
     list.Add(keys.kanaId, std::move(extras.kanaId));
@@ -121,8 +111,8 @@ std::vector<MiniKeyValue> MiniSXFileValues(const MiniSXSettings& settings) {
     list.Add(ids::kKeyFchg, std::to_string(settings.smartphone.mode));
     list.Add(ids::kKeySmp, std::to_string(settings.smartphone.variant));
     AddFileRecords(list, settings, 1);
-    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
-        list.Add(kSetKeys[set].que, FormatQueryFlags(BuildQueryFlags(settings.sets[set])));
+    for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
+        list.Add(kMiniSetKeys[set].que, FormatQueryFlags(BuildQueryFlags(settings.sets[set])));
     }
     list.Add(ids::kKeyNfc, std::to_string(settings.nfc.mode));
     list.Add(ids::kKeyNque, std::to_string(settings.nfc.query));
