@@ -26,6 +26,7 @@
 #include "model/MiniSettings.h"
 #include "model/MiniSxSettings.h"
 #include "res/StringIds.h"
+#include "res/Strings.h"
 
 namespace morvik {
 
@@ -39,6 +40,24 @@ inline constexpr std::array<MiniSetKeys, 2> kMiniSetKeys = {{
     {res::ids::kKeyPsA2, res::ids::kKeyPsB2, res::ids::kKeyQue2, res::ids::kKeyPsA2KanaId,
      res::ids::kKeyPsA2ReId, res::ids::kKeyPsA2ColorId},
 }};
+
+// The values of a write or a file in their order, each with its key's text.
+class MiniKeyValueList {
+  public:
+    void Add(int keyId, std::string value) {
+        list_.push_back({keyId, res::TextCp932(keyId), std::move(value)});
+    }
+    std::vector<MiniKeyValue> Take() { return std::move(list_); }
+
+  private:
+    std::vector<MiniKeyValue> list_;
+};
+
+// What a detailed write sends for a set's functions: psA and psB (records for a terminal,
+// escaped whole), then que.
+void AddMiniSetWriteValues(MiniKeyValueList& list, const FunctionSet& functions, std::size_t set);
+// What a settings file stores for them: psA, its three Toruca identifiers, psB (file records).
+void AddMiniSetFileRecords(MiniKeyValueList& list, const FunctionSet& functions, std::size_t set);
 
 // What a read takes from the pages only one edition has (the Mini's terminal page and periodic
 // guidance, the MiniSx's smartphone, NFC and time check pages).

@@ -18,31 +18,20 @@ namespace ids = res::ids;
 
 constexpr std::size_t kSoundSlotsPerSet = 6;
 
-class ValueList {
-  public:
-    void Add(int keyId, std::string value) {
-        list_.push_back({keyId, res::TextCp932(keyId), std::move(value)});
-    }
-    std::vector<MiniKeyValue> Take() { return std::move(list_); }
-
-  private:
-    std::vector<MiniKeyValue> list_;
-};
-
 // The device code of a lamp; a pattern that is no valid user pattern (none of the editors
 // produces one) is written empty, so the terminal clears the lamp instead of taking garbage.
 std::string LampCode(const std::string& pattern, bool idle) {
     return EncodeLampPattern(pattern, idle).value_or(std::string());
 }
 
-void AddSetLamps(ValueList& list, const MiniSettings& settings, std::size_t set) {
+void AddSetLamps(MiniKeyValueList& list, const MiniSettings& settings, std::size_t set) {
     for (std::size_t row = 0; row < kLampRowsPerSet; ++row) {
         list.Add(kMiniSetLampKeyIds[set][row],
                  LampCode(settings.lamps.sets[set][row], IsIdleLampRow(row)));
     }
 }
 
-void AddGuidanceLamp(ValueList& list, const MiniSettings& settings, std::size_t index) {
+void AddGuidanceLamp(MiniKeyValueList& list, const MiniSettings& settings, std::size_t index) {
     // Periodic guidance lamps play 100 ms steps like success and failure.
     list.Add(kGuidanceLampKeyIds[index], LampCode(settings.lamps.guidance[index], false));
 }
@@ -52,7 +41,7 @@ std::vector<int> SoundNumbers(const MiniSettings& settings) {
     return SoundKeyValues(settings.soundPaths, DistinctSoundPaths(settings.soundPaths));
 }
 
-void AddSetSounds(ValueList& list, const std::vector<int>& numbers, std::size_t set) {
+void AddSetSounds(MiniKeyValueList& list, const std::vector<int>& numbers, std::size_t set) {
     for (std::size_t i = 0; i < kSoundSlotsPerSet; ++i) {
         std::size_t slot = set * kSoundSlotsPerSet + i;
         list.Add(kMiniSoundKeyIds[slot], std::to_string(numbers[slot]));
@@ -62,7 +51,8 @@ void AddSetSounds(ValueList& list, const std::vector<int>& numbers, std::size_t 
 // The terminal page in the order rslt, fchg, tlog, pow, isc, rtcc. A write sends the code as
 // typed and only when there is one; a file always has the line, the code packed so that it does
 // not read as plain digits.
-void AddTerminalSettings(ValueList& list, const MiniTerminalSettings& terminal, bool forFile) {
+void AddTerminalSettings(MiniKeyValueList& list, const MiniTerminalSettings& terminal,
+                         bool forFile) {
     for (auto& [keyId, value] : EncodeMiniTerminalSettings(terminal)) {
         if (keyId == ids::kKeyIsc) {
             if (!forFile) {
@@ -83,17 +73,11 @@ void AddTerminalSettings(ValueList& list, const MiniTerminalSettings& terminal, 
 }  // namespace
 
 std::vector<MiniKeyValue> MiniWriteValues(const MiniSettings& settings) {
-    ValueList list;
+    MiniKeyValueList list;
     AddTerminalSettings(list, settings.terminal, false);
     std::vector<int> soundNumbers = SoundNumbers(settings);
     for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
-        const FunctionSet& functions = settings.sets[set];
-        const MiniSetKeys& keys = kMiniSetKeys[set];
-        list.Add(keys.psA, TransferEscape(BuildGroupRecord(functions, PhoneGroup::Docomo,
-                                                           RecordTarget::Terminal)));
-        list.Add(keys.psB, TransferEscape(BuildGroupRecord(functions, PhoneGroup::Other,
-                                                           RecordTarget::Terminal)));
-        list.Add(keys.que, FormatQueryFlags(BuildQueryFlags(functions)));
+        AddMiniSetWriteValues(list, settings.sets[set], set);
         // Without registration no sound key is sent: the keys would point at entries of an
         // image that the terminal may not hold.
         if (settings.registerSounds) {
@@ -110,16 +94,9 @@ std::vector<MiniKeyValue> MiniWriteValues(const MiniSettings& settings) {
 }
 
 std::vector<MiniKeyValue> MiniFileValues(const MiniSettings& settings) {
-    ValueList list;
+    MiniKeyValueList list;
     for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
-        const FunctionSet& functions = settings.sets[set];
-        const MiniSetKeys& keys = kMiniSetKeys[set];
-        list.Add(keys.psA, BuildGroupRecord(functions, PhoneGroup::Docomo, RecordTarget::File));
-        TorucaExtras extras = TorucaExtrasOf(functions);
-        list.Add(keys.kanaId, std::move(extras.kanaId));
-        list.Add(keys.reId, std::move(extras.redistributionId));
-        list.Add(keys.colorId, std::move(extras.colorId));
-        list.Add(keys.psB, BuildGroupRecord(functions, PhoneGroup::Other, RecordTarget::File));
+        AddMiniSetFileRecords(list, settings.sets[set], set);
     }
     for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
         list.Add(kMiniSetKeys[set].que, FormatQueryFlags(BuildQueryFlags(settings.sets[set])));

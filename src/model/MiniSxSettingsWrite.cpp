@@ -3,7 +3,6 @@
 
 #include <array>
 
-#include "model/Escape.h"
 #include "model/FunctionRecordQuery.h"
 #include "model/LampPattern.h"
 #include "model/MiniFamilyEdition.h"
@@ -23,17 +22,6 @@ struct Range {
 constexpr std::array<Range, 2> kSoundsOfSet = {{{0, 4}, {4, 2}}};
 constexpr std::array<Range, 2> kLampsOfSet = {{{0, 6}, {6, 2}}};
 
-class ValueList {
-  public:
-    void Add(int keyId, std::string value) {
-        list_.push_back({keyId, res::TextCp932(keyId), std::move(value)});
-    }
-    std::vector<MiniKeyValue> Take() { return std::move(list_); }
-
-  private:
-    std::vector<MiniKeyValue> list_;
-};
-
 // A pattern that is no valid user pattern (none of the editors produces one) is written empty,
 // so the terminal clears the lamp instead of taking garbage.
 std::string LampCode(const MiniSXSettings& settings, std::size_t index) {
@@ -42,7 +30,7 @@ std::string LampCode(const MiniSXSettings& settings, std::size_t index) {
         .value_or(std::string());
 }
 
-void AddLamps(ValueList& list, const MiniSXSettings& settings, Range range) {
+void AddLamps(MiniKeyValueList& list, const MiniSXSettings& settings, Range range) {
     for (std::size_t i = range.first; i < range.first + range.count; ++i) {
         list.Add(kMiniSXLampKeyIds[i], LampCode(settings, i));
     }
@@ -53,38 +41,21 @@ std::vector<int> SoundNumbers(const MiniSXSettings& settings) {
     return SoundKeyValues(settings.soundPaths, DistinctSoundPaths(settings.soundPaths));
 }
 
-void AddSounds(ValueList& list, const std::vector<int>& numbers, Range range) {
+void AddSounds(MiniKeyValueList& list, const std::vector<int>& numbers, Range range) {
     for (std::size_t i = range.first; i < range.first + range.count; ++i) {
         list.Add(kMiniSXSoundKeyIds[i], std::to_string(numbers[i]));
     }
 }
 
-void AddSet(ValueList& list, const MiniSXSettings& settings, std::size_t set,
+void AddSet(MiniKeyValueList& list, const MiniSXSettings& settings, std::size_t set,
             const std::vector<int>& soundNumbers) {
-    const FunctionSet& functions = settings.sets[set];
-    const MiniSetKeys& keys = kMiniSetKeys[set];
-    list.Add(keys.psA, TransferEscape(BuildGroupRecord(functions, PhoneGroup::Docomo,
-                                                       RecordTarget::Terminal)));
-    list.Add(keys.psB, TransferEscape(
-                           BuildGroupRecord(functions, PhoneGroup::Other, RecordTarget::Terminal)));
-    list.Add(keys.que, FormatQueryFlags(BuildQueryFlags(functions)));
+    AddMiniSetWriteValues(list, settings.sets[set], set);
     // Without registration no sound key is sent: the keys would point at entries of an image
     // that the terminal may not hold.
     if (settings.registerSounds) {
         AddSounds(list, soundNumbers, kSoundsOfSet[set]);
     }
     AddLamps(list, settings, kLampsOfSet[set]);
-}
-
-void AddFileRecords(ValueList& list, const MiniSXSettings& settings, std::size_t set) {
-    const FunctionSet& functions = settings.sets[set];
-    const MiniSetKeys& keys = kMiniSetKeys[set];
-    list.Add(keys.psA, BuildGroupRecord(functions, PhoneGroup::Docomo, RecordTarget::File));
-    TorucaExtras extras = TorucaExtrasOf(functions);
-    list.Add(keys.kanaId, std::move(extras.kanaId));
-    list.Add(keys.reId, std::move(extras.redistributionId));
-    list.Add(keys.colorId, std::move(extras.colorId));
-    list.Add(keys.psB, BuildGroupRecord(functions, PhoneGroup::Other, RecordTarget::File));
 }
 
 std::string Flag(bool on) {
@@ -94,7 +65,7 @@ std::string Flag(bool on) {
 }  // namespace
 
 std::vector<MiniKeyValue> MiniSXWriteValues(const MiniSXSettings& settings) {
-    ValueList list;
+    MiniKeyValueList list;
     const std::vector<int> soundNumbers = SoundNumbers(settings);
     list.Add(ids::kKeyRtcc, Flag(settings.clockCheck));
     AddSet(list, settings, 0, soundNumbers);
@@ -106,11 +77,11 @@ std::vector<MiniKeyValue> MiniSXWriteValues(const MiniSXSettings& settings) {
 }
 
 std::vector<MiniKeyValue> MiniSXFileValues(const MiniSXSettings& settings) {
-    ValueList list;
-    AddFileRecords(list, settings, 0);
+    MiniKeyValueList list;
+    AddMiniSetFileRecords(list, settings.sets[0], 0);
     list.Add(ids::kKeyFchg, std::to_string(settings.smartphone.mode));
     list.Add(ids::kKeySmp, std::to_string(settings.smartphone.variant));
-    AddFileRecords(list, settings, 1);
+    AddMiniSetFileRecords(list, settings.sets[1], 1);
     for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
         list.Add(kMiniSetKeys[set].que, FormatQueryFlags(BuildQueryFlags(settings.sets[set])));
     }
