@@ -5,7 +5,7 @@
 //
 // This file holds what every edition shares: recognising the edition of a file, reading a file
 // whole, finding a key's value, and writing a file safely. Each edition's own lines are in its
-// own file (SettingsFileMini.h for the Mini and MiniS).
+// own file (MiniFamilySettingsFile.h for the Mini/MiniS and the MiniSx).
 
 #include <filesystem>
 #include <span>

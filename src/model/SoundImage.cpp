@@ -78,6 +78,18 @@ std::string SoundSizeLimitMessage() {
                        static_cast<int>(kSoundDataLimit / 1024));
 }
 
+std::string SoundFailureText(SoundStatus status) {
+    switch (status) {
+        case SoundStatus::CannotOpen:
+        case SoundStatus::SizeUnknown:
+            return res::TextCp932(res::ids::kFileOpenFailed);
+        case SoundStatus::TooLarge:
+            return SoundSizeLimitMessage();
+        default:
+            return res::TextCp932(res::ids::kSoundFileInvalid);
+    }
+}
+
 std::vector<std::string> DistinctSoundPaths(std::span<const std::string> slotPaths) {
     std::vector<std::string> distinct;
     for (const std::string& path : slotPaths) {
