@@ -2,7 +2,6 @@
 // (the limit of open settings windows, the edition check, connect and disconnect, the modal
 // guard) is here; the window itself is opened by the command's hook (Hook*.cpp).
 
-#include <QFile>
 #include <QFileDialog>
 
 #include "app/AppStringIds.h"
@@ -59,12 +58,6 @@ void CMVKAppDlg::OnOpenSettingsFile() {
     if (path.isEmpty()) {
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ErrorBox(Tr(res::ids::kFileOpenFailed));
-        return;
-    }
-    file.close();
     OpenSettingsFileWindow(path);
 }
 

@@ -45,11 +45,14 @@ constexpr size_t kMaxFileBytes = 1024 * 1024;
 // blocking: a FIFO or a device under the name must not hang start-up.
 std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
     std::vector<std::string> lines;
-    const std::optional<std::string> read = ReadRegularFile(path, kMaxFileBytes);
-    if (!read) {
+    const FileRead read = ReadRegularFile(path, kMaxFileBytes);
+    if (read.status == FileReadStatus::NotFound) {
+        return lines;
+    }
+    if (!read.Ok()) {
         return std::nullopt;
     }
-    const std::string& text = *read;
+    const std::string& text = read.bytes;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);

@@ -1,10 +1,10 @@
 #include "files/SettingsFile.h"
 
 #include <array>
-#include <fstream>
 #include <system_error>
 
 #include "link/PartialFile.h"
+#include "link/RegularFile.h"
 #include "morvik/Version.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -17,7 +17,6 @@ namespace ids = res::ids;
 constexpr std::array kEditionsInSearchOrder = {SettingsFileEdition::Slim, SettingsFileEdition::Mini,
                                                SettingsFileEdition::MiniSx};
 
-constexpr std::size_t kReadBlock = 1024;
 constexpr std::string_view kLineEnd = "\r\n";
 
 SettingsFileText Refused(int messageId) {
@@ -53,28 +52,15 @@ SettingsFileEdition DetectSettingsFileEdition(std::string_view text) {
 }
 
 SettingsFileText ReadSettingsFileText(const std::filesystem::path& path, std::size_t maxSize) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return Refused(ids::kFileOpenFailed);
+    FileRead file = ReadRegularFile(path, maxSize);
+    if (file.status == FileReadStatus::TooLarge) {
+        return Refused(ids::kSettingsFileInvalid);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    if (!file.Ok()) {
         return Refused(ids::kFileOpenFailed);
     }
     SettingsFileText result;
-    char block[kReadBlock];
-    // The size is judged on what is read, not on what the directory says, so a file that grows
-    // while it is read cannot slip past the limit.
-    while (in) {
-        in.read(block, sizeof block);
-        result.text.append(block, static_cast<std::size_t>(in.gcount()));
-        if (result.text.size() > maxSize) {
-            return Refused(ids::kSettingsFileInvalid);
-        }
-    }
-    if (in.bad()) {
-        return Refused(ids::kFileOpenFailed);
-    }
+    result.text = std::move(file.bytes);
     result.text += kLineEnd;
     result.ok = true;
     return result;

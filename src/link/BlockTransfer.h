@@ -15,8 +15,12 @@
 
 namespace morvik {
 
-// Sends the file's bytes as blocks, then EOT. False when the file cannot be read, when the
-// terminal keeps talking before the transfer, or when a block is not acknowledged.
+// Far more than any image a terminal takes; a larger file is not sent.
+constexpr size_t kSendFileMaxBytes = 16 * 1024 * 1024;
+
+// Sends the file's bytes as blocks, then EOT. False when the file cannot be read (or is not a
+// regular file, or is larger than kSendFileMaxBytes), when the terminal keeps talking before the
+// transfer, or when a block is not acknowledged.
 bool SendFile(CSerialCommAPI& port, const std::string& path);
 
 // The same with the bytes taken from memory. A length of 0 sends only EOT.

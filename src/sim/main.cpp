@@ -9,10 +9,9 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 
+#include "link/RegularFile.h"
 #include "model/Cp932.h"
 #include "morvik/Version.h"
 #include "sim/DetectionLog.h"
@@ -25,6 +24,9 @@
 namespace {
 
 using namespace morvik::sim;
+
+// Far more than the largest detection log a terminal keeps (32 bytes a record).
+constexpr std::size_t kDlogFileMaxBytes = 64 * 1024 * 1024;
 
 int g_signalPipe[2] = {-1, -1};
 
@@ -92,14 +94,13 @@ bool BuildState(const SimOptions& o, const Edition& edition, SimState& state, st
         }
     }
     if (!o.dlogFile.empty()) {
-        std::ifstream in(o.dlogFile, std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const morvik::FileRead file = morvik::ReadRegularFile(o.dlogFile, kDlogFileMaxBytes);
         state.detectionLog.clear();
-        if (!in.good() && !in.eof()) {
+        if (!file.Ok()) {
             error = "検出ログファイルを読めません: " + o.dlogFile;
             return false;
         }
-        if (!SplitDetectionRecords(bytes, state.detectionLog)) {
+        if (!SplitDetectionRecords(file.bytes, state.detectionLog)) {
             error = "検出ログファイルの大きさが32バイトの倍数ではありません: " + o.dlogFile;
             return false;
         }

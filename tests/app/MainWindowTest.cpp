@@ -10,10 +10,13 @@
 #include <QTest>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "app/CommandIds.h"
 #include "support/ScopedEnv.h"
 #include "support/StderrCapture.h"
 #include "support/qt/AppFixture.h"
+#include "support/qt/MiniWindowDriver.h"
 
 namespace morvik {
 namespace {
@@ -30,16 +33,7 @@ QStringList PanelTexts(const CMVKAppDlg& window) {
     return texts;
 }
 
-// Only the boxes that are not the once-per-run notice of the first session.
-std::vector<std::string> Messages(const test::BoxAnswerer& boxes) {
-    std::vector<std::string> out;
-    for (const std::string& box : boxes.Boxes()) {
-        if (!box.starts_with(kFirstNotice)) {
-            out.push_back(box);
-        }
-    }
-    return out;
-}
+using test::Messages;
 
 class MainWindowTest : public AppFixture {};
 
@@ -257,6 +251,19 @@ TEST_F(MainWindowTest, SettingsWindowsAreLimitedAndGuarded) {
     windows.pop_back();  // a destroyed window leaves its list
     EXPECT_FALSE(window.SettingsWindowLimitReached());
     EXPECT_TRUE(window.RegisterSettingsWindow(CMVKAppDlg::Family::Mini, &extra));
+}
+
+// A FIFO picked as a settings file (nothing ever writes to it) is refused at once instead of
+// hanging the window in its open.
+TEST_F(MainWindowTest, AFifoPickedAsASettingsFileIsRefusedWithoutHanging) {
+    const std::string fifo = Config().File("settings.dat");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    CMVKAppDlg& window = Window();
+    test::AnswerFileDialog(&window, QString::fromStdString(fifo));
+    window.Action(cmd::kOpenSettingsFile)->trigger();
+    EXPECT_EQ(Messages(boxes_),
+              std::vector<std::string>{"エラー|ファイルのオープンに失敗しました。"});
+    EXPECT_EQ(window.SettingsWindowCount(CMVKAppDlg::Family::Mini), 0);
 }
 
 TEST_F(MainWindowTest, AcceleratorsReachTheirCommands) {
