@@ -153,7 +153,7 @@ class Receiver {
         if (result == kContinue) {
             result = MainPhase();
         }
-        if (result == kReceiveCancelled) {
+        if (result == kReceiveCancelled || result == kReceiveOverrun) {
             WriteByte(port_, kCan);
         }
         if (result == kReceiveDone && complete_ && !complete_()) {
@@ -246,6 +246,9 @@ class Receiver {
                 case Arrival::kBlock:
                     switch (CheckBlock(block_, expected_)) {
                         case BlockCheck::kGood:
+                            if (complete_ && complete_()) {
+                                return kReceiveOverrun;
+                            }
                             if (!Accept()) {
                                 return Abandon();
                             }

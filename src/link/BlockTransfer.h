@@ -36,6 +36,10 @@ constexpr int kReceiveShort = -4;
 // The blocks arrived, but the output could not be written or put in place (a full disk, a
 // target that cannot be replaced): a file failure, not a silent sender.
 constexpr int kReceiveWriteFailed = -5;
+// A new block came after the complete check had said that everything had arrived: a sender that
+// goes on past what it announced is damaged, and is stopped with CAN rather than followed for
+// ever.
+constexpr int kReceiveOverrun = -6;
 
 // Turns one accepted block into the text appended to the output file. It gets the whole
 // 132-byte block, a running record number (0 for the first block, growing by 4 per block) and
@@ -51,7 +55,8 @@ using BlockHandler =
 // The caller clears the port's receive-cancel flag before starting; setting it stops the
 // receive with CAN.
 // A complete check, when given, is asked at EOT: false leaves no file and gives kReceiveShort (a
-// sender that ends early must not leave a file that looks whole).
+// sender that ends early must not leave a file that looks whole). It is asked too when a new
+// block arrives: true then stops the receive with CAN and kReceiveOverrun, leaving no file.
 int ReceiveFile(CSerialCommAPI& port, const std::string& path, int passThrough,
                 const BlockHandler& handler = {}, const std::function<bool()>& complete = {});
 
