@@ -27,14 +27,13 @@ bool IsMiniSXSettingsText(std::string_view text) {
 }
 
 MiniValues MiniSXSettingsFileValues(std::string_view text) {
-    MiniValues values;
+    std::vector<std::string> keys;
     for (auto keyIds : {MiniSXReadKeyIds(), MiniSXFileOnlyKeyIds()}) {
         for (int keyId : keyIds) {
-            const std::string& key = res::TextCp932(keyId);
-            values[key] = SettingsFileValue(text, key);
+            keys.push_back(res::TextCp932(keyId));
         }
     }
-    return values;
+    return SettingsFileValues(text, keys);
 }
 
 MiniReadResult LoadMiniSXSettingsText(std::string_view text, MiniSXSettings& settings) {

@@ -67,23 +67,41 @@ SettingsFileText ReadSettingsFileText(const std::filesystem::path& path, std::si
 }
 
 std::string SettingsFileValue(std::string_view text, std::string_view key) {
+    const std::string keys[] = {std::string(key)};
+    return SettingsFileValues(text, keys).begin()->second;
+}
+
+std::map<std::string, std::string, std::less<>> SettingsFileValues(
+    std::string_view text, std::span<const std::string> keys) {
+    std::map<std::string, std::string, std::less<>> values;
+    for (const std::string& key : keys) {
+        values.emplace(key, std::string());
+    }
+    std::map<std::string_view, bool, std::less<>> found;
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t lineEnd = text.find('\n', pos);
         if (lineEnd == std::string_view::npos) {
             lineEnd = text.size();
         }
-        std::string_view line = text.substr(pos, lineEnd - pos);
-        if (line.size() > key.size() && line.starts_with(key) && line[key.size()] == ' ') {
-            std::string_view value = line.substr(key.size() + 1);
-            while (!value.empty() && (value.back() == '\r' || value.back() == '\n')) {
-                value.remove_suffix(1);
-            }
-            return std::string(value);
-        }
+        const std::string_view line = text.substr(pos, lineEnd - pos);
         pos = lineEnd + 1;
+        // A key has no space in it: the line's first word is the key it gives a value to.
+        const std::size_t space = line.find(' ');
+        if (space == std::string_view::npos) {
+            continue;
+        }
+        const auto entry = values.find(line.substr(0, space));
+        if (entry == values.end() || !found.emplace(entry->first, true).second) {
+            continue;  // not asked for, or not its first line
+        }
+        std::string_view value = line.substr(space + 1);
+        while (!value.empty() && (value.back() == '\r' || value.back() == '\n')) {
+            value.remove_suffix(1);
+        }
+        entry->second = std::string(value);
     }
-    return {};
+    return values;
 }
 
 std::string SettingsFileVersion() {

@@ -23,14 +23,13 @@ bool SaveMiniSettingsFile(const std::filesystem::path& path, const MiniSettings&
 }
 
 MiniValues MiniSettingsFileValues(std::string_view text) {
-    MiniValues values;
+    std::vector<std::string> keys;
     for (auto keyIds : {MiniReadKeyIds(), MiniFileOnlyKeyIds()}) {
         for (int keyId : keyIds) {
-            const std::string& key = res::TextCp932(keyId);
-            values[key] = SettingsFileValue(text, key);
+            keys.push_back(res::TextCp932(keyId));
         }
     }
-    return values;
+    return SettingsFileValues(text, keys);
 }
 
 MiniReadResult LoadMiniSettingsText(std::string_view text, MiniSettings& settings) {
