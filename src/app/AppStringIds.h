@@ -10,6 +10,8 @@ inline constexpr int kAppWindowNotYetAvailable = 4003;  // "%s": the command's n
 inline constexpr int kAppUsage = 4004;
 inline constexpr int kAppUnknownOption = 4005;  // "%s": the option
 inline constexpr int kAppNoDisplay = 4006;
+// Start-up and end of the program.
+inline constexpr int kAppOutputWriteFailed = 4700;
 // The Mini/MiniS settings windows.
 inline constexpr int kAppHourUnit = 4100;
 inline constexpr int kAppMinuteUnit = 4101;

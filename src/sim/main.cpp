@@ -199,13 +199,22 @@ bool EndWithStarter() {
     return getppid() == starter;
 }
 
+// Output that did not arrive (a full disk, a closed pipe) is a failure, said on standard error.
+int Printed() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fputs("morvik-sim: 標準出力に書き込めませんでした。\n", stderr);
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // Alone, --version names this program's version; with a value it sets the terminal's.
     if (argc == 2 && std::string_view(argv[1]) == "--version") {
         std::printf("morvik-sim %s\n", morvik::kProgramVersion);
-        return 0;
+        return Printed();
     }
     if (!morvik::Cp932ConverterAvailable()) {
         std::fprintf(stderr, "morvik-sim: %s", morvik::Cp932MissingMessage());
@@ -223,7 +232,7 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(UsageText().c_str(), stdout);
-        return 0;
+        return Printed();
     }
     return Run(options);
 }
