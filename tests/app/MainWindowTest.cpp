@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <fstream>
@@ -16,6 +17,7 @@
 #include "support/ScopedEnv.h"
 #include "support/StderrCapture.h"
 #include "support/qt/AppFixture.h"
+#include "sessions/dialogs/CProgressDlg.h"
 #include "support/qt/MiniWindowDriver.h"
 
 namespace morvik {
@@ -264,6 +266,31 @@ TEST_F(MainWindowTest, AFifoPickedAsASettingsFileIsRefusedWithoutHanging) {
     EXPECT_EQ(Messages(boxes_),
               std::vector<std::string>{"エラー|ファイルのオープンに失敗しました。"});
     EXPECT_EQ(window.SettingsWindowCount(CMVKAppDlg::Family::Mini), 0);
+}
+
+// A terminal that leaves "ver" unanswered holds 機器情報の読み込み for the whole wait: the command
+// runs in its progress window meanwhile (the main window goes on painting), and キャンセル there
+// ends it without a message.
+TEST_F(MainWindowTest, ACommandWaitingOnTheTerminalShowsItsProgressAndCancels) {
+    test::SimProcess& sim = StartSim("mini", {"--fault", "silent-key=ver"});
+    CMVKAppDlg& window = Window(sim.DevicePath());
+    boxes_.Clear();
+    QString title;
+    test::WindowActor cancel([&](QWidget* widget) {
+        auto* progress = qobject_cast<CProgressDlg*>(widget);
+        QPushButton* button = progress != nullptr ? progress->findChild<QPushButton*>() : nullptr;
+        if (button == nullptr || !Logged(sim, "ver")) {
+            return false;
+        }
+        title = progress->windowTitle();
+        button->click();
+        return true;
+    });
+    window.Action(cmd::kReadDeviceInfo)->trigger();
+    EXPECT_EQ(title, QStringLiteral("機器情報の読み込み"));
+    EXPECT_TRUE(Messages(boxes_).empty());
+    EXPECT_FALSE(window.Terminal().IsConnected());
+    EXPECT_FALSE(window.Guarded());
 }
 
 TEST_F(MainWindowTest, AcceleratorsReachTheirCommands) {
