@@ -50,15 +50,7 @@ FileRead ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes
     if (!ok) {
         return result;
     }
-    result.size = static_cast<std::uint64_t>(opened.st_size);
-    if (bytes.size() > maxBytes) {
-        bytes.resize(maxBytes);
-        result.status = FileReadStatus::TooLarge;
-    } else {
-        result.status = FileReadStatus::Ok;
-    }
-    result.bytes = std::move(bytes);
-    return result;
+    return FinishedRead(std::move(bytes), static_cast<std::uint64_t>(opened.st_size), maxBytes);
 }
 
 }  // namespace morvik

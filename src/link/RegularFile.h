@@ -4,10 +4,12 @@
 // picked in a file dialog, a COM port's name) must not hang the program, and only a regular file
 // is read. Every reader of a file goes through ReadRegularFile, so the rule holds everywhere.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace morvik {
 
@@ -27,6 +29,17 @@ struct FileRead {
 
     bool Ok() const { return status == FileReadStatus::Ok; }
 };
+
+// For the platform files: the result of a read that took up to maxBytes + 1 bytes of a file of
+// the given size.
+inline FileRead FinishedRead(std::string bytes, std::uint64_t size, std::size_t maxBytes) {
+    FileRead result;
+    result.size = size;
+    result.status = bytes.size() > maxBytes ? FileReadStatus::TooLarge : FileReadStatus::Ok;
+    bytes.resize(std::min(bytes.size(), maxBytes));
+    result.bytes = std::move(bytes);
+    return result;
+}
 
 // Reads at most maxBytes of the regular file at path (a symbolic link is followed). Whether the
 // file is too large is judged on what is read, so a file that grows while it is read cannot slip

@@ -39,15 +39,7 @@ FileRead ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes
     if (!ok) {
         return result;
     }
-    result.size = static_cast<std::uint64_t>(size.QuadPart);
-    if (bytes.size() > maxBytes) {
-        bytes.resize(maxBytes);
-        result.status = FileReadStatus::TooLarge;
-    } else {
-        result.status = FileReadStatus::Ok;
-    }
-    result.bytes = std::move(bytes);
-    return result;
+    return FinishedRead(std::move(bytes), static_cast<std::uint64_t>(size.QuadPart), maxBytes);
 }
 
 }  // namespace morvik
