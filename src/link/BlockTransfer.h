@@ -36,10 +36,12 @@ constexpr int kReceiveShort = -4;
 // The blocks arrived, but the output could not be written or put in place (a full disk, a
 // target that cannot be replaced): a file failure, not a silent sender.
 constexpr int kReceiveWriteFailed = -5;
+// The same for want of space on the output's disk.
+constexpr int kReceiveDiskFull = -6;
 // A new block came after the complete check had said that everything had arrived: a sender that
 // goes on past what it announced is damaged, and is stopped with CAN rather than followed for
 // ever.
-constexpr int kReceiveOverrun = -6;
+constexpr int kReceiveOverrun = -7;
 
 // Turns one accepted block into the text appended to the output file. It gets the whole
 // 132-byte block, a running record number (0 for the first block, growing by 4 per block) and
