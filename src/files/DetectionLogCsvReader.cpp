@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <optional>
 #include <utility>
 
@@ -319,9 +320,16 @@ DetectionLogCsvContent ParseDetectionLogCsv(std::string_view bytes) {
 
 DetectionLogCsvContent ReadDetectionLogCsv(const std::string& path) {
     DetectionLogCsvContent content;
+    // A file known to be too large is refused before any of it is read.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > kDetectionLogCsvMaxBytes) {
+        content.error = DetectionLogCsvError{Problem::kTooLarge};
+        return content;
+    }
     const FileRead file = ReadRegularFile(path, kDetectionLogCsvMaxBytes);
     if (file.status == FileReadStatus::TooLarge) {
-        content.error = DetectionLogCsvError{Problem::kTooLarge};
+        content.error = DetectionLogCsvError{Problem::kTooLarge};  // it grew meanwhile
         return content;
     }
     if (!file.Ok()) {

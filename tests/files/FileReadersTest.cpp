@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "files/DetectionLogCsvReader.h"
 #include "files/FirmwareImage.h"
 #include "files/SettingsFile.h"
 #include "files/TorucaFile.h"
@@ -48,6 +49,9 @@ TEST_F(FileReaders, EveryReaderRefusesWhatIsNoRegularFileWithTheOpenFailureText)
         const std::vector<std::string> slots{path};
         EXPECT_EQ(TotalSoundSize(slots).status, SoundStatus::CannotOpen);
         EXPECT_EQ(PackSounds(slots).status, SoundStatus::CannotOpen);
+        const DetectionLogCsvContent log = ReadDetectionLogCsv(path);
+        ASSERT_TRUE(log.error.has_value());
+        EXPECT_EQ(log.error->problem, DetectionLogCsvError::Problem::kCannotOpen);
     }
 }
 
