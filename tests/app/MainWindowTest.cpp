@@ -14,10 +14,10 @@
 #include <sys/stat.h>
 
 #include "app/CommandIds.h"
+#include "sessions/dialogs/CProgressDlg.h"
 #include "support/ScopedEnv.h"
 #include "support/StderrCapture.h"
 #include "support/qt/AppFixture.h"
-#include "sessions/dialogs/CProgressDlg.h"
 #include "support/qt/MiniWindowDriver.h"
 
 namespace morvik {
