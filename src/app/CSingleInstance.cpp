@@ -6,8 +6,10 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 
+#include "app/AppStringIds.h"
 #include "app/UserKey.h"
 #include "link/ConfigDir.h"
+#include "res/Strings.h"
 
 namespace morvik {
 
@@ -51,6 +53,12 @@ CSingleInstance::~CSingleInstance() {
 
 bool CSingleInstance::Acquire() {
     if (!lock_.tryLock(0)) {
+        if (lock_.error() != QLockFile::LockFailedError) {
+            // Not another copy's lock: no lock can be made here. Ending silently would leave the
+            // operator without the tool and without a word; it runs without the guard instead.
+            guarded_ = false;
+            return true;
+        }
         AskFirstCopyToShow();
         return false;
     }
@@ -66,6 +74,16 @@ bool CSingleInstance::Acquire() {
         }
     });
     return true;
+}
+
+QString CSingleInstance::NoGuardText() const {
+    const int reason = lock_.error() == QLockFile::PermissionError ? res::ids::kAppLockNotPermitted
+                                                                   : res::ids::kAppLockNoFolder;
+    const std::string text =
+        res::Format(res::Text(res::ids::kAppNoSingleInstance),
+                    QDir::toNativeSeparators(name_ + QStringLiteral(".lock")).toUtf8().constData(),
+                    std::string(res::Text(reason)).c_str());
+    return QString::fromStdString(text);
 }
 
 void CSingleInstance::AskFirstCopyToShow() {

@@ -30,8 +30,12 @@ class CSingleInstance : public QObject {
     static QString Folder();
 
     // True for the first copy, which from now on hears later copies. False when another copy
-    // holds the lock; it has been asked to come to the front.
+    // holds the lock; it has been asked to come to the front. True as well when the lock cannot
+    // be made at all (a folder that cannot be written): the copy runs unguarded then.
     bool Acquire();
+    // False after Acquire() ran unguarded; NoGuardText() then says why, for the operator.
+    bool Guarded() const { return guarded_; }
+    QString NoGuardText() const;
 
   signals:
     // A later copy was started: bring the window to the front.
@@ -42,6 +46,7 @@ class CSingleInstance : public QObject {
 
     QString name_;
     QLockFile lock_;
+    bool guarded_ = true;
     std::unique_ptr<QLocalServer> server_;
 };
 

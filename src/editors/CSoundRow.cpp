@@ -16,6 +16,7 @@
 
 #include "app/AppStringIds.h"
 #include "app/QtText.h"
+#include "model/WavCheck.h"
 #include "res/StringIds.h"
 
 namespace morvik {
@@ -86,8 +87,12 @@ void CSoundRow::Play() {
         effect_ = new QSoundEffect(this);
     }
     // A file the player cannot read simply stays silent: the OK checks of the dialog are where a
-    // wrong file is reported.
+    // wrong file is reported. Only a wave file the terminal would take reaches the player, whose
+    // loader would wait for ever on a FIFO under the name.
     effect_->stop();
+    if (CheckWavFile(std::filesystem::path(LocalPath(Path()))).status != WavStatus::Accepted) {
+        return;
+    }
     effect_->setSource(QUrl::fromLocalFile(Path()));
     effect_->play();
 #endif

@@ -53,14 +53,13 @@ bool MiniFamilySettingsFile<Edition>::Save(const std::filesystem::path& path,
 
 template <class Edition>
 MiniValues MiniFamilySettingsFile<Edition>::Values(std::string_view text) {
-    MiniValues values;
+    std::vector<std::string> keys;
     for (auto keyIds : {Edition::ReadKeyIds(), Edition::FileOnlyKeyIds()}) {
         for (int keyId : keyIds) {
-            const std::string& key = res::TextCp932(keyId);
-            values[key] = SettingsFileValue(text, key);
+            keys.push_back(res::TextCp932(keyId));
         }
     }
-    return values;
+    return SettingsFileValues(text, keys);
 }
 
 template <class Edition>
