@@ -35,12 +35,24 @@ std::optional<EditionCode> OpenForSettings(CTerminal& terminal) {
     return code;
 }
 
-void LeaveTerminal(CTerminal& terminal, EditionCode code) {
-    if (code == kEditionSlim) {
-        terminal.SendExit();
-    } else {
-        terminal.SendReboot();
+bool OpenForWriting(CTerminal& terminal, EditionCode edition) {
+    if (!terminal.Connect(false)) {
+        return false;
     }
+    if (!terminal.OpenSession()) {
+        terminal.Disconnect();
+        return false;
+    }
+    if (Interrupted()) {
+        LeaveTerminal(terminal, edition);
+        return false;
+    }
+    return true;
+}
+
+void LeaveTerminal(CTerminal& terminal, EditionCode code) {
+    // A terminal that named no edition is restarted, as the Mini family's sessions end.
+    terminal.LeaveAfterLooking(code == kEditionNone ? kEditionMini : code);
     terminal.Disconnect();
 }
 

@@ -28,6 +28,12 @@ namespace morvik::cli {
 // left again). kEditionNone when the terminal's reply names no edition.
 std::optional<EditionCode> OpenForSettings(CTerminal& terminal);
 
+// Connects and opens a command session without asking for the edition: for a write of
+// edition's settings, whose session identifies the terminal itself and refuses one of another
+// edition. False, with the port closed again, as OpenForSettings (an interrupted command leaves
+// the terminal as edition's family is left).
+bool OpenForWriting(CTerminal& terminal, EditionCode edition);
+
 // Leaves a terminal whose session is open: a Slim is sent "exit", any other is restarted with
 // "reboot s"; then the port is closed.
 void LeaveTerminal(CTerminal& terminal, EditionCode code);

@@ -4,8 +4,8 @@
 // header names, before the terminal is woken); otherwise everything is written (the sounds too
 // when the file registers them) and the terminal restarts.
 //
-// The edition the terminal reports decides which write runs, and the file must be one of that
-// edition's; otherwise message 386 and nothing is written.
+// The file's edition decides which write runs; a terminal of another edition is refused by the
+// write session with message 386 and nothing is written.
 
 #include <algorithm>
 
@@ -117,22 +117,24 @@ int RunWrite(CliContext& context, std::vector<std::string>& args) {
             break;
     }
 
+    // The file's edition decides the write; its session identifies the terminal first and
+    // refuses one of another edition (386) before anything is written.
     InterruptGuard interrupt;
     CTerminal& terminal = context.Terminal();
-    const std::optional<EditionCode> code = OpenForSettings(terminal);
-    if (!code) {
+    const EditionCode edition = fileEdition == SettingsFileEdition::Mini     ? kEditionMini
+                                : fileEdition == SettingsFileEdition::MiniSx ? kEditionMiniSx
+                                                                             : kEditionSlim;
+    if (!OpenForWriting(terminal, edition)) {
         return Interrupted() ? ReportInterrupted() : kExitFailure;
     }
-    if (*code == kEditionMini && fileEdition == SettingsFileEdition::Mini) {
-        return WriteMini(terminal, mini, setClock);
+    switch (fileEdition) {
+        case SettingsFileEdition::Mini:
+            return WriteMini(terminal, mini, setClock);
+        case SettingsFileEdition::MiniSx:
+            return WriteMiniSX(terminal, miniSx, setClock);
+        default:
+            return WriteSlim(terminal, *slim);
     }
-    if (*code == kEditionSlim && slim) {
-        return WriteSlim(terminal, *slim);
-    }
-    if (*code == kEditionMiniSx && fileEdition == SettingsFileEdition::MiniSx) {
-        return WriteMiniSX(terminal, miniSx, setClock);
-    }
-    return NotThisEdition(terminal, *code);
 }
 
 const CliCommandRegistration kWrite({"write", ids::kWriteSummary, ids::kWriteHelp, RunWrite});

@@ -14,6 +14,9 @@ CMiniEasyWriteSession::~CMiniEasyWriteSession() {
 void CMiniEasyWriteSession::Run() {
     SetTitle(res::ids::kWritingCaption);
     SetPosition(0);
+    if (!CheckTerminalEdition(Terminal(), kEditionMini)) {
+        return;
+    }
     // The standard image is small; the bar of these windows counts the parameters only.
     if (plan_.upload && !UploadImage(plan_.image.bytes, 0)) {
         return;

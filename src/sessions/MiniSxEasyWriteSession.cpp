@@ -15,6 +15,9 @@ CMiniSXEasyWriteSession::~CMiniSXEasyWriteSession() {
 void CMiniSXEasyWriteSession::Run() {
     SetTitle(res::ids::kWritingCaption);
     SetPosition(0);
+    if (!CheckTerminalEdition(Terminal(), kEditionMiniSx)) {
+        return;
+    }
     // The standard image is small; the bar of these windows counts the parameters only.
     if (plan_.upload && !UploadImage(plan_.image.bytes, 0)) {
         return;

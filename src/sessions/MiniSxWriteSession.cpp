@@ -45,6 +45,9 @@ bool CMiniSXWriteSession::RegisterSounds() {
 void CMiniSXWriteSession::Run() {
     SetTitle(res::ids::kWritingCaption);
     SetPosition(0);
+    if (!CheckTerminalEdition(Terminal(), kEditionMiniSx)) {
+        return;
+    }
     if (settings_.registerSounds && !RegisterSounds()) {
         return;
     }

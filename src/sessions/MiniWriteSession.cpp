@@ -52,6 +52,9 @@ bool CMiniWriteSession::RegisterSounds() {
 void CMiniWriteSession::Run() {
     SetTitle(res::ids::kWritingCaption);
     SetPosition(0);
+    if (!CheckTerminalEdition(Terminal(), kEditionMini)) {
+        return;
+    }
     if (settings_.registerSounds && !RegisterSounds()) {
         return;
     }
