@@ -1,6 +1,5 @@
 #include "editors/CSoundRow.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #endif
 
 #include "app/AppStringIds.h"
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "res/StringIds.h"
 
@@ -73,10 +73,10 @@ bool CSoundRow::PlaybackAvailable() {
 }
 
 void CSoundRow::Browse() {
-    const QString chosen = QFileDialog::getOpenFileName(path_->window(), QString(), Path(),
-                                                        QtFileFilter(res::ids::kWaveFileFilter));
-    if (!chosen.isEmpty()) {
-        SetPath(chosen);
+    const ChosenFile chosen =
+        ChooseFile(path_->window(), FileDialogMode::Open, res::ids::kWaveFileFilter, Path());
+    if (chosen.Chosen()) {
+        SetPath(chosen.shown);
     }
 }
 

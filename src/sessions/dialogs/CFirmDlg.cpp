@@ -1,6 +1,5 @@
 #include "sessions/dialogs/CFirmDlg.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +11,7 @@
 #include <algorithm>
 
 #include "app/CMVKAppDlg.h"
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "files/FirmwareImage.h"
 #include "res/StringIds.h"
@@ -305,10 +305,10 @@ void CFirmDlg::RestoreTimeouts() {
 }
 
 void CFirmDlg::OnBrowse() {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), path_->text(),
-                                                      QtFileFilter(ids::kFirmwareFileFilter));
-    if (!path.isEmpty()) {
-        path_->setText(path);
+    const ChosenFile file =
+        ChooseFile(this, FileDialogMode::Open, ids::kFirmwareFileFilter, path_->text());
+    if (file.Chosen()) {
+        path_->setText(file.shown);
     }
 }
 
