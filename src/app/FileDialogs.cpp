@@ -94,6 +94,9 @@ ChosenFile ChooseFile(QWidget* parent, FileDialogMode mode, int filterId, const 
     }
     QFileDialog dialog(parent, QString(), folder, filter);
     dialog.setProxyModel(new JapaneseDates(&dialog));
+    if (!current.isEmpty()) {
+        dialog.selectFile(QFileInfo(current).fileName());
+    }
     if (mode != FileDialogMode::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -26,8 +26,9 @@ struct ChosenFile {
 };
 
 // filterId: the string table's filter ("機器設定ファイル (*.dat)|*.dat||"). current: a path the
-// window shows already; the dialog then starts in its folder instead of the last one. Nothing
-// chosen (Cancel) gives an empty ChosenFile.
+// window shows already, or the name a save suggests; the dialog then starts in its folder
+// instead of the last one, with its name filled in. Nothing chosen (Cancel) gives an empty
+// ChosenFile.
 ChosenFile ChooseFile(QWidget* parent, FileDialogMode mode, int filterId,
                       const QString& current = QString());
 
