@@ -17,6 +17,7 @@
 #include "files/SettingsFile.h"
 #include "files/SettingsFileMini.h"
 #include "files/SlimSettingsFile.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 
 namespace morvik::cli {
@@ -100,7 +101,7 @@ int RunCheck(CliContext&, std::vector<std::string>& args) {
     for (const EditionChecker& checker : kCheckers) {
         largest = std::max(largest, checker.maxSize);
     }
-    SettingsFileText file = ReadSettingsFileText(args.front(), largest);
+    SettingsFileText file = ReadSettingsFileText(PathFromUtf8(args.front()), largest);
     if (!file.ok) {
         return Report({file.message});
     }

@@ -14,6 +14,7 @@
 #include "cli/CliProgress.h"
 #include "cli/CliStringIds.h"
 #include "files/FirmwareImage.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "sessions/FirmwareTrigger.h"
 #include "sessions/FirmwareUpdate.h"
@@ -144,7 +145,7 @@ int RunFirmware(CliContext& context, std::vector<std::string>& args) {
         return kExitFailure;
     }
     const bool miniFamily = code != kEditionSlim;
-    FirmwareImageCheck image = CheckFirmwareImage(path, miniFamily);
+    FirmwareImageCheck image = CheckFirmwareImage(PathFromUtf8(path), miniFamily);
     if (!image.valid) {
         PrintError(ForScreen(image.outcome));
         return kExitFailure;
@@ -179,7 +180,7 @@ int RunFirmware(CliContext& context, std::vector<std::string>& args) {
     }
 
     // The file may have changed while the operator was busy with the terminal.
-    image = CheckFirmwareImage(path, miniFamily);
+    image = CheckFirmwareImage(PathFromUtf8(path), miniFamily);
     if (!image.valid) {
         PrintError(ForScreen(image.outcome));
         PrintError(StepText(kFirmwareStepCancelled, miniFamily));

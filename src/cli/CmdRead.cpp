@@ -14,6 +14,7 @@
 #include "cli/SlimCommands.h"
 #include "files/SettingsFileMini.h"
 #include "link/PartialFile.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "sessions/MiniReadSession.h"
 
@@ -32,7 +33,7 @@ int ReadMini(CTerminal& terminal, const std::string& path) {
         return FailedSession(session, Text(res::ids::kReadFailed));
     }
     std::string message;
-    if (!SaveMiniSettingsFile(path, session.Settings(), message)) {
+    if (!SaveMiniSettingsFile(PathFromUtf8(path), session.Settings(), message)) {
         PrintError(ForScreen(message));
         return kExitFailure;
     }

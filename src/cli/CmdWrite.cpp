@@ -20,6 +20,7 @@
 #include "files/MiniSxSettingsFile.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsFileMini.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "sessions/MiniWriteSession.h"
 
@@ -83,7 +84,8 @@ int RunWrite(CliContext& context, std::vector<std::string>& args) {
         return kExitUsage;
     }
 
-    const SettingsFileText file = ReadSettingsFileText(path, kMiniFamilySettingsFileMaxSize);
+    const SettingsFileText file =
+        ReadSettingsFileText(PathFromUtf8(path), kMiniFamilySettingsFileMaxSize);
     if (!file.ok) {
         PrintError(ForScreen(file.message));
         return kExitFailure;

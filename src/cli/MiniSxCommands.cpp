@@ -7,6 +7,7 @@
 #include "cli/CliStringIds.h"
 #include "files/MiniSxSettingsFile.h"
 #include "model/SoundSlots.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "sessions/MiniSxEasyWriteSession.h"
 #include "sessions/MiniSxReadSession.h"
@@ -43,7 +44,7 @@ int ReadMiniSX(CTerminal& terminal, const std::string& path, int exitWarnings) {
         return FailedSession(session, Text(res::ids::kReadFailed));
     }
     std::string message;
-    if (!SaveMiniSXSettingsFile(path, session.Settings(), message)) {
+    if (!SaveMiniSXSettingsFile(PathFromUtf8(path), session.Settings(), message)) {
         PrintError(ForScreen(message));
         return kExitFailure;
     }

@@ -15,6 +15,7 @@
 #include "editors/CByteField.h"
 #include "files/TorucaFile.h"
 #include "model/MiniEditorRules.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -167,7 +168,7 @@ void CFunctionPageDlg::OpenTorucaFile() {
     if (!file.Chosen() || bound_ == nullptr) {
         return;
     }
-    const TorucaFileResult result = ReadTorucaFile(std::filesystem::path(file.path));
+    const TorucaFileResult result = ReadTorucaFile(PathFromUtf8(file.path));
     if (!result.record) {
         QMessageBox box(QMessageBox::Warning, Tr(ids::kErrorCaption), FromCp932(result.message),
                         QMessageBox::Ok, this);

@@ -22,6 +22,7 @@
 #include "app/QtText.h"
 #include "editors/CMiniDetailFrameDlg.h"
 #include "editors/MiniWriteRun.h"
+#include "model/Utf8Path.h"
 
 namespace morvik {
 
@@ -74,7 +75,7 @@ class CMiniDetailEditionDlg : public CMiniDetailFrameDlg {
     }
 
     bool SaveSettingsFile(const QString& path, std::string& message) const override {
-        return Edition::Save(std::filesystem::path(LocalPath(path)), settings_, message);
+        return Edition::Save(PathFromUtf8(LocalPath(path)), settings_, message);
     }
 
     void MarkClean() override { clean_ = settings_; }

@@ -13,6 +13,7 @@
 #include "files/SlimSettingsFile.h"
 #include "files/TorucaFile.h"
 #include "model/SlimValidation.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
@@ -143,7 +144,7 @@ void CConfigDlg::OnOpenToruca() {
     if (!chosen.Chosen()) {
         return;
     }
-    const TorucaFileResult file = ReadTorucaFile(std::filesystem::path(chosen.path));
+    const TorucaFileResult file = ReadTorucaFile(PathFromUtf8(chosen.path));
     if (!file.record) {
         OwnBox(Tr(ids::kErrorCaption), FromCp932(file.message), QMessageBox::Warning);
         return;

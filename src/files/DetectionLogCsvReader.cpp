@@ -7,6 +7,7 @@
 
 #include "files/DetectionLogCsv.h"
 #include "link/RegularFile.h"
+#include "model/Utf8Path.h"
 #include "res/DetectionLogViewIds.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -321,7 +322,7 @@ DetectionLogCsvContent ParseDetectionLogCsv(std::string_view bytes) {
 DetectionLogCsvContent ReadDetectionLogCsv(const std::string& path) {
     DetectionLogCsvContent content;
     std::error_code error;
-    const std::filesystem::path file(path);
+    const std::filesystem::path file = PathFromUtf8(path);
     if (!std::filesystem::exists(file, error)) {
         content.error = DetectionLogCsvError{Problem::kCannotOpen};
         return content;

@@ -11,6 +11,7 @@
 #include "link/RegularFile.h"
 #include "model/Cp932.h"
 #include "model/Cp932Exact.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -320,7 +321,7 @@ bool WriteProfileStrings(const std::string& path, const std::string& section,
         text += line + "\r\n";
     }
     std::error_code error;
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const std::filesystem::path parent = PathFromUtf8(path).parent_path();
     if (!parent.empty()) {
         std::filesystem::create_directories(parent, error);
     }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "files/SettingsFile.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -19,12 +20,13 @@ std::string SlimSettingsFileText(const SlimSettings& values, SlimFunction functi
 
 bool SaveSlimSettingsFile(const std::string& path, const SlimEditorState& state) {
     std::string message;
-    return WriteSettingsFile(path, SlimSettingsFileText(BuildSlimSettings(state), state.function),
+    return WriteSettingsFile(PathFromUtf8(path),
+                             SlimSettingsFileText(BuildSlimSettings(state), state.function),
                              message);
 }
 
 SlimFileText ReadSlimSettingsFile(const std::string& path) {
-    SettingsFileText file = ReadSettingsFileText(path, kSlimSettingsFileMaxSize);
+    SettingsFileText file = ReadSettingsFileText(PathFromUtf8(path), kSlimSettingsFileMaxSize);
     SlimFileText result;
     if (!file.ok) {
         result.status = file.message == res::TextCp932(res::ids::kFileOpenFailed)

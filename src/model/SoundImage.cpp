@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "model/Cp932.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -66,7 +67,7 @@ SoundStatus ReadFile(const std::filesystem::path& path, std::size_t limit, std::
 }  // namespace
 
 std::filesystem::path SoundFilePath(const std::string& cp932Path) {
-    return std::filesystem::path(Cp932ToUtf8(cp932Path));
+    return PathFromUtf8(Cp932ToUtf8(cp932Path));
 }
 
 SoundStatus CheckSoundFile(const std::string& cp932Path) {

@@ -2,6 +2,7 @@
 
 #include "files/SettingsFile.h"
 #include "files/SettingsFileMini.h"
+#include "model/Utf8Path.h"
 #include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -28,7 +29,7 @@ CMiniReadSession::~CMiniReadSession() {
 
 bool CMiniReadSession::ReadFile(MiniValues& values) {
     SettingsFileText file =
-        ReadSettingsFileText(std::filesystem::path(filePath_), kMiniFamilySettingsFileMaxSize);
+        ReadSettingsFileText(PathFromUtf8(filePath_), kMiniFamilySettingsFileMaxSize);
     if (!file.ok) {
         Fail(file.message);
         return false;

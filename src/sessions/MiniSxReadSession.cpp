@@ -2,6 +2,7 @@
 
 #include "files/MiniSxSettingsFile.h"
 #include "files/SettingsFile.h"
+#include "model/Utf8Path.h"
 #include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -30,7 +31,7 @@ CMiniSXReadSession::~CMiniSXReadSession() {
 
 bool CMiniSXReadSession::ReadFile(MiniValues& values) {
     SettingsFileText file =
-        ReadSettingsFileText(std::filesystem::path(filePath_), kMiniFamilySettingsFileMaxSize);
+        ReadSettingsFileText(PathFromUtf8(filePath_), kMiniFamilySettingsFileMaxSize);
     if (!file.ok) {
         Fail(file.message);
         return false;

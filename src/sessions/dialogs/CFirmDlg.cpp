@@ -14,6 +14,7 @@
 #include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "files/FirmwareImage.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "sessions/FirmwareTrigger.h"
 #include "sessions/FirmwareUpdate.h"
@@ -227,7 +228,7 @@ void CFirmDlg::ChooseImageStep() {
 
 void CFirmDlg::SendStep() {
     imagePath_ = LocalPath(path_->text());
-    const FirmwareImageCheck check = CheckFirmwareImage(imagePath_, MiniFamily());
+    const FirmwareImageCheck check = CheckFirmwareImage(PathFromUtf8(imagePath_), MiniFamily());
     info_->setText(FromCp932(check.outcome));
     if (!check.valid) {
         // The file changed since it was chosen: back to the choice.
@@ -318,7 +319,8 @@ void CFirmDlg::OnPathChanged() {
         next_->setEnabled(false);
         return;
     }
-    const FirmwareImageCheck check = CheckFirmwareImage(LocalPath(path_->text()), MiniFamily());
+    const FirmwareImageCheck check =
+        CheckFirmwareImage(PathFromUtf8(LocalPath(path_->text())), MiniFamily());
     info_->setText(FromCp932(check.outcome));
     next_->setEnabled(check.valid && step_ == kFirmwareStepChooseImage);
 }
