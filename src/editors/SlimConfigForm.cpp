@@ -122,6 +122,8 @@ void SlimConfigForm::Build(QDialog* window) {
         row->addWidget(queryOff[g]);
         row->addStretch();
         queryLabels[g] = new QLabel(Tr(ids::kQueryLabel), groups[g]);
+        queryLabels[g]->setObjectName(QString::fromLatin1(kGroupNames[g]) +
+                                      QStringLiteral("QueryLabel"));
         forms[g]->addRow(queryLabels[g], row);
     };
     int lastGroup = 0;
