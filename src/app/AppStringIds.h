@@ -27,5 +27,13 @@ inline constexpr int kAppPlaySound = 4402;
 inline constexpr int kAppPlaySoundTip = 4403;
 inline constexpr int kAppNoAudioDeviceTip = 4404;
 inline constexpr int kAppLampPreviewTip = 4405;
+// Every settings window
+inline constexpr int kAppCharacterNotForTerminal = 4500;  // "%s": the characters refused
+inline constexpr int kAppDiscardAndClose = 4501;          // "%s": the window's caption
+inline constexpr int kAppDiscardAndExit = 4502;  // "%s": the windows' captions, one per line
+// The preferences key of the folder the file dialogs last showed.
+inline constexpr int kAppPrefLastFolder = 4503;
+// The help text of the authentication code (本体設定).
+inline constexpr int kAppAuthCodeHelp = 4505;
 
 }  // namespace morvik::res::ids

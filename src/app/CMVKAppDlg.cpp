@@ -417,6 +417,10 @@ void CMVKAppDlg::reject() {
     if (terminal_.IsConnected() || guardDepth_ > 0) {
         return;
     }
+    // The settings windows end with the program: one question for all their unsaved changes.
+    if (!ISettingsWindow::MayDiscardChanges(this, GuardedWindows(), true)) {
+        return;
+    }
     QDialog::reject();
 }
 

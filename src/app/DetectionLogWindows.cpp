@@ -1,9 +1,8 @@
 // The detection log's chart window (src/charts), opened on any detection log CSV from
 // ファイル → 検出ログを開く, and on the file just saved from 検出ログの取得 (HookDetectionLog.cpp).
 
-#include <QFileDialog>
-
 #include "app/CMVKAppDlg.h"
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "charts/CDetectionLogDlg.h"
 #include "res/StringIds.h"
@@ -12,8 +11,8 @@ namespace morvik {
 
 void CMVKAppDlg::OnOpenDetectionLog() {
     ModalGuard(true);
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(), QtFileFilter(res::ids::kDetectionLogFileFilter));
+    const QString path =
+        ChooseFile(this, FileDialogMode::Open, res::ids::kDetectionLogFileFilter).shown;
     ModalGuard(false);
     if (!path.isEmpty()) {
         ShowDetectionLogWindow(path);

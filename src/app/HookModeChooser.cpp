@@ -3,6 +3,7 @@
 
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
+#include "app/WindowPlacement.h"
 #include "editors/CMiniEasyDlg.h"
 #include "editors/CMiniSXEasyDlg.h"
 #include "editors/CSelectModeDlg.h"
@@ -38,6 +39,7 @@ void CMVKAppDlg::RunModeChooser(EditionCode code) {
         ErrorBox(Tr(res::ids::kTooManySettingsWindows));
         return;
     }
+    PlaceNewWindow(*easy, *this);
     easy->show();
 }
 

@@ -4,12 +4,13 @@
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
 #include "files/SettingsFile.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 
 namespace morvik {
 
 void CMVKAppDlg::OpenSettingsFileWindow(const QString& path) {
-    const std::filesystem::path file(LocalPath(path));
+    const std::filesystem::path file = PathFromUtf8(LocalPath(path));
     const SettingsFileText text = ReadSettingsFileText(file, kMiniFamilySettingsFileMaxSize);
     if (!text.ok) {
         ErrorBox(FromCp932(text.message));

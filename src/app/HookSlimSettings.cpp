@@ -2,6 +2,7 @@
 
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
+#include "app/WindowPlacement.h"
 #include "editors/CConfigDlg.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -22,6 +23,9 @@ void CMVKAppDlg::OpenSlimSettingsFromTerminal(const std::string& terminalId) {
     // The session the change-settings command opened is the read's; the read ends it.
     const bool clean = editor->ReadFromTerminal();
     if (editor->ReadLoaded()) {
+        if (created) {
+            PlaceNewWindow(*editor, *this);
+        }
         editor->show();
         editor->raise();
         editor->activateWindow();

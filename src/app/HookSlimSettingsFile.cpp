@@ -4,6 +4,7 @@
 
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
+#include "app/WindowPlacement.h"
 #include "editors/CConfigDlg.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -28,6 +29,7 @@ void CMVKAppDlg::OpenSlimSettingsFile(const QString& path) {
         delete editor;
         return;
     }
+    PlaceNewWindow(*editor, *this);
     editor->show();
     editor->raise();
     editor->activateWindow();

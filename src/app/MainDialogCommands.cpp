@@ -2,11 +2,10 @@
 // (the limit of open settings windows, the edition check, connect and disconnect, the modal
 // guard) is here; the window itself is opened by the command's hook (Hook*.cpp).
 
-#include <QFileDialog>
-
 #include "app/AppStringIds.h"
 #include "app/CMVKAppDlg.h"
 #include "app/CommandIds.h"
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -67,8 +66,8 @@ void CMVKAppDlg::OnOpenSettingsFile() {
         return;
     }
     ModalGuard(true);
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
-                                                      QtFileFilter(res::ids::kSettingsFileFilter));
+    const QString path =
+        ChooseFile(this, FileDialogMode::Open, res::ids::kSettingsFileFilter).shown;
     ModalGuard(false);
     if (path.isEmpty()) {
         return;

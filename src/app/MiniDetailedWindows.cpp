@@ -6,6 +6,7 @@
 
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
+#include "app/WindowPlacement.h"
 #include "editors/CMiniCustomDlg.h"
 #include "editors/CMiniSXCustomDlg.h"
 #include "res/StringIds.h"
@@ -49,6 +50,9 @@ void CMVKAppDlg::ReadTerminalIntoDetailedWindow(CMiniDetailFrameDlg& window, boo
             ? terminal_.DevicePath()
             : res::Format(res::Text(res::ids::kComPortFormat), PortNumber());
     window.SetCaptionText(QString::fromStdString(connection));
+    if (created) {
+        PlaceNewWindow(window, *this);
+    }
     window.show();
     window.raise();
     const CMiniDetailFrameDlg::ReadOutcome outcome = window.Read();
@@ -76,6 +80,7 @@ void CMVKAppDlg::OpenDetailedWindowForFile(Family family, CMiniDetailFrameDlg* w
     }
     window->SetCloseAfterWrite(CloseAfterWrite());
     window->SetCaptionText(QFileInfo(path).fileName());
+    PlaceNewWindow(*window, *this);
     window->show();
     // A load that gives nothing shows 914 (the read's own text when it has one).
     const CMiniDetailFrameDlg::ReadOutcome outcome = window->Read(path);

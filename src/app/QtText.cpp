@@ -1,6 +1,5 @@
 #include "app/QtText.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include "model/Cp932.h"
@@ -36,7 +35,7 @@ QString QtFileFilter(int id) {
 }
 
 std::string LocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return path.toStdString();
 }
 
 }  // namespace morvik

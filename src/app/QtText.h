@@ -15,8 +15,9 @@ QString Tr(int id);
 // A file dialog filter of the string table ("機器設定ファイル (*.dat)|*.dat||") in Qt's form
 // ("機器設定ファイル (*.dat)"; several filters separated by ";;").
 QString QtFileFilter(int id);
-// A path from a file dialog (or the command line) as the file system names it, in the system's
-// file-name encoding: a name that is not UTF-8 reaches the same file.
+// A path from a file dialog (or the command line) as the core takes every file name: UTF-8, on
+// Windows too (the program runs with UTF-8 as its code page; model/Utf8Path.h makes the
+// std::filesystem::path).
 std::string LocalPath(const QString& path);
 
 }  // namespace morvik

@@ -2,7 +2,7 @@
 
 #include <QBuffer>
 #include <QDateEdit>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "charts/CBarChart.h"
 #include "charts/CShareChart.h"
@@ -287,16 +288,13 @@ void CDetectionLogDlg::AskAndSave(Chart chart) {
     const QString suggested =
         csv.absoluteDir().filePath(csv.completeBaseName() + QLatin1Char('-') +
                                    ChartWidget(chart)->Title() + QStringLiteral(".png"));
-    QString path = QFileDialog::getSaveFileName(this, QString(), suggested,
-                                                QtFileFilter(ids::kDlogViewImageFilter));
-    if (path.isEmpty()) {
+    // The one file dialog of every window: a name typed without an extension gets ".png".
+    const ChosenFile file =
+        ChooseFile(this, FileDialogMode::Save, ids::kDlogViewImageFilter, suggested);
+    if (!file.Chosen()) {
         return;
     }
-    // As the settings windows add ".dat": a name typed without an extension gets ".png".
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".png");
-    }
-    if (!SaveChart(chart, path)) {
+    if (!SaveChart(chart, file.shown)) {
         errorBox_(Tr(ids::kDlogViewImageSaveFailed), this);
     }
 }

@@ -52,11 +52,8 @@ std::optional<EditionCode> OpenForSettings(CTerminal& terminal) {
 }
 
 void LeaveTerminal(CTerminal& terminal, EditionCode code) {
-    if (code == kEditionSlim) {
-        terminal.SendExit();
-    } else {
-        terminal.SendReboot();
-    }
+    // A terminal that named no edition is restarted, as the Mini family's sessions end.
+    terminal.LeaveAfterLooking(code == kEditionNone ? kEditionMini : code);
     terminal.Disconnect();
 }
 

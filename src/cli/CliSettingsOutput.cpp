@@ -8,6 +8,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
 #include "files/SettingsFile.h"
+#include "model/Utf8Path.h"
 
 namespace morvik::cli {
 namespace {
@@ -46,7 +47,7 @@ int DeliverSettings(const std::string& path, const std::string& fileText,
     }
     if (!toStandardOutput) {
         std::string message;
-        if (!WriteSettingsFile(path, fileText, message)) {
+        if (!WriteSettingsFile(PathFromUtf8(path), fileText, message)) {
             PrintError(ForScreen(message));
             return kExitFailure;
         }

@@ -15,6 +15,7 @@
 #include "cli/CliProgress.h"
 #include "cli/CliStringIds.h"
 #include "files/FirmwareImage.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "sessions/FirmwareTrigger.h"
 #include "sessions/FirmwareUpdate.h"
@@ -123,7 +124,7 @@ int RunFirmware(CliContext& context, const CliArguments& args) {
         return kExitFailure;
     }
     const bool miniFamily = code != kEditionSlim;
-    FirmwareImageCheck image = CheckFirmwareImage(path, miniFamily);
+    FirmwareImageCheck image = CheckFirmwareImage(PathFromUtf8(path), miniFamily);
     if (!image.valid) {
         PrintError(ForScreen(image.outcome));
         return kExitFailure;
@@ -160,7 +161,7 @@ int RunFirmware(CliContext& context, const CliArguments& args) {
     }
 
     // The file may have changed while the operator was busy with the terminal.
-    image = CheckFirmwareImage(path, miniFamily);
+    image = CheckFirmwareImage(PathFromUtf8(path), miniFamily);
     if (!image.valid) {
         PrintError(ForScreen(image.outcome));
         PrintError(StepText(kFirmwareStepCancelled, miniFamily));

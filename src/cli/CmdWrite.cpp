@@ -5,7 +5,8 @@
 // the file registers them) and the terminal restarts.
 //
 // The edition the terminal reports decides which write runs, and the file must be one of that
-// edition's; otherwise message 386 and nothing is written.
+// edition's; otherwise message 386 and nothing is written. (The write session itself asks once
+// more before its first write, as every write of the desktop tool does.)
 
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"

@@ -6,6 +6,7 @@
 #include "files/MiniFamilySettingsFile.h"
 #include "files/SlimSettingsFile.h"
 #include "model/SlimValidation.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/SlimReadSession.h"
@@ -100,7 +101,7 @@ SettingsVerdict JudgeSettingsFile(const std::string& path) {
     for (const EditionJudge& judge : kJudges) {
         largest = std::max(largest, judge.maxSize);
     }
-    const SettingsFileText file = ReadSettingsFileText(path, largest);
+    const SettingsFileText file = ReadSettingsFileText(PathFromUtf8(path), largest);
     if (!file.ok) {
         if (file.message == Cp932(res::ids::kSettingsFileInvalid)) {
             verdict.messages = {file.message};  // too large to be a settings file

@@ -83,7 +83,12 @@ int ReadSlim(CTerminal& terminal, const std::string& path) {
 int WriteSlim(CTerminal& terminal, const SlimEditorState& state) {
     CSlimWriteSession session(terminal, state);
     RunSession(session);
-    LeaveTerminal(terminal, kEditionSlim);
+    if (session.TerminalRefused()) {
+        // Another edition, left as after a read already; nothing was written.
+        terminal.Disconnect();
+    } else {
+        LeaveTerminal(terminal, kEditionSlim);
+    }
     if (!session.Completed()) {
         return FailedSession(session, Text(rids::kSettingsFileInvalid));
     }

@@ -53,9 +53,9 @@ CAttractDlg::CAttractDlg(QWidget* parent)
       use_(new QRadioButton(Tr(ids::kGuidanceUse), this)),
       dontUse_(new QRadioButton(Tr(ids::kGuidanceDontUse), this)),
       startHour_(HourList(this)),
-      startMinute_(NumberList(this, {kGuidanceMinutes[0], kGuidanceMinutes[1]}, "%02d")),
+      startMinute_(NumberList(this, {kGuidanceMinutes[0], kGuidanceMinutes[1]}, "%d")),
       endHour_(HourList(this)),
-      endMinute_(NumberList(this, {kGuidanceMinutes[0], kGuidanceMinutes[1]}, "%02d")),
+      endMinute_(NumberList(this, {kGuidanceMinutes[0], kGuidanceMinutes[1]}, "%d")),
       interval_(NumberList(
           this, {kGuidanceIntervals[0], kGuidanceIntervals[1], kGuidanceIntervals[2]}, "%d")),
       lamp_(new QPushButton(Tr(ids::kLamp), this)),

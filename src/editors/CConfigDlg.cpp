@@ -14,8 +14,8 @@
 #include "app/AppIcon.h"
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
+#include "editors/CByteField.h"
 #include "editors/SlimOwnGuard.h"
-#include "editors/SlimTextField.h"
 #include "model/SlimTexts.h"
 #include "model/SlimValidation.h"
 #include "res/StringIds.h"
@@ -59,9 +59,11 @@ void CConfigDlg::Initialise() {
 
 void CConfigDlg::Connect() {
     connect(form_.functions, &QComboBox::currentIndexChanged, this, &CConfigDlg::Refresh);
-    for (SlimTextField* field : form_.fields) {
-        connect(field, &SlimTextField::Changed, this, &CConfigDlg::Refresh);
-        connect(field, &SlimTextField::LimitReached, this, &CConfigDlg::ShowLimitMessage);
+    for (const SlimFieldSpec& entry : SlimFieldSpecs()) {
+        CByteField* field = form_.Field(entry.field);
+        connect(field, &CByteField::Edited, this, &CConfigDlg::Refresh);
+        connect(field, &CByteField::Refused, this,
+                [this, entry](const QString& message) { ShowRefusal(entry.field, message); });
     }
     for (int g = 0; g < SlimConfigForm::kGroups; ++g) {
         connect(form_.queryOn[g], &QRadioButton::toggled, this, &CConfigDlg::Refresh);
@@ -83,8 +85,8 @@ SlimEditorState CConfigDlg::State() const {
     state.function = index >= 0 && index < static_cast<int>(offered.size())
                          ? offered[static_cast<std::size_t>(index)]
                          : SlimFunction::Browser;
-    for (const SlimTextField* field : form_.fields) {
-        SlimFieldText(state, field->Entry().field) = field->Text();
+    for (const SlimFieldSpec& entry : SlimFieldSpecs()) {
+        SlimFieldText(state, entry.field) = form_.Field(entry.field)->Text();
     }
     for (int g = 0; g < SlimConfigForm::kGroups; ++g) {
         state.SetQuery(kKinds[static_cast<std::size_t>(g)], form_.queryOn[g]->isChecked());
@@ -105,9 +107,8 @@ void CConfigDlg::SetState(const SlimEditorState& state) {
             form_.functions->setCurrentIndex(static_cast<int>(i));
         }
     }
-    for (SlimTextField* field : form_.fields) {
-        const QSignalBlocker blockField(field);
-        field->SetText(SlimFieldText(state, field->Entry().field));
+    for (const SlimFieldSpec& entry : SlimFieldSpecs()) {
+        form_.Field(entry.field)->SetText(SlimFieldText(state, entry.field));
     }
     for (int g = 0; g < SlimConfigForm::kGroups; ++g) {
         const QSignalBlocker blockOn(form_.queryOn[g]);
@@ -134,6 +135,7 @@ void CConfigDlg::Refresh() {
     for (int g = 0; g < SlimConfigForm::kGroups; ++g) {
         const SlimGroupView& group = view.Group(kKinds[static_cast<std::size_t>(g)]);
         form_.groups[g]->setEnabled(group.enabled && !sessionRunning_);
+        form_.queryLabels[g]->setEnabled(group.queryPairEnabled);
         form_.queryOn[g]->setEnabled(group.queryPairEnabled);
         form_.queryOff[g]->setEnabled(group.queryPairEnabled);
         form_.sizes[g]->setText(FromCp932(SlimSizeText(group.sum, group.capacity)));
@@ -164,9 +166,9 @@ void CConfigDlg::OwnBox(const QString& caption, const QString& text, QMessageBox
     main_.MessageBox(this, caption, text, icon, QMessageBox::Ok, false);
 }
 
-void CConfigDlg::ShowLimitMessage(SlimField field) {
+void CConfigDlg::ShowRefusal(SlimField field, const QString& message) {
     QWidget* edit = form_.Field(field)->Widget();
-    OwnBox(Tr(res::ids::kErrorCaption), FromCp932(SlimLengthMessage(field)), QMessageBox::Warning);
+    OwnBox(Tr(res::ids::kErrorCaption), message, QMessageBox::Warning);
     activateWindow();
     edit->setFocus(Qt::OtherFocusReason);
 }
@@ -193,9 +195,9 @@ void CConfigDlg::reject() {
     if (sessionRunning_) {
         return;
     }
-    // Esc closes the window only while it holds nothing unsaved; 閉じる and the close box
-    // always close it.
-    if (!closing_ && State() != clean_) {
+    // Esc closes the window only while it holds nothing unsaved; 閉じる and the close box ask
+    // first.
+    if (HasUnsavedChanges() && (!closing_ || !MayDiscardChanges(this, {this}, false))) {
         return;
     }
     QDialog::reject();

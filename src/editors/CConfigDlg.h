@@ -5,8 +5,8 @@
 //
 // The window only binds widgets to the GUI-free editor state: the rules (which groups take
 // input, sizes against capacities, the order of the checks, what is written) are the model's.
-// Reading fills it through a read session; "設定の書き込み" checks the edition of the connected
-// terminal and runs a write session; "ファイルに保存" writes a Slim settings file. Every path that
+// Reading fills it through a read session; "設定の書き込み" runs a write session, which refuses
+// a terminal that is no Slim; "ファイルに保存" writes a Slim settings file. Every path that
 // opened a command session on a Slim ends it with "exit" before the port is closed, so the
 // terminal never stays in command mode.
 
@@ -36,6 +36,7 @@ class CConfigDlg : public QDialog, public ISettingsWindow {
     ~CConfigDlg() override;
 
     void SetCloseAfterWrite(bool on) override { closeAfterWrite_ = on; }
+    bool HasUnsavedChanges() const override { return State() != clean_; }
     bool CloseAfterWriteSet() const { return closeAfterWrite_; }
 
     // Reads the terminal inside the command session the main window opened; the session ends
@@ -88,7 +89,8 @@ class CConfigDlg : public QDialog, public ISettingsWindow {
   private:
     void Initialise();
     void Connect();
-    void ShowLimitMessage(SlimField field);
+    // The field's refusal of an edit, then the focus back in the field.
+    void ShowRefusal(SlimField field, const QString& message);
     // Disables every control that changes settings while a session runs, or enables them
     // again (the function's enabling applies once more).
     void SetSessionRunning(bool running);
@@ -96,10 +98,9 @@ class CConfigDlg : public QDialog, public ISettingsWindow {
     // leaves the terminal out of command mode and closes the port. True when it was clean.
     bool RunSession(CSessionWorker& session, bool readsFile);
     bool ApplyRead(bool clean, const CSlimReadSession& read);
-    // Connects, opens a session and identifies the terminal; false (terminal left and port
-    // closed, the operator told) unless it is a Slim in an open session.
-    bool ConnectToSlim();
-    void EndExchange();
+    // Leaves the terminal of a finished session ("exit", unless the session refused it) and
+    // closes the port.
+    void EndExchange(const CSessionWorker& session);
     bool Validate();
 
     CMVKAppDlg& main_;

@@ -1,19 +1,21 @@
 #include "editors/CFunctionPageDlg.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "editors/CByteField.h"
 #include "files/TorucaFile.h"
 #include "model/MiniEditorRules.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -55,17 +57,18 @@ CFunctionPageDlg::CFunctionPageDlg(RecordKind kind, PhoneGroup group, QWidget* p
     for (int id : GroupSelectorTextIds(group)) {
         selector_->addItem(Tr(id));
     }
+    // The page sits in a group box titled 機能, the function selector at its top.
+    auto* box = new QGroupBox(Tr(ids::kFunction), this);
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(Tr(ids::kFunction), selector_);
+    form->addRow(selector_);
     for (std::size_t i = 0; i < spec_.fields.size(); ++i) {
         const PageFieldSpec& field = spec_.fields[i];
-        auto* edit = new CByteField(field.multiLine, field.limit, this);
+        auto* edit = new CByteField(
+            field.multiLine, field.limit,
+            QString::fromStdString(res::Format(res::Text(field.lengthMessageId), field.limitShown)),
+            this);
         fields_.push_back(edit);
-        if (!FieldShown(kind, group, static_cast<int>(i))) {
-            edit->Widget()->hide();
-            continue;
-        }
         if (!field.multiLine && field.limit <= kShortFieldBytes) {
             // A code of a few characters gets a field of its size, not a URL's width.
             const QFontMetrics metrics = edit->Widget()->fontMetrics();
@@ -80,11 +83,7 @@ CFunctionPageDlg::CFunctionPageDlg(RecordKind kind, PhoneGroup group, QWidget* p
             Recount();
             emit Changed();
         });
-        connect(edit, &CByteField::Full, this, [this, i] {
-            const PageFieldSpec& full = spec_.fields[i];
-            emit LengthMessage(QString::fromStdString(
-                res::Format(res::Text(full.lengthMessageId), full.limitShown)));
-        });
+        connect(edit, &CByteField::Refused, this, &CFunctionPageDlg::InputRefused);
     }
     if (spec_.hasQuery) {
         query_ = new QComboBox(this);
@@ -110,11 +109,13 @@ CFunctionPageDlg::CFunctionPageDlg(RecordKind kind, PhoneGroup group, QWidget* p
     bottom->addStretch();
     bottom->addWidget(new QLabel(Tr(ids::kTotalSize), this));
     bottom->addWidget(counter_);
+    auto* inside = new QVBoxLayout(box);
+    inside->addLayout(form);
+    inside->addStretch();
+    inside->addLayout(bottom);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(form);
-    layout->addStretch();
-    layout->addLayout(bottom);
+    layout->addWidget(box);
     connect(selector_, &QComboBox::activated, this, &CFunctionPageDlg::SelectorChanged);
 }
 
@@ -139,10 +140,8 @@ void CFunctionPageDlg::Refresh() {
 
 QList<QWidget*> CFunctionPageDlg::TabOrder() const {
     QList<QWidget*> order{selector_};
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        if (FieldShown(kind_, group_, static_cast<int>(i))) {
-            order.append(fields_[i]->Widget());
-        }
+    for (const CByteField* field : fields_) {
+        order.append(field->Widget());
     }
     if (query_ != nullptr) {
         order.append(query_);
@@ -165,12 +164,11 @@ void CFunctionPageDlg::Recount() {
 }
 
 void CFunctionPageDlg::OpenTorucaFile() {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
-                                                      QtFileFilter(ids::kTorucaFileFilter));
-    if (path.isEmpty() || bound_ == nullptr) {
+    const ChosenFile file = ChooseFile(this, FileDialogMode::Open, ids::kTorucaFileFilter);
+    if (!file.Chosen() || bound_ == nullptr) {
         return;
     }
-    const TorucaFileResult result = ReadTorucaFile(std::filesystem::path(path.toStdString()));
+    const TorucaFileResult result = ReadTorucaFile(PathFromUtf8(file.path));
     if (!result.record) {
         QMessageBox box(QMessageBox::Warning, Tr(ids::kErrorCaption), FromCp932(result.message),
                         QMessageBox::Ok, this);

@@ -45,8 +45,8 @@ class CFunctionPageDlg : public QWidget {
     void SelectorChanged(int index);
     // A field or the query selector changed (the counter is already new).
     void Changed();
-    // A field is full: the length message, ready to show.
-    void LengthMessage(const QString& text);
+    // A field refused an edit (full, or a character a terminal cannot take): the message.
+    void InputRefused(const QString& text);
 
   private:
     void Recount();

@@ -55,7 +55,7 @@ void CMiniConfigDlg::BuildGroup(PhoneGroup group, int titleId) {
         connect(page, &CFunctionPageDlg::SelectorChanged, this,
                 [this, group](int index) { Select(group, index); });
         connect(page, &CFunctionPageDlg::Changed, this, &CMiniConfigDlg::Changed);
-        connect(page, &CFunctionPageDlg::LengthMessage, this, &CMiniConfigDlg::LengthMessage);
+        connect(page, &CFunctionPageDlg::InputRefused, this, &CMiniConfigDlg::InputRefused);
     }
     auto* layout = new QVBoxLayout(g.box);
     layout->addWidget(g.stack);

@@ -41,7 +41,7 @@ class CMiniConfigDlg : public QWidget {
 
   signals:
     void Changed();
-    void LengthMessage(const QString& text);
+    void InputRefused(const QString& text);
     void LampClicked();
     void SoundClicked();
     void CopyClicked();

@@ -39,7 +39,7 @@ CMiniCustomDlg::CMiniCustomDlg(CMVKAppDlg& main)
     for (int set = 0; set < 2; ++set) {
         CMiniConfigDlg* page = setPages_[set];
         connect(page, &CMiniConfigDlg::Changed, this, &CMiniCustomDlg::UpdateButtons);
-        connect(page, &CMiniConfigDlg::LengthMessage, this, &CMiniCustomDlg::ShowLengthMessage);
+        connect(page, &CMiniConfigDlg::InputRefused, this, &CMiniCustomDlg::ShowRefusal);
         connect(page, &CMiniConfigDlg::CopyClicked, this, [this, set] { CopySet(set); });
         connect(page, &CMiniConfigDlg::LampClicked, this, [this, set] { OpenSetLamp(set); });
         connect(page, &CMiniConfigDlg::SoundClicked, this, [this, set] {
@@ -66,7 +66,11 @@ void CMiniCustomDlg::RefreshAll() {
 }
 
 std::vector<std::string> MiniDetailEdition::Validate(const Settings& settings) {
-    return ValidateMiniSettings(settings);
+    // The checks of ValidateMiniSettings, each line naming its tab (and group).
+    PlacedProblems problems;
+    problems.AddSets(settings.sets, std::array{ids::kSet1, ids::kSet2});
+    problems.Add(ids::kBodySettings, ValidateAuthCode(settings.terminal.authCode));
+    return problems.lines;
 }
 
 bool MiniDetailEdition::WriteAllowed(const Settings& settings) {

@@ -19,8 +19,10 @@
 #include <vector>
 
 #include "app/CMVKAppDlg.h"
+#include "app/QtText.h"
 #include "editors/CMiniDetailFrameDlg.h"
 #include "editors/MiniWriteRun.h"
+#include "model/Utf8Path.h"
 
 namespace morvik {
 
@@ -30,6 +32,7 @@ class CMiniDetailEditionDlg : public CMiniDetailFrameDlg {
     using SettingsType = typename Edition::Settings;
 
     SettingsType& Settings() { return settings_; }
+    bool HasUnsavedChanges() const override { return settings_ != clean_; }
     // Shows the value again after it was changed from outside the pages.
     virtual void RefreshAll() = 0;
 
@@ -42,8 +45,7 @@ class CMiniDetailEditionDlg : public CMiniDetailFrameDlg {
 
     std::unique_ptr<CSessionWorker> MakeReadSession(const QString& filePath) override {
         if (!filePath.isEmpty()) {
-            return std::make_unique<typename Edition::ReadSession>(filePath.toStdString(),
-                                                                   settings_);
+            return std::make_unique<typename Edition::ReadSession>(LocalPath(filePath), settings_);
         }
         return std::make_unique<typename Edition::ReadSession>(Main().Terminal(), true, settings_);
     }
@@ -62,21 +64,25 @@ class CMiniDetailEditionDlg : public CMiniDetailFrameDlg {
         }
         settings_ = read.Settings();
         RefreshAll();
+        clean_ = settings_;
         return true;
     }
 
-    bool RunWrite(bool setClock, std::string& errorText) override {
+    WriteOutcome RunWrite(bool setClock) override {
         typename Edition::WriteSession session(Main().Terminal(), settings_, setClock);
         const bool done = RunWriteDialog<typename Edition::ProgressDlg>(Main(), this, session);
-        errorText = session.ErrorText();
-        return done;
+        return OutcomeOf(session, done);
     }
 
     bool SaveSettingsFile(const QString& path, std::string& message) const override {
-        return Edition::Save(std::filesystem::path(path.toStdString()), settings_, message);
+        return Edition::Save(PathFromUtf8(LocalPath(path)), settings_, message);
     }
 
+    void MarkClean() override { clean_ = settings_; }
+
     SettingsType settings_;
+    // The values last read, written or saved.
+    SettingsType clean_;
 };
 
 }  // namespace morvik

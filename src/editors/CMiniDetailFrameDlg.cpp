@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/CMVKAppDlg.h"
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "editors/MiniWriteRun.h"
 #include "model/MiniSettings.h"
@@ -124,12 +124,14 @@ void CMiniDetailFrameDlg::Write() {
         return;
     }
     SetBusy(true);
-    std::string errorText;
-    const bool done = RunWrite(clock_->isChecked(), errorText);
+    const WriteOutcome outcome = RunWrite(clock_->isChecked());
     SetBusy(false);
     // A failed write leaves every value of the window as it was.
-    ShowWriteOutcome(main_, this, done, errorText);
-    if (done && closeAfterWrite_) {
+    ShowWriteOutcome(main_, this, outcome);
+    if (outcome.done) {
+        MarkClean();
+    }
+    if (outcome.done && closeAfterWrite_) {
         close();
     }
 }
@@ -142,8 +144,7 @@ void CMiniDetailFrameDlg::SaveToFile(const QString& chosen) {
     }
     QString path = chosen;
     if (path.isEmpty()) {
-        path = QFileDialog::getSaveFileName(this, QString(), QString(),
-                                            QtFileFilter(ids::kSettingsFileFilter));
+        path = ChooseFile(this, FileDialogMode::Save, ids::kSettingsFileFilter).shown;
     }
     if (path.isEmpty()) {
         return;
@@ -151,10 +152,12 @@ void CMiniDetailFrameDlg::SaveToFile(const QString& chosen) {
     std::string message;
     if (!SaveSettingsFile(path, message)) {
         main_.ErrorBox(FromCp932(message), this, false);
+        return;
     }
+    MarkClean();
 }
 
-void CMiniDetailFrameDlg::ShowLengthMessage(const QString& text) {
+void CMiniDetailFrameDlg::ShowRefusal(const QString& text) {
     main_.MessageBox(this, Tr(ids::kErrorCaption), text, QMessageBox::Warning, QMessageBox::Ok,
                      false);
 }
@@ -162,6 +165,10 @@ void CMiniDetailFrameDlg::ShowLengthMessage(const QString& text) {
 void CMiniDetailFrameDlg::closeEvent(QCloseEvent* event) {
     if (main_.Guarded() && !isEnabled()) {
         // A session or a guarded box of this window is running: it ends first.
+        event->ignore();
+        return;
+    }
+    if (!MayDiscardChanges(this, {this}, false)) {
         event->ignore();
         return;
     }

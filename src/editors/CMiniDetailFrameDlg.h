@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/ISettingsWindow.h"
+#include "editors/MiniWriteRun.h"
 
 class QCheckBox;
 class QLabel;
@@ -69,7 +70,7 @@ class CMiniDetailFrameDlg : public QWidget, public ISettingsWindow {
     void UpdateButtons();
     // Shows the note line NoteId gives.
     void UpdateNote();
-    void ShowLengthMessage(const QString& text);
+    void ShowRefusal(const QString& text);
 
     // ---- What each edition's window says ---------------------------------------------------
     // The messages that stop a write or a save; empty when the settings may go.
@@ -84,11 +85,12 @@ class CMiniDetailFrameDlg : public QWidget, public ISettingsWindow {
     virtual void RunRead(CSessionWorker& read, bool fromFile) = 0;
     // Takes the values of a finished read into the window; false when the read loaded nothing.
     virtual bool TakeRead(const CSessionWorker& read) = 0;
-    // Runs the write on the open session in its progress window; true when it completed, else
-    // errorText tells why.
-    virtual bool RunWrite(bool setClock, std::string& errorText) = 0;
+    // Runs the write on the open session in its progress window.
+    virtual WriteOutcome RunWrite(bool setClock) = 0;
     // Saves to path; false with message (code page 932) when it could not.
     virtual bool SaveSettingsFile(const QString& path, std::string& message) const = 0;
+    // What the window holds now counts as nothing to lose (written, saved or just read).
+    virtual void MarkClean() = 0;
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

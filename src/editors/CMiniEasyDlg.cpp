@@ -46,6 +46,7 @@ CMiniEasyDlg::CMiniEasyDlg(CMVKAppDlg& main, EditionCode edition, QuickWindow wi
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     Build();
     Recount();
+    MarkClean();
 }
 
 CMiniEasyDlg::~CMiniEasyDlg() {
@@ -80,8 +81,12 @@ void CMiniEasyDlg::Build() {
         note->setWordWrap(true);
         layout->addWidget(note);
     }
-    url_ = new CByteField(false, limits_.url, this);
-    message_ = new CByteField(true, limits_.message, this);
+    auto lengthMessage = [](int id, int limit) {
+        return QString::fromStdString(res::Format(res::Text(id), limit));
+    };
+    url_ = new CByteField(false, limits_.url, lengthMessage(ids::kUrlTooLong, limits_.url), this);
+    message_ = new CByteField(true, limits_.message,
+                              lengthMessage(ids::kBrowserMessageTooLong, limits_.message), this);
     counter_ = new QLabel(this);
     sound_ = new QComboBox(this);
     for (int id : kSoundChoiceTextIds) {
@@ -121,12 +126,9 @@ void CMiniEasyDlg::Build() {
 
     for (CByteField* field : {url_, message_}) {
         connect(field, &CByteField::Edited, this, &CMiniEasyDlg::Recount);
-        const int lengthId = field == url_ ? ids::kUrlTooLong : ids::kBrowserMessageTooLong;
-        const int limit = field == url_ ? limits_.url : limits_.message;
-        connect(field, &CByteField::Full, this, [this, lengthId, limit] {
-            main_.MessageBox(this, Tr(ids::kErrorCaption),
-                             QString::fromStdString(res::Format(res::Text(lengthId), limit)),
-                             QMessageBox::Warning, QMessageBox::Ok, false);
+        connect(field, &CByteField::Refused, this, [this](const QString& message) {
+            main_.MessageBox(this, Tr(ids::kErrorCaption), message, QMessageBox::Warning,
+                             QMessageBox::Ok, false);
         });
     }
     connect(write_, &QPushButton::clicked, this, &CMiniEasyDlg::Write);
@@ -178,10 +180,26 @@ void CMiniEasyDlg::RunWrite(MiniQuickPlan plan) {
     CMiniFamilyEasyWriteSession session(terminal, std::move(plan), clock_->isChecked());
     const bool done = RunWriteDialog<Dialog>(main_, this, session);
     setEnabled(true);
-    ShowWriteOutcome(main_, this, done, session.ErrorText());
+    ShowWriteOutcome(main_, this, OutcomeOf(session, done));
+    if (done) {
+        MarkClean();
+    }
     if (done && closeAfterWrite_) {
         accept();
     }
+}
+
+bool CMiniEasyDlg::HasUnsavedChanges() const {
+    const MiniQuickSettings now = Quick();
+    return now.url != clean_.url || now.message != clean_.message || now.sound != clean_.sound ||
+           now.lamp != clean_.lamp;
+}
+
+void CMiniEasyDlg::reject() {
+    if (!MayDiscardChanges(this, {this}, false)) {
+        return;
+    }
+    QDialog::reject();
 }
 
 void CMiniEasyDlg::keyPressEvent(QKeyEvent* event) {

@@ -35,6 +35,7 @@ class CMiniEasyDlg : public QDialog, public ISettingsWindow {
     ~CMiniEasyDlg() override;
 
     void SetCloseAfterWrite(bool on) override { closeAfterWrite_ = on; }
+    bool HasUnsavedChanges() const override;
 
     // The settings as the window holds them now.
     MiniQuickSettings Quick() const;
@@ -56,6 +57,12 @@ class CMiniEasyDlg : public QDialog, public ISettingsWindow {
     void keyPressEvent(QKeyEvent* event) override;
     // Shows the counter and enables 設定/再起動 for the texts held now.
     void Recount();
+    // What the window holds now counts as nothing to lose.
+    void MarkClean() { clean_ = Quick(); }
+
+  public slots:
+    // 閉じる and the close box: asks first while the window holds unwritten changes.
+    void reject() override;
 
   private:
     void Build();
@@ -78,6 +85,7 @@ class CMiniEasyDlg : public QDialog, public ISettingsWindow {
     QCheckBox* clock_ = nullptr;
     QPushButton* write_ = nullptr;
     QPushButton* close_ = nullptr;
+    MiniQuickSettings clean_;
 };
 
 }  // namespace morvik

@@ -35,6 +35,10 @@ CMiniSXCustomDlg::CMiniSXCustomDlg(CMVKAppDlg& main)
     smartphoneLayout->addWidget(detectionPage_);
     smartphoneLayout->addWidget(configPages_[1], 1);
     smartphoneLayout->addStretch();
+    // The window keeps its size whether the smartphone settings show or not.
+    QSizePolicy keepRoom = configPages_[1]->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    configPages_[1]->setSizePolicy(keepRoom);
     Tabs()->addTab(configPages_[0], Tr(ids::kBasicSettings));
     Tabs()->addTab(smartphone, Tr(ids::kOsaifuSmartphoneSettings));
     Tabs()->addTab(nfcPage_, Tr(ids::kNfcSmartphoneSettings));
@@ -47,12 +51,12 @@ CMiniSXCustomDlg::CMiniSXCustomDlg(CMVKAppDlg& main)
     termPage_->Bind(&settings_.clockCheck);
     for (CMiniSXConfigDlg* page : configPages_) {
         connect(page, &CMiniConfigDlg::Changed, this, &CMiniSXCustomDlg::UpdateButtons);
-        connect(page, &CMiniConfigDlg::LengthMessage, this, &CMiniSXCustomDlg::ShowLengthMessage);
+        connect(page, &CMiniConfigDlg::InputRefused, this, &CMiniSXCustomDlg::ShowRefusal);
     }
     connect(detectionPage_, &CMiniSXFSmartConfigDlg::Chosen, this,
             &CMiniSXCustomDlg::ShowSmartphonePage);
     connect(nfcPage_, &CMiniSXNFCDlg::Changed, this, &CMiniSXCustomDlg::UpdateButtons);
-    connect(nfcPage_, &CMiniSXNFCDlg::LengthMessage, this, &CMiniSXCustomDlg::ShowLengthMessage);
+    connect(nfcPage_, &CMiniSXNFCDlg::InputRefused, this, &CMiniSXCustomDlg::ShowRefusal);
     connect(termPage_, &CSXTermConfigDlg::LampClicked, this, &CMiniSXCustomDlg::OpenLamp);
     connect(termPage_, &CSXTermConfigDlg::SoundClicked, this, &CMiniSXCustomDlg::OpenSound);
     ShowSmartphonePage();
@@ -87,7 +91,12 @@ void CMiniSXCustomDlg::OpenSound() {
 }
 
 std::vector<std::string> MiniSXDetailEdition::Validate(const Settings& settings) {
-    return ValidateMiniSXSettings(settings);
+    // The checks of ValidateMiniSXSettings, each line naming its tab (and group).
+    PlacedProblems problems;
+    problems.AddSets(settings.sets,
+                     std::array{ids::kBasicSettings, ids::kOsaifuSmartphoneSettings});
+    problems.Add(ids::kNfcSmartphoneSettings, ValidateNfcSettings(settings.nfc));
+    return problems.lines;
 }
 
 bool MiniSXDetailEdition::WriteAllowed(const Settings& settings) {

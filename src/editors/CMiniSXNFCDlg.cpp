@@ -23,7 +23,10 @@ namespace ids = res::ids;
 CMiniSXNFCDlg::CMiniSXNFCDlg(QWidget* parent)
     : QWidget(parent),
       browser_(new QGroupBox(Tr(ids::kBrowserLaunchSettings), this)),
-      url_(new CByteField(false, kNfcUrlLimit, browser_)),
+      url_(new CByteField(
+          false, kNfcUrlLimit,
+          QString::fromStdString(res::Format(res::Text(ids::kUrlTooLong), kNfcUrlLimit)),
+          browser_)),
       query_(new QComboBox(browser_)),
       counter_(new QLineEdit(browser_)) {
     setObjectName(QStringLiteral("CMiniSXNFCDlg"));
@@ -70,10 +73,7 @@ CMiniSXNFCDlg::CMiniSXNFCDlg(QWidget* parent)
         Recount();
         emit Changed();
     });
-    connect(url_, &CByteField::Full, this, [this] {
-        emit LengthMessage(
-            QString::fromStdString(res::Format(res::Text(ids::kUrlTooLong), kNfcUrlLimit)));
-    });
+    connect(url_, &CByteField::Refused, this, &CMiniSXNFCDlg::InputRefused);
     connect(query_, &QComboBox::activated, this, [this](int index) {
         if (nfc_ != nullptr) {
             nfc_->query = NfcQueryOfListIndex(index);

@@ -37,8 +37,8 @@ class CMiniSXNFCDlg : public QWidget {
   signals:
     // The mode, the URL or the query changed (the counter is already new).
     void Changed();
-    // The URL field is full: the length message, ready to show.
-    void LengthMessage(const QString& text);
+    // The URL field refused an edit: the message, ready to show.
+    void InputRefused(const QString& text);
 
   protected:
     void showEvent(QShowEvent* event) override;

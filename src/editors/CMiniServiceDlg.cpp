@@ -17,6 +17,7 @@ CMiniServiceDlg::CMiniServiceDlg(CMVKAppDlg& main, EditionCode edition, QWidget*
     MessageField()->SetText(Cp932Prefix(main.Prefs().ServiceBrowserMessage(),
                                         static_cast<std::size_t>(limits.message)));
     Recount();
+    MarkClean();
 }
 
 }  // namespace morvik

@@ -1,6 +1,5 @@
 #include "editors/CSoundRow.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,7 +14,9 @@
 #endif
 
 #include "app/AppStringIds.h"
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
+#include "model/Utf8Path.h"
 #include "model/WavCheck.h"
 #include "res/StringIds.h"
 
@@ -74,10 +75,10 @@ bool CSoundRow::PlaybackAvailable() {
 }
 
 void CSoundRow::Browse() {
-    const QString chosen = QFileDialog::getOpenFileName(path_->window(), QString(), Path(),
-                                                        QtFileFilter(res::ids::kWaveFileFilter));
-    if (!chosen.isEmpty()) {
-        SetPath(chosen);
+    const ChosenFile chosen =
+        ChooseFile(path_->window(), FileDialogMode::Open, res::ids::kWaveFileFilter, Path());
+    if (chosen.Chosen()) {
+        SetPath(chosen.shown);
     }
 }
 
@@ -90,7 +91,7 @@ void CSoundRow::Play() {
     // wrong file is reported. Only a wave file the terminal would take reaches the player, whose
     // loader would wait for ever on a FIFO under the name.
     effect_->stop();
-    if (CheckWavFile(std::filesystem::path(LocalPath(Path()))).status != WavStatus::Accepted) {
+    if (CheckWavFile(PathFromUtf8(LocalPath(Path()))).status != WavStatus::Accepted) {
         return;
     }
     effect_->setSource(QUrl::fromLocalFile(Path()));

@@ -3,10 +3,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/AppStringIds.h"
 #include "app/QtText.h"
 #include "res/StringIds.h"
 
@@ -49,6 +51,7 @@ CTermConfigDlg::CTermConfigDlg(QWidget* parent)
     form->addRow(Tr(ids::kSettingSwitch), settingSwitch_);
     form->addRow(Tr(ids::kOperationMode), operationMode_);
     form->addRow(Tr(ids::kAuthCode), authCode_);
+    form->addRow(QString(), new QLabel(Tr(ids::kAppAuthCodeHelp), this));
     form->addRow(QString(), clockCheck_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -26,12 +26,19 @@ bool OpenForWrite(CTerminal& terminal) {
     return true;
 }
 
-void ShowWriteOutcome(CMVKAppDlg& main, QWidget* owner, bool done, const std::string& errorText) {
-    if (done) {
+WriteOutcome OutcomeOf(const CSessionWorker& session, bool done) {
+    return {.done = done, .refused = session.TerminalRefused(), .errorText = session.ErrorText()};
+}
+
+void ShowWriteOutcome(CMVKAppDlg& main, QWidget* owner, const WriteOutcome& outcome) {
+    if (outcome.done) {
         main.MessageBox(owner, Tr(res::ids::kWriteDoneCaption), Tr(res::ids::kWriteDoneRebooted),
                         QMessageBox::Information, QMessageBox::Ok, false);
+    } else if (outcome.refused) {
+        main.MessageBox(owner, Tr(res::ids::kWriteSettingsCaption), BoxText(outcome.errorText),
+                        QMessageBox::Warning, QMessageBox::Ok, false);
     } else {
-        main.ErrorBox(BoxText(errorText), owner, false);
+        main.ErrorBox(BoxText(outcome.errorText), owner, false);
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// What the Mini-family settings windows share when they write to a terminal: open the terminal,
-// run the write worker in its progress window inside the modal guard, and tell the operator how
-// it ended. The window keeps what differs (its checks, its session, what it disables).
+// What the settings windows share when they write to a terminal: open the terminal, run the
+// write worker in its progress window inside the modal guard (the Mini family), and tell the
+// operator how it ended. The window keeps what differs (its checks, its session, what it
+// disables).
 
 #include <QDialog>
 #include <QString>
@@ -34,8 +35,18 @@ bool RunWriteDialog(CMVKAppDlg& main, QWidget* owner, Session& session) {
     return result == QDialog::Accepted;
 }
 
-// "書き込みが完了し、再起動しました。" under "書き込み完了" when done, else the session's error
-// text (the terminal was already restarted with "reboot s").
-void ShowWriteOutcome(CMVKAppDlg& main, QWidget* owner, bool done, const std::string& errorText);
+// How a write session ended, for the box that tells the operator.
+struct WriteOutcome {
+    bool done = false;
+    // The terminal was of another edition: nothing was written (386).
+    bool refused = false;
+    std::string errorText;  // code page 932
+};
+WriteOutcome OutcomeOf(const CSessionWorker& session, bool done);
+
+// "書き込みが完了し、再起動しました。" under "書き込み完了" when done; 386 under "設定書き込み"
+// when the terminal was refused; else the session's error text (the terminal was already
+// restarted with "reboot s").
+void ShowWriteOutcome(CMVKAppDlg& main, QWidget* owner, const WriteOutcome& outcome);
 
 }  // namespace morvik

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/QtText.h"
-#include "editors/SlimTextField.h"
+#include "editors/CByteField.h"
 #include "res/StringIds.h"
 
 namespace morvik {
@@ -90,6 +90,13 @@ void SlimConfigForm::Build(QDialog* window) {
     functionLayout->addWidget(othersSummary, 1, 1);
     functionLayout->addWidget(description, 2, 0, 1, 2);
     functionLayout->setColumnStretch(1, 1);
+    // The description takes one line or two as the function changes; it keeps room for two so
+    // that the groups below stay where they are.
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description->setMinimumHeight(
+        description->fontMetrics()
+            .boundingRect(QRect(0, 0, 1000, 1000), Qt::TextWordWrap, QStringLiteral("あ\nあ"))
+            .height());
     left->addWidget(functionBox);
 
     // The three record groups, each with its fields and its query switch.
@@ -114,7 +121,10 @@ void SlimConfigForm::Build(QDialog* window) {
         row->addWidget(queryOn[g]);
         row->addWidget(queryOff[g]);
         row->addStretch();
-        forms[g]->addRow(Tr(ids::kQueryLabel), row);
+        queryLabels[g] = new QLabel(Tr(ids::kQueryLabel), groups[g]);
+        queryLabels[g]->setObjectName(QString::fromLatin1(kGroupNames[g]) +
+                                      QStringLiteral("QueryLabel"));
+        forms[g]->addRow(queryLabels[g], row);
     };
     int lastGroup = 0;
     for (const SlimFieldSpec& entry : SlimFieldSpecs()) {
@@ -123,7 +133,8 @@ void SlimConfigForm::Build(QDialog* window) {
             addQueryPair(lastGroup);
             lastGroup = g;
         }
-        auto* field = new SlimTextField(entry, groups[g]);
+        auto* field = new CByteField(entry.multiLine, entry.limit,
+                                     FromCp932(SlimLengthMessage(entry.field)), groups[g]);
         field->Widget()->setObjectName(
             QString::fromLatin1(kFieldNames[static_cast<std::size_t>(entry.field)]));
         fields[static_cast<std::size_t>(entry.field)] = field;
@@ -190,9 +201,9 @@ void SlimConfigForm::Build(QDialog* window) {
     // Toruca file button, the boxes, the buttons.
     QList<QWidget*> order = {functions};
     for (int g = 0; g < kGroups; ++g) {
-        for (const SlimTextField* field : fields) {
-            if (GroupIndex(field->Entry().kind) == g) {
-                order << field->Widget();
+        for (const SlimFieldSpec& entry : SlimFieldSpecs()) {
+            if (GroupIndex(entry.kind) == g) {
+                order << Field(entry.field)->Widget();
             }
         }
         order << queryOn[g] << queryOff[g];

@@ -18,7 +18,7 @@ class QRadioButton;
 
 namespace morvik {
 
-class SlimTextField;
+class CByteField;
 
 struct SlimConfigForm {
     // Indexed by record kind in the order browser, Toruca, mailer.
@@ -29,7 +29,8 @@ struct SlimConfigForm {
     QLabel* othersSummary = nullptr;
     QLabel* description = nullptr;
     std::array<QGroupBox*, kGroups> groups{};
-    std::array<SlimTextField*, kSlimFieldCount> fields{};
+    std::array<CByteField*, kSlimFieldCount> fields{};
+    std::array<QLabel*, kGroups> queryLabels{};
     std::array<QRadioButton*, kGroups> queryOn{};
     std::array<QRadioButton*, kGroups> queryOff{};
     QPushButton* openToruca = nullptr;
@@ -45,7 +46,7 @@ struct SlimConfigForm {
     QPushButton* close = nullptr;
 
     void Build(QDialog* window);
-    SlimTextField* Field(SlimField field) const { return fields[static_cast<int>(field)]; }
+    CByteField* Field(SlimField field) const { return fields[static_cast<std::size_t>(field)]; }
 };
 
 int GroupIndex(SlimRecordKind kind);

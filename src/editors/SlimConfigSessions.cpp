@@ -5,13 +5,15 @@
 #include <filesystem>
 
 #include "app/CMVKAppDlg.h"
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "editors/CConfigDlg.h"
-#include "editors/SlimFileChooser.h"
+#include "editors/MiniWriteRun.h"
 #include "editors/SlimOwnGuard.h"
 #include "files/SlimSettingsFile.h"
 #include "files/TorucaFile.h"
 #include "model/SlimValidation.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
@@ -29,19 +31,21 @@ bool CConfigDlg::RunSession(CSessionWorker& session, bool readsFile) {
     // window as the progress window's parent.
     QWidget* parent = isVisible() ? static_cast<QWidget*>(this) : &main_;
     CProgressDlg progress(session, parent);
-    progress.SetExchangeEndedHandler([this] { EndExchange(); }, readsFile);
+    progress.SetExchangeEndedHandler([this, &session] { EndExchange(session); }, readsFile);
     SetSessionRunning(true);
     const int result = progress.exec();
     SetSessionRunning(false);
     return result == QDialog::Accepted;
 }
 
-void CConfigDlg::EndExchange() {
+void CConfigDlg::EndExchange(const CSessionWorker& session) {
     // A Slim leaves command mode only when told to with "exit"; closing the port alone would
-    // leave it there.
+    // leave it there. A terminal the write refused has been left already.
     CTerminal& terminal = main_.Terminal();
     if (terminal.IsConnected()) {
-        terminal.SendExit();
+        if (!session.TerminalRefused()) {
+            terminal.SendExit();
+        }
         terminal.Disconnect();
     }
 }
@@ -64,7 +68,7 @@ bool CConfigDlg::ReadFromTerminal() {
     fileText_.clear();
     CSlimReadSession read(main_.Terminal());
     const bool clean = RunSession(read, false);
-    EndExchange();
+    EndExchange(read);
     return ApplyRead(clean, read);
 }
 
@@ -77,51 +81,30 @@ bool CConfigDlg::ReadFromFile(const QString& path) {
     return ApplyRead(clean, read);
 }
 
-bool CConfigDlg::ConnectToSlim() {
-    CTerminal& terminal = main_.Terminal();
-    if (!terminal.Connect(false)) {
-        return false;
-    }
-    if (!terminal.OpenSession()) {
-        terminal.Disconnect();
-        return false;
-    }
-    const EditionCode code = terminal.DetectEdition(true);
-    if (code == kEditionSlim) {
-        return true;
-    }
-    // Another terminal: it leaves its settings mode as its own sessions end it (the Mini
-    // family restarts), and only then is the operator told.
-    if (code == kEditionMini || code == kEditionMiniSx) {
-        terminal.SendReboot();
-    } else {
-        terminal.SendExit();
-    }
-    terminal.Disconnect();
-    OwnBox(Tr(ids::kWriteSettingsCaption), Tr(ids::kNotThisEditionsTerminal), QMessageBox::Warning);
-    return false;
-}
-
 void CConfigDlg::OnWrite() {
     if (!Validate()) {
         return;
     }
     const SlimEditorState state = State();
     bool written = false;
+    bool refused = false;
     std::string failure;
     {
         // The main window's commands stay off until the terminal has been left.
         const SlimOwnGuard guard(main_, *this);
-        if (!ConnectToSlim()) {
+        if (!OpenForWrite(main_.Terminal())) {
             return;
         }
+        // The session identifies the terminal first and writes nothing to one that is no Slim.
         CSlimWriteSession write(main_.Terminal(), state);
         written = RunSession(write, false);
-        EndExchange();
+        EndExchange(write);
+        refused = write.TerminalRefused();
         failure = write.ErrorText();
     }
     if (!written) {
-        OwnBox(Tr(ids::kErrorCaption), FromCp932(failure), QMessageBox::Warning);
+        OwnBox(Tr(refused ? ids::kWriteSettingsCaption : ids::kErrorCaption), BoxText(failure),
+               QMessageBox::Warning);
         return;
     }
     MarkClean();
@@ -135,17 +118,17 @@ void CConfigDlg::OnSave() {
     if (!Validate()) {
         return;
     }
-    QString path;
+    ChosenFile file;
     {
         const SlimOwnGuard guard(main_, *this);
-        path = ChooseSlimFile(this, SlimFileDialog::SaveSettings);
+        file = ChooseFile(this, FileDialogMode::Save, ids::kSettingsFileFilter);
     }
-    if (path.isEmpty()) {
+    if (!file.Chosen()) {
         return;
     }
     // The file is written beside its place and moved there whole: a failed save leaves an
     // earlier file as it was.
-    if (!SaveSlimSettingsFile(LocalPath(path), State())) {
+    if (!SaveSlimSettingsFile(file.path, State())) {
         OwnBox(Tr(ids::kErrorCaption), Tr(ids::kFileOpenFailed), QMessageBox::Warning);
         return;
     }
@@ -153,15 +136,15 @@ void CConfigDlg::OnSave() {
 }
 
 void CConfigDlg::OnOpenToruca() {
-    QString path;
+    ChosenFile chosen;
     {
         const SlimOwnGuard guard(main_, *this);
-        path = ChooseSlimFile(this, SlimFileDialog::OpenToruca);
+        chosen = ChooseFile(this, FileDialogMode::Open, ids::kTorucaFileFilter);
     }
-    if (path.isEmpty()) {
+    if (!chosen.Chosen()) {
         return;
     }
-    const TorucaFileResult file = ReadTorucaFile(std::filesystem::path(LocalPath(path)));
+    const TorucaFileResult file = ReadTorucaFile(PathFromUtf8(chosen.path));
     if (!file.record) {
         OwnBox(Tr(ids::kErrorCaption), FromCp932(file.message), QMessageBox::Warning);
         return;

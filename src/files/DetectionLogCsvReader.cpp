@@ -8,6 +8,7 @@
 
 #include "files/DetectionLogCsv.h"
 #include "link/RegularFile.h"
+#include "model/Utf8Path.h"
 #include "res/DetectionLogViewIds.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -322,21 +323,22 @@ DetectionLogCsvContent ReadDetectionLogCsv(const std::string& path) {
     DetectionLogCsvContent content;
     // A file known to be too large is refused before any of it is read.
     std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size > kDetectionLogCsvMaxBytes) {
+    const std::filesystem::path file = PathFromUtf8(path);
+    if (const auto size = std::filesystem::file_size(file, error);
+        !error && size > kDetectionLogCsvMaxBytes) {
         content.error = DetectionLogCsvError{Problem::kTooLarge};
         return content;
     }
-    const FileRead file = ReadRegularFile(path, kDetectionLogCsvMaxBytes);
-    if (file.status == FileReadStatus::TooLarge) {
+    const FileRead read = ReadRegularFile(file, kDetectionLogCsvMaxBytes);
+    if (read.status == FileReadStatus::TooLarge) {
         content.error = DetectionLogCsvError{Problem::kTooLarge};  // it grew meanwhile
         return content;
     }
-    if (!file.Ok()) {
+    if (!read.Ok()) {
         content.error = DetectionLogCsvError{Problem::kCannotOpen};
         return content;
     }
-    return ParseDetectionLogCsv(file.bytes);
+    return ParseDetectionLogCsv(read.bytes);
 }
 
 std::string DetectionLogCsvErrorText(const DetectionLogCsvError& error) {

@@ -3,12 +3,15 @@
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 
 #include "link/ConfigDir.h"
 #include "link/PartialFile.h"
 #include "link/PortMap.h"
 #include "link/RegularFile.h"
 #include "model/Cp932.h"
+#include "model/Cp932Exact.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -40,9 +43,52 @@ bool SameName(const std::string& a, const std::string& b) {
 // More than any preferences file holds; a bigger file is not read (and so never rewritten).
 constexpr size_t kMaxFileBytes = 1024 * 1024;
 
-// A file's text as lines without their line ends.
-std::vector<std::string> LinesOf(std::string_view text) {
+// True when text is UTF-8 throughout and holds at least one character beyond ASCII: a file a
+// Linux editor wrote. Real code page 932 Japanese is practically never valid UTF-8.
+bool IsUtf8Text(std::string_view text) {
+    bool beyondAscii = false;
+    for (size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        size_t length = 1;
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+        } else if (c >= 0x80) {
+            return false;
+        }
+        if (i + length > text.size()) {
+            return false;
+        }
+        for (size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        beyondAscii = beyondAscii || length > 1;
+        i += length;
+    }
+    return beyondAscii;
+}
+
+// A file's text as lines without their line ends, as its bytes stand, and whether they are UTF-8.
+struct ProfileText {
+    std::string mark;  // the UTF-8 byte order mark some editors put first, kept for a save
     std::vector<std::string> lines;
+    bool utf8 = false;
+};
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+ProfileText ProfileOf(std::string_view text) {
+    ProfileText profile;
+    if (text.starts_with(kUtf8Mark)) {
+        profile.mark = kUtf8Mark;
+        text.remove_prefix(kUtf8Mark.size());
+    }
+    profile.utf8 = !profile.mark.empty() || IsUtf8Text(text);
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
@@ -52,23 +98,47 @@ std::vector<std::string> LinesOf(std::string_view text) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        lines.push_back(std::move(line));
+        profile.lines.push_back(std::move(line));
         start = next;
     }
-    return lines;
+    return profile;
 }
 
-// The file as lines: empty when there is no file, nullopt when a file is there but cannot be
-// read whole (not a regular file, no permission, too large).
-std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
-    const FileRead read = ReadRegularFile(path, kMaxFileBytes);
+// The file: empty when there is no file, nullopt when a file is there but cannot be read whole
+// (not a regular file, no permission, too large). Only a regular file is read, and it is opened
+// without blocking: a FIFO or a device under the name must not hang start-up.
+std::optional<ProfileText> ReadProfileText(const std::string& path) {
+    const FileRead read = ReadRegularFile(PathFromUtf8(path), kMaxFileBytes);
     if (read.status == FileReadStatus::NotFound) {
-        return std::vector<std::string>();
+        return ProfileText();
     }
     if (!read.Ok()) {
         return std::nullopt;
     }
-    return LinesOf(read.bytes);
+    return ProfileOf(read.bytes);
+}
+
+// The lines as the readers take them: code page 932, whatever the file's encoding (a UTF-8
+// file's mark at its start dropped, what code page 932 lacks made unusable rather than "?").
+std::vector<std::string> ReaderLines(ProfileText profile) {
+    if (profile.utf8) {
+        for (std::string& line : profile.lines) {
+            line = Utf8ToCp932Marked(line);
+        }
+    }
+    return std::move(profile.lines);
+}
+
+std::vector<std::string> LinesOf(std::string_view text) {
+    return ReaderLines(ProfileOf(text));
+}
+
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+    std::optional<ProfileText> profile = ReadProfileText(path);
+    if (!profile) {
+        return std::nullopt;
+    }
+    return ReaderLines(std::move(*profile));
 }
 
 // "[name]" gives name; anything else nullopt.
@@ -186,9 +256,14 @@ int ProfileInt(const std::optional<std::string>& value, int defaultValue) {
     return static_cast<int>(number);
 }
 
-// The text of a file of lines once every key of values is set in section.
-std::string ProfileLinesWith(std::vector<std::string> lines, const std::string& section,
+// The text of a file once every key of values is set in section. The other lines keep their
+// bytes; the keys written take the file's encoding.
+std::string ProfileLinesWith(ProfileText profile, const std::string& section,
                              const std::vector<std::pair<std::string, std::string>>& values) {
+    std::vector<std::string>& lines = profile.lines;
+    auto entry = [utf8 = profile.utf8](const std::pair<std::string, std::string>& value) {
+        return value.first + "=" + (utf8 ? Cp932ToUtf8(value.second) : value.second);
+    };
     std::vector<bool> written(values.size(), false);
 
     // Where the section starts and ends (one past its last non-empty line).
@@ -214,7 +289,7 @@ std::string ProfileLinesWith(std::vector<std::string> lines, const std::string& 
         const std::optional<std::string> key = KeyOf(lines[i]);
         for (size_t v = 0; key && v < values.size(); ++v) {
             if (!written[v] && SameName(*key, values[v].first)) {
-                lines[i] = values[v].first + "=" + values[v].second;
+                lines[i] = entry(values[v]);
                 written[v] = true;
                 break;
             }
@@ -224,7 +299,7 @@ std::string ProfileLinesWith(std::vector<std::string> lines, const std::string& 
     std::vector<std::string> added;
     for (size_t v = 0; v < values.size(); ++v) {
         if (!written[v]) {
-            added.push_back(values[v].first + "=" + values[v].second);
+            added.push_back(entry(values[v]));
         }
     }
     if (!sectionEnd) {
@@ -237,7 +312,7 @@ std::string ProfileLinesWith(std::vector<std::string> lines, const std::string& 
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*sectionEnd), added.begin(),
                  added.end());
 
-    std::string text;
+    std::string text = profile.mark;
     for (const std::string& line : lines) {
         text += line + "\r\n";
     }
@@ -260,13 +335,13 @@ bool WriteProfileStrings(const std::string& path, const std::string& section,
                          const std::vector<std::pair<std::string, std::string>>& values) {
     // A file that is there but could not be read is never written: the save would keep only
     // the keys given here and lose the service texts and user lamps that the file holds.
-    std::optional<std::vector<std::string>> read = ReadLines(path);
+    std::optional<ProfileText> read = ReadProfileText(path);
     if (!read) {
         return false;
     }
     const std::string text = ProfileLinesWith(std::move(*read), section, values);
     std::error_code error;
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const std::filesystem::path parent = PathFromUtf8(path).parent_path();
     if (!parent.empty()) {
         std::filesystem::create_directories(parent, error);
     }
@@ -276,7 +351,7 @@ bool WriteProfileStrings(const std::string& path, const std::string& section,
 
 std::string ProfileTextWith(std::string_view text, const std::string& section,
                             const std::vector<std::pair<std::string, std::string>>& values) {
-    return ProfileLinesWith(LinesOf(text), section, values);
+    return ProfileLinesWith(ProfileOf(text), section, values);
 }
 
 std::string Preferences::DefaultPath() {

@@ -5,6 +5,7 @@
 
 #include "link/PartialFile.h"
 #include "link/RegularFile.h"
+#include "model/Utf8Path.h"
 #include "morvik/Version.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -128,7 +129,7 @@ std::string BuildSettingsFileText(SettingsFileEdition edition,
 bool WriteSettingsFile(const std::filesystem::path& path, std::string_view text,
                        std::string& message) {
     PartialFile file;
-    if (!file.Create(path.string()) || !file.Append(text) || !file.Commit()) {
+    if (!file.Create(Utf8FromPath(path)) || !file.Append(text) || !file.Commit()) {
         file.Discard();
         message = res::TextCp932(ids::kFileOpenFailed);
         return false;

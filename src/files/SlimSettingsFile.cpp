@@ -5,6 +5,7 @@
 
 #include "files/SettingsFile.h"
 #include "link/RegularFile.h"
+#include "model/Utf8Path.h"
 
 namespace morvik {
 
@@ -18,12 +19,13 @@ std::string SlimSettingsFileText(const SlimSettings& values, SlimFunction functi
 
 bool SaveSlimSettingsFile(const std::string& path, const SlimEditorState& state) {
     std::string message;
-    return WriteSettingsFile(path, SlimSettingsFileText(BuildSlimSettings(state), state.function),
+    return WriteSettingsFile(PathFromUtf8(path),
+                             SlimSettingsFileText(BuildSlimSettings(state), state.function),
                              message);
 }
 
 SlimFileText ReadSlimSettingsFile(const std::string& path) {
-    FileRead file = ReadRegularFile(path, kSlimSettingsFileMaxSize);
+    FileRead file = ReadRegularFile(PathFromUtf8(path), kSlimSettingsFileMaxSize);
     if (file.status == FileReadStatus::TooLarge) {
         SlimFileText result;
         result.status = SlimFileStatus::TooLarge;

@@ -7,6 +7,7 @@
 #include "link/PartialFile.h"
 #include "link/RegularFile.h"
 #include "link/XmodemBlock.h"
+#include "model/Utf8Path.h"
 
 namespace morvik {
 namespace {
@@ -293,7 +294,7 @@ class Receiver {
 bool SendFile(CSerialCommAPI& port, const std::string& path) {
     // Read whole before the terminal is started on it, so that a file that cannot be read never
     // begins a transfer.
-    const FileRead file = ReadRegularFile(path, kSendFileMaxBytes);
+    const FileRead file = ReadRegularFile(PathFromUtf8(path), kSendFileMaxBytes);
     if (!file.Ok()) {
         return false;
     }

@@ -107,10 +107,6 @@ std::span<const int> GroupSelectorTextIds(PhoneGroup group) {
                                        : std::span<const int>(kOtherSelector);
 }
 
-bool FieldShown(RecordKind kind, PhoneGroup group, int fieldIndex) {
-    return !(kind == RecordKind::Browser && group == PhoneGroup::Docomo && fieldIndex == 1);
-}
-
 QueryChoice PageQuery(const GroupFunctions& group, RecordKind kind) {
     switch (kind) {
         case RecordKind::Browser:

@@ -39,10 +39,6 @@ std::span<const RecordKind> GroupPageKinds(PhoneGroup group);
 // The string table entries of a group's function selector, in list order.
 std::span<const int> GroupSelectorTextIds(PhoneGroup group);
 
-// True when the field is shown on the page: the docomo browser page hides its message (the
-// record is still written with whatever the message holds).
-bool FieldShown(RecordKind kind, PhoneGroup group, int fieldIndex);
-
 // The query selector of a page (the application page has none: it answers None).
 QueryChoice PageQuery(const GroupFunctions& group, RecordKind kind);
 void SetPageQuery(GroupFunctions& group, RecordKind kind, QueryChoice query);

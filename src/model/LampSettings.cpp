@@ -58,39 +58,42 @@ std::optional<MiniLamps> EncodeMiniLamps(const MiniLamps& patterns) {
     return codes;
 }
 
-bool DecodeLampGroup(std::span<const std::string> codes, std::span<std::string> patterns) {
-    if (codes.size() != patterns.size()) {
-        return false;
-    }
-    std::vector<std::string> decoded;
-    decoded.reserve(codes.size());
-    for (const std::string& code : codes) {
-        auto pattern = DecodeLampCode(code);
+std::vector<std::size_t> DecodeLampGroup(std::span<const std::string> codes,
+                                         std::span<std::string> patterns) {
+    std::vector<std::size_t> failed;
+    for (std::size_t i = 0; i < patterns.size(); ++i) {
+        std::optional<std::string> pattern =
+            i < codes.size() ? DecodeLampCode(codes[i]) : std::nullopt;
         if (!pattern) {
-            return false;
+            failed.push_back(i);
         }
-        decoded.push_back(std::move(*pattern));
+        patterns[i] = pattern.value_or(std::string());
     }
-    std::move(decoded.begin(), decoded.end(), patterns.begin());
-    return true;
+    return failed;
 }
 
 std::string DecodeMiniLamps(const MiniLamps& codes, MiniLamps& patterns) {
+    // Each bad row named as its lamp dialog shows it: "設定1(電池利用時 待機)".
+    constexpr int kRowIds[] = {res::ids::kRowSuccess, res::ids::kRowFailure, res::ids::kRowIdle};
+    constexpr int kSetIds[] = {res::ids::kSet1, res::ids::kSet2};
     std::string failed;
-    auto note = [&failed](int nameId) {
+    auto note = [&failed](int groupId, int firstId, int secondId) {
         if (!failed.empty()) {
             failed += res::TextCp932(res::ids::kLampGroupSeparator);
         }
-        failed += res::TextCp932(nameId);
+        failed +=
+            res::Format(res::TextCp932(res::ids::kLampRowName), res::TextCp932(groupId).c_str(),
+                        res::TextCp932(firstId).c_str(), res::TextCp932(secondId).c_str());
     };
-    if (!DecodeLampGroup(codes.sets[0], patterns.sets[0])) {
-        note(res::ids::kSet1);
+    for (std::size_t set = 0; set < 2; ++set) {
+        for (std::size_t row : DecodeLampGroup(codes.sets[set], patterns.sets[set])) {
+            note(kSetIds[set], row < 3 ? res::ids::kPowerAc : res::ids::kPowerBattery,
+                 kRowIds[row % 3]);
+        }
     }
-    if (!DecodeLampGroup(codes.sets[1], patterns.sets[1])) {
-        note(res::ids::kSet2);
-    }
-    if (!DecodeLampGroup(codes.guidance, patterns.guidance)) {
-        note(res::ids::kGuidanceSettings);
+    for (std::size_t row : DecodeLampGroup(codes.guidance, patterns.guidance)) {
+        note(res::ids::kGuidanceSettings, kSetIds[row / 2],
+             row % 2 == 0 ? res::ids::kPowerAc : res::ids::kPowerBattery);
     }
     if (failed.empty()) {
         return {};
@@ -105,7 +108,7 @@ std::optional<MiniSXLamps> EncodeMiniSXLamps(const MiniSXLamps& patterns) {
 }
 
 std::string DecodeMiniSXLamps(const MiniSXLamps& codes, MiniSXLamps& patterns) {
-    if (DecodeLampGroup(codes, patterns)) {
+    if (DecodeLampGroup(codes, patterns).empty()) {
         return {};
     }
     return res::TextCp932(res::ids::kLampValueInvalid);

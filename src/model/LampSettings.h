@@ -1,13 +1,15 @@
 #pragma once
 // The lamp patterns of a whole terminal: the six event lamps of each set and the four periodic
 // guidance lamps of a Mini or MiniS, the eight lamps of a MiniSx. Codes read from a terminal or a
-// file are decoded group by group, so that one bad code spoils only its own group.
+// file are decoded row by row, so that one bad code empties only its own row and the good lamps
+// beside it are written back as they were.
 
 #include <array>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "res/StringIds.h"
 
@@ -46,14 +48,15 @@ struct MiniLamps {
 // pattern.
 std::optional<MiniLamps> EncodeMiniLamps(const MiniLamps& patterns);
 
-// Decodes one group of codes into patterns, all or nothing: when any code of the group cannot be
-// shown, patterns keeps what it held and the result is false.
-bool DecodeLampGroup(std::span<const std::string> codes, std::span<std::string> patterns);
+// Decodes a group of codes into patterns row by row: a code that cannot be shown empties its row
+// (a lamp that stays off until the operator sets it again). Returns the rows that failed.
+std::vector<std::size_t> DecodeLampGroup(std::span<const std::string> codes,
+                                         std::span<std::string> patterns);
 
 // Decodes the three groups (set 1, set 2, periodic guidance) of codes read from a terminal or a
-// file into patterns. Returns the warning for the groups that failed (code page 932, without a
-// line end): 388 with the group names "設定1", "設定2", "定期誘導設定" joined by ", "; empty
-// when every group decoded.
+// file into patterns. Returns the warning for the rows that failed (code page 932, without a line
+// end): 388 naming each row by its group and its place in the lamp dialog, such as
+// "設定1(電池利用時 待機)", joined by ", "; empty when every row decoded.
 std::string DecodeMiniLamps(const MiniLamps& codes, MiniLamps& patterns);
 
 // The MiniSx keeps one set of eight lamps: function success and failure, idle, and the KelTouch
@@ -68,8 +71,8 @@ inline constexpr std::array<int, kMiniSXLampCount> kMiniSXLampKeyIds = {
 // is not a valid user pattern.
 std::optional<MiniSXLamps> EncodeMiniSXLamps(const MiniSXLamps& patterns);
 
-// Decodes the MiniSx lamps as one group; returns warning 993 (code page 932) when a code cannot
-// be shown, leaving patterns unchanged, and empty otherwise.
+// Decodes the MiniSx lamps row by row; returns warning 993 (code page 932) when a code cannot
+// be shown, its row emptied, and empty otherwise.
 std::string DecodeMiniSXLamps(const MiniSXLamps& codes, MiniSXLamps& patterns);
 
 }  // namespace morvik

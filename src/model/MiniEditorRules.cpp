@@ -27,6 +27,30 @@ std::string CounterText(const PageCounter& counter) {
                        std::string(res::Text(res::ids::kBytes)).c_str());
 }
 
+void PlacedProblems::AddSets(std::span<const FunctionSet> sets, std::span<const int> setTabIds) {
+    for (std::size_t i = 0; i < sets.size() && i < setTabIds.size(); ++i) {
+        for (PhoneGroup group : {PhoneGroup::Docomo, PhoneGroup::Other}) {
+            const GroupFunctions& functions = sets[i].Group(group);
+            const std::string groupName =
+                res::TextCp932(group == PhoneGroup::Docomo ? res::ids::kDocomoGroup
+                                                           : res::ids::kOtherCarriersGroup);
+            for (const std::string& message :
+                 ValidateRecord(functions.SelectedRecord(), functions.SelectedQuery())) {
+                lines.push_back(res::Format(res::TextCp932(res::ids::kPlaceInGroup),
+                                            res::TextCp932(setTabIds[i]).c_str(), groupName.c_str(),
+                                            message.c_str()));
+            }
+        }
+    }
+}
+
+void PlacedProblems::Add(int tabId, const std::vector<std::string>& messages) {
+    for (const std::string& message : messages) {
+        lines.push_back(res::Format(res::TextCp932(res::ids::kPlaceInTab),
+                                    res::TextCp932(tabId).c_str(), message.c_str()));
+    }
+}
+
 bool SetsWithinLimits(std::span<const FunctionSet> sets) {
     for (const FunctionSet& set : sets) {
         for (const GroupFunctions* group : {&set.docomo, &set.other}) {

@@ -4,7 +4,9 @@
 // line under the tabs and the counter of the easy and service windows. The windows show what
 // these decide; no rule lives in a widget.
 
+#include <span>
 #include <string>
+#include <vector>
 
 #include "model/FunctionPageFields.h"
 #include "model/LampRowChoices.h"
@@ -39,6 +41,15 @@ bool SetsWithinLimits(std::span<const FunctionSet> sets);
 // two periodic guidance lamps (AC and battery) and their selections, and the set's six sound
 // paths. The other set's query flags take the source's as well.
 void CopyMiniSet(int fromSet, MiniSettings& settings, MiniLampChoices& choices);
+
+// The messages that stop a write or a save of a detailed window, each naming where its fault is
+// on the window: "設定1 / docomo設定: URLが設定されていません。..." for the selected page of a
+// group of the set on tab setTabIds[i], "本体設定: ..." (placed) for the messages of other pages.
+struct PlacedProblems {
+    std::vector<std::string> lines;  // code page 932, one message each
+    void AddSets(std::span<const FunctionSet> sets, std::span<const int> setTabIds);
+    void Add(int tabId, const std::vector<std::string>& messages);
+};
 
 // The string table entry of the note line: 124 when the sounds are registered, 125 otherwise.
 int MiniSoundNoteId(const MiniSettings& settings);

@@ -4,6 +4,7 @@
 
 #include "link/RegularFile.h"
 #include "model/Cp932.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -61,7 +62,7 @@ SoundStatus FromRead(FileReadStatus status) {
 }  // namespace
 
 std::filesystem::path SoundFilePath(const std::string& cp932Path) {
-    return std::filesystem::path(Cp932ToUtf8(cp932Path));
+    return PathFromUtf8(Cp932ToUtf8(cp932Path));
 }
 
 SoundStatus CheckSoundFile(const std::string& cp932Path) {

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "model/Cp932.h"
+#include "model/Utf8Path.h"
 #include "morvik/InstallDirs.h"
 #include "res/Strings.h"
 
@@ -13,9 +14,10 @@ namespace {
 // has none beside it and takes the installed data folder's. When neither exists the path beside
 // the program is kept, so that a message names where the files were expected.
 std::filesystem::path StandardSoundFolder(const std::filesystem::path& programFolder) {
-    const std::filesystem::path beside = programFolder / res::Text(res::ids::kWaveFolder);
+    const std::filesystem::path beside =
+        programFolder / PathFromUtf8(res::Text(res::ids::kWaveFolder));
     const std::filesystem::path installed =
-        (programFolder / kDataFolderFromPrograms / res::Text(res::ids::kWaveFolder))
+        (programFolder / kDataFolderFromPrograms / PathFromUtf8(res::Text(res::ids::kWaveFolder)))
             .lexically_normal();
     std::error_code error;
     if (!std::filesystem::is_directory(beside, error) &&
@@ -26,8 +28,9 @@ std::filesystem::path StandardSoundFolder(const std::filesystem::path& programFo
 }
 
 std::string StandardPath(const std::filesystem::path& programFolder, int nameId) {
-    const std::filesystem::path path = StandardSoundFolder(programFolder) / res::Text(nameId);
-    return Utf8ToCp932Lossy(path.string());
+    const std::filesystem::path path =
+        StandardSoundFolder(programFolder) / PathFromUtf8(res::Text(nameId));
+    return Utf8ToCp932Lossy(Utf8FromPath(path));
 }
 
 template <std::size_t N>

@@ -3,6 +3,7 @@
 #include <climits>
 #include <limits>
 
+#include "model/Cp932Exact.h"
 #include "model/TextChars.h"
 
 namespace morvik {
@@ -63,7 +64,9 @@ bool IsDeviceText(std::string_view text) {
         }
         ++i;
     }
-    return true;
+    // A pair the code page leaves unassigned would show as a replacement mark and travel back
+    // from a window as "?".
+    return Cp932ConvertsExactly(text);
 }
 
 bool IsPrintableAscii(std::string_view text) {

@@ -8,6 +8,8 @@
 namespace morvik {
 
 // Device text: double-byte characters, ASCII 0x20-0x7E and half-width katakana; empty passes.
+// A double-byte pair that code page 932 gives no character fails: it cannot be shown, and would
+// not come back from a window as it went in.
 bool IsDeviceText(std::string_view text);
 
 // Printable ASCII (0x20-0x7E) only, for mail addresses and application parameters.

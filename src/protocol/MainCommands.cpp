@@ -11,19 +11,13 @@
 
 namespace morvik {
 
-namespace {
-
-// A command that only looks at a terminal leaves it out of command mode: a Mini-family terminal
-// is restarted, a Slim (which the tool never restarts) is told "exit".
-void LeaveAfterLooking(CTerminal& terminal, EditionCode code) {
+void CTerminal::LeaveAfterLooking(EditionCode code) {
     if (code == kEditionMini || code == kEditionMiniSx) {
-        terminal.SendReboot();
+        SendReboot();
     } else if (code == kEditionSlim) {
-        terminal.SendExit();
+        SendExit();
     }
 }
-
-}  // namespace
 
 bool CTerminal::ReadDeviceInformation(DeviceInfo& info) {
     if (!Connect(false)) {
@@ -32,7 +26,7 @@ bool CTerminal::ReadDeviceInformation(DeviceInfo& info) {
     bool read = false;
     if (OpenSession()) {
         info = ReadIdentification(nullptr, &read);
-        LeaveAfterLooking(*this, DetectEdition(true));
+        LeaveAfterLooking(DetectEdition(true));
     }
     Disconnect();
     return read;
@@ -54,7 +48,7 @@ bool CTerminal::SetTerminalClock(const std::tm& localTime) {
     }
     const EditionCode code = DetectEdition(true);
     if (code != kEditionMini && code != kEditionMiniSx) {
-        LeaveAfterLooking(*this, code);
+        LeaveAfterLooking(code);
         reporter_->ShowError(Texts::MiniNotFound());
         Disconnect();
         return false;
@@ -85,7 +79,7 @@ bool CTerminal::EraseDetectionLog(bool askFirst) {
     const EditionCode code = DetectEdition(true);
     if (code != kEditionMini) {
         // A MiniSx keeps no detection log; it is restarted like after any look at it.
-        LeaveAfterLooking(*this, code);
+        LeaveAfterLooking(code);
         reporter_->ShowError(Texts::MiniNotFound());
         Disconnect();
         return false;

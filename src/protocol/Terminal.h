@@ -93,6 +93,10 @@ class CTerminal {
     std::string SendExit();
     // "reboot s" CR LF in one write, not awaiting anything.
     bool SendReboot();
+    // Takes a terminal whose session is open out of command mode as after a read: a Mini-family
+    // terminal is restarted with "reboot s", a Slim (which the tool never restarts) is told
+    // "exit"; kEditionNone sends nothing. The port stays open.
+    void LeaveAfterLooking(EditionCode code);
     // While the flag is set, every exchange ends at its next poll with "noreply" (the port
     // search's Cancel). Null (the default) for none; the flag must outlive its use here.
     void SetExchangeCancel(const std::atomic<bool>* flag) { exchangeCancel_ = flag; }

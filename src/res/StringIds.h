@@ -534,6 +534,14 @@ inline constexpr int kRowFailure = 2554;
 inline constexpr int kRowIdle = 2555;
 inline constexpr int kKelTouchLampNote = 2556;
 inline constexpr int kLampGroupSeparator = 2557;
+// A lamp row in the warning of a read: the group, then the power box and the row (or, for the
+// periodic guidance, the set and the box). Kept with the desktop tool's numbers
+// (res/AppStrings.cpp), which the warnings of a read share with the command-line tool.
+inline constexpr int kLampRowName = 4504;
+// Where a message of a detailed window's check belongs: "設定1 / docomo設定: ..." and
+// "本体設定: ..." (res/AppStrings.cpp, as kLampRowName).
+inline constexpr int kPlaceInGroup = 4506;
+inline constexpr int kPlaceInTab = 4507;
 
 // Periodic guidance page
 inline constexpr int kGuidanceFunction = 2570;

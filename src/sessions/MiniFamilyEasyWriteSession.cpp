@@ -15,6 +15,9 @@ CMiniFamilyEasyWriteSession::~CMiniFamilyEasyWriteSession() {
 void CMiniFamilyEasyWriteSession::Run() {
     SetTitle(res::ids::kWritingCaption);
     SetPosition(0);
+    if (!CheckTerminalEdition(Terminal(), plan_.edition)) {
+        return;
+    }
     // The standard image is small; the bar of these windows counts the parameters only.
     if (plan_.upload && !UploadImage(plan_.image.bytes, 0)) {
         return;

@@ -1,6 +1,7 @@
 #include "sessions/MiniFamilyReadSession.h"
 
 #include "files/MiniFamilySettingsFile.h"
+#include "model/Utf8Path.h"
 #include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -32,7 +33,7 @@ CMiniFamilyReadSession<Edition>::~CMiniFamilyReadSession() {
 template <class Edition>
 bool CMiniFamilyReadSession<Edition>::ReadFile(MiniValues& values) {
     MiniFamilyFileValues file =
-        MiniFamilySettingsFile<Edition>::Read(std::filesystem::path(filePath_));
+        MiniFamilySettingsFile<Edition>::Read(PathFromUtf8(filePath_));
     if (!file.error.empty()) {
         Fail(file.error);
         return false;

@@ -1,5 +1,7 @@
 #include "sessions/MiniFamilyWriteSession.h"
 
+#include <type_traits>
+
 #include "model/SoundImage.h"
 #include "res/StringIds.h"
 
@@ -43,8 +45,13 @@ bool CMiniFamilyWriteSession<Edition>::RegisterSounds() {
 
 template <class Edition>
 void CMiniFamilyWriteSession<Edition>::Run() {
+    constexpr EditionCode kEdition =
+        std::is_same_v<Edition, MiniSxEdition> ? kEditionMiniSx : kEditionMini;
     SetTitle(res::ids::kWritingCaption);
     SetPosition(0);
+    if (!CheckTerminalEdition(Terminal(), kEdition)) {
+        return;
+    }
     if (settings_.registerSounds && !RegisterSounds()) {
         return;
     }

@@ -23,6 +23,7 @@
 #include "model/MiniSxAdditions.h"
 #include "model/SoundImage.h"
 #include "model/SoundSlots.h"
+#include "protocol/Edition.h"
 
 namespace morvik {
 
@@ -55,6 +56,8 @@ std::vector<std::string> ValidateMiniQuick(const MiniQuickSettings& quick);
 int MiniQuickQueryFlags(QuickWindow window);
 
 struct MiniQuickPlan {
+    // The edition the plan is for: the write refuses any other terminal before it sends a value.
+    EditionCode edition = kEditionMini;
     // Why nothing may be sent (the message of SoundFailureText when the standard sounds cannot
     // be packed); empty when the plan can be written.
     std::string problem;

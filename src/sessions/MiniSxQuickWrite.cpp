@@ -24,6 +24,7 @@ MiniQuickPlan BuildMiniSXQuickPlan(const MiniQuickSettings& quick,
     MiniQuickPlan plan =
         MiniFamilyQuickPlan(quick, MiniSXQuickSoundPlan(quick.sound, programFolder),
                             MiniSXPresetLampValues(quick.lamp));
+    plan.edition = kEditionMiniSx;
     if (!plan.problem.empty()) {
         return plan;
     }

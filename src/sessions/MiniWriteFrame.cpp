@@ -112,7 +112,7 @@ void CMiniWriteFrame::LeaveTerminalIfUnfinished() {
 }
 
 void EndMiniWrite(CTerminal& terminal, const CSessionWorker& session) {
-    if (!session.Completed() && terminal.IsConnected()) {
+    if (!session.Completed() && !session.TerminalRefused() && terminal.IsConnected()) {
         terminal.SendReboot();
     }
 }

@@ -4,10 +4,12 @@
 // setting and the applying reboot.
 //
 // The caller connects and opens the command session before the session starts and disconnects
-// once it has finished. A write that completes ends with "reboot" (the terminal applies what it
-// was given). A write that fails or is cancelled stops at once: nothing further is sent, no clock
-// is set and no reboot; the caller shows the error text and then sends "reboot s" so that the
-// terminal leaves command mode without applying anything further (EndMiniWrite below).
+// once it has finished. Each session first checks that the terminal is of its edition
+// (CSessionWorker::CheckTerminalEdition) and writes nothing to any other. A write that completes
+// ends with "reboot" (the terminal applies what it was given). A write that fails or is cancelled
+// stops at once: nothing further is sent, no clock is set and no reboot; the caller shows the error
+// text and then sends "reboot s" so that the terminal leaves command mode without applying anything
+// further (EndMiniWrite below).
 
 #include <atomic>
 #include <cstdint>
@@ -79,7 +81,7 @@ class CMiniWriteFrame : public CSessionWorker {
 
 // What the caller of a write session does once it has finished (and shown the outcome): after a
 // failed or cancelled write, "reboot s", so that the terminal applies nothing further. A
-// completed write has rebooted the terminal already.
+// completed write has rebooted the terminal already, and a refused terminal has been left.
 void EndMiniWrite(CTerminal& terminal, const CSessionWorker& session);
 
 }  // namespace morvik

@@ -9,7 +9,11 @@
 #include <string>
 #include <thread>
 
+#include "protocol/Edition.h"
+
 namespace morvik {
+
+class CTerminal;
 
 class CSessionWorker {
   public:
@@ -41,6 +45,10 @@ class CSessionWorker {
     bool WarningsOnly() const { return warningsOnly_.load(std::memory_order_acquire); }
     // The string-table number of the window title the worker asks for (0 when none).
     int TitleId() const { return titleId_.load(std::memory_order_acquire); }
+    // True when a write session refused its terminal before sending anything to it: the terminal
+    // is of another edition than the settings (386), and it has been left as after a read
+    // already, so the caller only closes the port.
+    bool TerminalRefused() const { return terminalRefused_.load(std::memory_order_acquire); }
 
     // ---- What a poller may ask ---------------------------------------------------------------
     void RequestCancel() { cancel_.store(true, std::memory_order_release); }
@@ -66,11 +74,19 @@ class CSessionWorker {
     // Signals completion: position = maximum + 1, stored last.
     void Complete() { position_.store(Maximum() + 1, std::memory_order_release); }
 
+    // What every write session does on its open session before its first write: asks the
+    // terminal which edition it is. False, with the session failed, when it is not of edition
+    // (Mini and MiniS are one): 386, nothing written, and the terminal left as after a read
+    // ("reboot s", or "exit" for a Slim; TerminalRefused() then tells the caller); or when it
+    // does not answer (903, 905), the terminal then left by the caller as after a failed write.
+    bool CheckTerminalEdition(CTerminal& terminal, EditionCode edition);
+
   private:
     std::atomic<int> maximum_{0};
     std::atomic<int> position_{0};
     std::atomic<bool> failed_{false};
     std::atomic<bool> warningsOnly_{false};
+    std::atomic<bool> terminalRefused_{false};
     std::atomic<bool> cancel_{false};
     std::atomic<int> titleId_{0};
     std::string errorText_;

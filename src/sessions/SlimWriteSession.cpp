@@ -1,7 +1,6 @@
 #include "sessions/SlimWriteSession.h"
 
 #include "model/SlimCatalogue.h"
-#include "protocol/ProtocolTexts.h"
 #include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
 #include "sessions/SlimExchange.h"
@@ -26,11 +25,12 @@ CSlimWriteSession::~CSlimWriteSession() {
 }
 
 void CSlimWriteSession::Run() {
-    // Asked as the editor's write always has; the answer is not used.
-    terminal_.Exchange(Texts::VersionCommand(), true);
     SetMaximum(kSlimSessionRange);
     SetPosition(0);
     SetTitle(res::ids::kWritingCaption);
+    if (!CheckTerminalEdition(terminal_, kEditionSlim)) {
+        return;
+    }
 
     const SlimSettings values = BuildSlimSettings(state_);
     const auto sequence = SlimWriteSequence(values, state_.function);

@@ -135,9 +135,6 @@ TEST(EditorRules, EveryFieldOfThePageTableEditsItsOwnRecordField) {
             }
         }
     }
-    // The docomo browser page hides its message; the other group's shows it.
-    EXPECT_FALSE(FieldShown(RecordKind::Browser, PhoneGroup::Docomo, 1));
-    EXPECT_TRUE(FieldShown(RecordKind::Browser, PhoneGroup::Other, 1));
 }
 
 TEST(EditorRules, Cp932PrefixNeverCutsADoubleByteCharacter) {

@@ -52,8 +52,8 @@ TEST_F(MiniWindowsTest, ReadShowsEveryPageAndGraysTheCommand) {
     CMiniConfigDlg* set2 = window->SetPage(1);
     EXPECT_EQ(set1->SelectedPage(PhoneGroup::Docomo)->objectName(), QStringLiteral("CBrowserDlg"));
     EXPECT_EQ(Text(set1->SelectedPage(PhoneGroup::Docomo), 0), "http://a/?");
-    // The docomo browser page keeps its message, hidden.
-    EXPECT_FALSE(set1->SelectedPage(PhoneGroup::Docomo)->Field(1)->Widget()->isVisibleTo(set1));
+    // The docomo browser page shows its message: what a page counts and writes is what it shows.
+    EXPECT_TRUE(set1->SelectedPage(PhoneGroup::Docomo)->Field(1)->Widget()->isVisibleTo(set1));
     CFunctionPageDlg* mailer = set1->SelectedPage(PhoneGroup::Other);
     EXPECT_EQ(mailer->objectName(), QStringLiteral("CMailerDlg"));
     EXPECT_EQ(Text(mailer, 0), "x@y");

@@ -20,8 +20,10 @@
 #include "editors/CMiniEasyDlg.h"
 #include "editors/CTermConfigDlg.h"
 #include "editors_mini/SeededMiniFixture.h"
+#include "files/SettingsFileMini.h"
 #include "model/MiniSettings.h"
 #include "res/Strings.h"
+#include "support/Files.h"
 #include "support/qt/AppFixture.h"
 #include "support/qt/MiniWindowDriver.h"
 
@@ -88,9 +90,13 @@ TEST_F(MiniWriteFlowTest, FaultsOfBothKindsShowInOneBoxAndNothingIsSent) {
     window->WriteButton()->click();
     ASSERT_EQ(test::Messages(boxes_).size(), 1u);
     const std::string box = test::Messages(boxes_)[0];
-    EXPECT_TRUE(box.starts_with("エラー|URLが設定されていません。")) << box;
+    // Each line says where its fault is.
+    EXPECT_TRUE(box.starts_with("エラー|設定1 / docomo設定: URLが設定されていません。")) << box;
+    EXPECT_NE(box.find("\n設定1 / au/SoftBank/WILLCOM設定: 宛先(To)が設定されていません。"),
+              std::string::npos)
+        << box;
     EXPECT_EQ(std::count(box.begin(), box.end(), '\n'), 3) << box;
-    EXPECT_TRUE(box.ends_with("認証コードの設定値が不正です。")) << box;
+    EXPECT_TRUE(box.ends_with("\n本体設定: 認証コードの設定値が不正です。")) << box;
     EXPECT_EQ(LogSize(), logged) << "nothing reached the terminal";
 }
 
@@ -145,6 +151,38 @@ TEST_F(MiniWriteFlowTest, EasyWriteSendsOneBrowserLaunchWithoutAMessageEverywher
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                             [](const std::string& l) { return l.starts_with("rtc s"); }),
               0);
+}
+
+TEST_F(MiniWriteFlowTest, AFileWithOneBadLampCodeWritesTheGoodLampsBackUnchanged) {
+    sim_ = &StartSim("mini");
+    main_ = &Window(sim_->DevicePath());
+    // Set 1 holds two lit lamps; its battery success lamp is damaged in the file.
+    std::string text = MiniSettingsFileText(test::EveryRecordKind());
+    auto valueOf = [&text](const std::string& key) {
+        const std::size_t start = text.find("\r\n" + key + " ") + key.size() + 3;
+        return text.substr(start, text.find("\r\n", start) - start);
+    };
+    const std::string lob1 = valueOf("lob1");
+    text.replace(text.find("\r\nlob1 " + lob1) + 7, lob1.size(), "1511111111111111111111");
+    const std::string path = Config().File("bad-lamp.dat");
+    test::WriteWholeFile(path, text);
+
+    auto* window = new CMiniCustomDlg(*main_);
+    const CMiniDetailFrameDlg::ReadOutcome read = window->Read(QString::fromStdString(path));
+    ASSERT_TRUE(read.loaded);
+    EXPECT_EQ(read.message.toStdString(),
+              "設定1(電池利用時 成功)のランプ設定に不正な設定値がありました。"
+              "ランプ設定画面を確認し、再度設定して下さい。");
+    EXPECT_EQ(window->Settings().lamps.sets[0][0], test::EveryRecordKind().lamps.sets[0][0]);
+    EXPECT_EQ(window->Settings().lamps.sets[0][3], "");
+    boxes_.Clear();
+    window->WriteButton()->click();
+    ASSERT_EQ(test::Messages(boxes_),
+              std::vector<std::string>{"書き込み完了|書き込みが完了し、再起動しました。"});
+    for (const char* key : {"lov1", "lnv1", "liv1", "lnb1", "lib1", "lov2", "lnv2", "lpb2"}) {
+        EXPECT_EQ(sim_->StateValue(key), valueOf(key)) << key;
+    }
+    EXPECT_NE(sim_->StateValue("lob1"), "1511111111111111111111");
 }
 
 }  // namespace

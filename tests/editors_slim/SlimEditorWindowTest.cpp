@@ -15,10 +15,10 @@
 #include <fstream>
 
 #include "editors/CConfigDlg.h"
-#include "editors/SlimFileChooser.h"
 #include "model/Cp932.h"
 #include "res/Strings.h"
 #include "support/qt/AppFixture.h"
+#include "support/qt/MiniWindowDriver.h"
 
 namespace morvik {
 namespace {
@@ -136,9 +136,8 @@ TEST_F(SlimEditorWindowTest, ASavedFileOpensAgainIntoTheSameValues) {
     state.behaviour.buzzer = false;
     editor.SetState(state);
     const std::string path = Config().File("saved.dat");
-    SetSlimFileChooser([&](QWidget*, SlimFileDialog) { return QString::fromStdString(path); });
+    test::AnswerFileDialog(&editor, QString::fromStdString(path));
     Child<QPushButton>(editor, "save")->click();
-    SetSlimFileChooser({});
     EXPECT_TRUE(boxes_.Boxes().empty());
 
     CConfigDlg& again = Editor(main);
@@ -153,17 +152,14 @@ TEST_F(SlimEditorWindowTest, ATorucaFileFillsTheTorucaFieldsOrChangesNothing) {
     const std::string bad = Config().File("bad.trc");
     std::ofstream(good) << "Type: SNIP\r\nURL: http://t.example/?\r\nCat: 1F\r\nData1: YWJj\r\n";
     std::ofstream(bad) << "Type: CARD\r\nURL: http://other/\r\n";
-    std::string chosen;
-    SetSlimFileChooser([&](QWidget*, SlimFileDialog) { return QString::fromStdString(chosen); });
     Child<QComboBox>(editor, "function")->setCurrentIndex(1);
     auto* open = Child<QPushButton>(editor, "openToruca");
-    chosen = good;
+    test::AnswerFileDialog(&editor, QString::fromStdString(good));
     open->click();
     EXPECT_EQ(editor.State().toruca,
               (SlimTorucaRecord{"http://t.example/?", "001f", "abc", "", ""}));
-    chosen = bad;
+    test::AnswerFileDialog(&editor, QString::fromStdString(bad));
     open->click();
-    SetSlimFileChooser({});
     EXPECT_EQ(boxes_.Boxes(), std::vector<std::string>{Box(915)});
     EXPECT_EQ(editor.State().toruca.detailUrl, "http://t.example/?");
 }

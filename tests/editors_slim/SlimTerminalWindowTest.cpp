@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <fstream>
 
@@ -106,6 +107,12 @@ TEST_F(SlimTerminalWindowTest, ServiceWindowCannotSaveAndWritesEncryptedQueries)
     auto* functions = dialog.findChild<QComboBox*>(QStringLiteral("function"));
     ASSERT_EQ(functions->count(), 2);
     functions->setCurrentIndex(1);
+    // The service writes its queries as it must: their labels are grayed with the pairs.
+    for (const char* group : {"browser", "toruca"}) {
+        const auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(group) + "QueryLabel");
+        ASSERT_NE(label, nullptr) << group;
+        EXPECT_TRUE(label->testAttribute(Qt::WA_ForceDisabled)) << group;
+    }
     dialog.findChild<QPushButton*>(QStringLiteral("write"))->click();
     EXPECT_EQ(Messages(), std::vector<std::string>{Box(412, kWriteDone)});
     EXPECT_FALSE(dialog.isVisible());        // a service window closes after its write

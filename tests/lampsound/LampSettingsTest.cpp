@@ -74,27 +74,30 @@ MiniLamps Codes(const std::string& set1, const std::string& set2, const std::str
 const std::string kGood = "0A99999999990000000000";
 const std::string kBad = "1511111111111111111111";
 
-TEST(LampSettings, BadGroupsKeepTheirPatternsAndAreNamed) {
+TEST(LampSettings, OnlyBadRowsAreEmptiedAndNamed) {
     MiniLamps patterns = Codes("old1", "old2", "old3");
     MiniLamps codes = Codes(kGood, kGood, kGood);
     codes.sets[0][5] = kBad;
     codes.guidance[3] = "short";
     const std::string warning = DecodeMiniLamps(codes, patterns);
     EXPECT_EQ(Cp932ToUtf8(warning),
-              "設定1, 定期誘導設定のランプ設定に不正な設定値がありました。ランプ設定画面を確認し、"
-              "再度設定して下さい。");
-    EXPECT_EQ(patterns.sets[0][0], "old1");  // the whole group stays, not only the bad row
+              "設定1(電池利用時 待機), 定期誘導設定(設定2 電池利用時)のランプ設定に不正な設定値が"
+              "ありました。ランプ設定画面を確認し、再度設定して下さい。");
+    // The good lamps of a group keep their codes: a write sends them back unchanged.
+    EXPECT_EQ(patterns.sets[0][0], "12222222222");
+    EXPECT_EQ(patterns.sets[0][4], "12222222222");
+    EXPECT_EQ(patterns.sets[0][5], "");
     EXPECT_EQ(patterns.sets[1][0], "12222222222");
-    EXPECT_EQ(patterns.guidance[0], "old3");
+    EXPECT_EQ(patterns.guidance[0], "12222222222");
+    EXPECT_EQ(patterns.guidance[3], "");
 
     patterns = Codes("", "", "");
     EXPECT_EQ(DecodeMiniLamps(Codes(kGood, kGood, kGood), patterns), "");
     EXPECT_EQ(patterns, Codes("12222222222", "12222222222", "12222222222"));
 
-    EXPECT_TRUE(Cp932ToUtf8(DecodeMiniLamps(Codes(kBad, kBad, kBad), patterns))
-                    .starts_with("設定1, 設定2, 定期誘導設定のランプ設定"));
-    EXPECT_TRUE(Cp932ToUtf8(DecodeMiniLamps(Codes(kGood, "", kGood), patterns))
-                    .starts_with("設定2のランプ設定"));
+    EXPECT_TRUE(
+        Cp932ToUtf8(DecodeMiniLamps(Codes(kGood, "", kGood), patterns))
+            .starts_with("設定2(ACアダプタ/モルヴィク・ミニ設定ケーブル利用時 成功), 設定2("));
 }
 
 TEST(LampSettings, EncodesIdleRowsWithLongSteps) {
@@ -115,7 +118,7 @@ TEST(LampSettings, EncodesIdleRowsWithLongSteps) {
     EXPECT_FALSE(EncodeMiniLamps(patterns).has_value());
 }
 
-TEST(LampSettings, MiniSXLampsAreOneGroup) {
+TEST(LampSettings, MiniSXLampsEmptyOnlyTheirBadRow) {
     MiniSXLamps patterns;
     patterns.fill("old");
     MiniSXLamps codes;
@@ -123,7 +126,8 @@ TEST(LampSettings, MiniSXLampsAreOneGroup) {
     codes[7] = kBad;
     EXPECT_EQ(Cp932ToUtf8(DecodeMiniSXLamps(codes, patterns)),
               "ランプ設定に不正な設定値がありました。ランプ設定画面を確認し、再度設定して下さい。");
-    EXPECT_EQ(patterns[0], "old");
+    EXPECT_EQ(patterns[0], "12222222222");
+    EXPECT_EQ(patterns[7], "");
     codes[7] = kGood;
     EXPECT_EQ(DecodeMiniSXLamps(codes, patterns), "");
     EXPECT_EQ(patterns[7], "12222222222");

@@ -120,6 +120,27 @@ TEST_F(MiniCli, ServiceWritesTheEncryptedQueryWithTheGivenTexts) {
     EXPECT_EQ(Count(sim.LogLines(), "rtc "), 0u);
 }
 
+// What code page 932 gives no character never travels: from a file (an unassigned double-byte
+// pair in a message, which a window would show as a mark and save back as "?"), or from the
+// command line (an emoji).
+TEST_F(MiniCli, TextsWithoutACodePage932FormAreRefusedBeforeTheTerminalIsWoken) {
+    test::SimProcess sim = Sim("mini");
+    MiniSettings settings = test::SampleSettings();
+    settings.sets[0].other.mailer.message = "m\x85\x40";
+    const std::string path = files_.File("unassigned.dat");
+    test::WriteWholeFile(path, MiniSettingsFileText(settings));
+    RunResult write = Morvik(sim, {"write", path});
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_NE(write.err.find("メーラ起動のメッセージに不正な文字が使用されています。"),
+              std::string::npos)
+        << write.err;
+    RunResult easy =
+        Morvik(sim, {"easy", "--url", "http://x.jp/", "--message", "\xF0\x9F\x98\x80"});
+    EXPECT_EQ(easy.exitCode, 2);
+    EXPECT_NE(easy.err.find("機器で使えない文字"), std::string::npos) << easy.err;
+    EXPECT_TRUE(sim.LogLines().empty());
+}
+
 TEST_F(MiniCli, BadChoicesAreUsageErrors) {
     test::SimProcess sim = Sim("mini");
     EXPECT_EQ(Morvik(sim, {"easy", "--lamp", "purple"}).exitCode, 2);

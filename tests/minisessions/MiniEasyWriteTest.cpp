@@ -37,7 +37,11 @@ Lines RunQuick(test::SimTerminal& mini, const MiniQuickSettings& quick, bool set
     test::SimTerminal::RunToEnd(session);
     EXPECT_TRUE(session.Completed()) << session.ErrorText();
     EXPECT_EQ(session.Maximum(), 42);
-    return mini.LinesSinceOpen("reboot");
+    // The terminal is asked for its edition before anything is written.
+    Lines lines = mini.LinesSinceOpen("reboot");
+    EXPECT_EQ(lines.front(), "ver");
+    lines.erase(lines.begin());
+    return lines;
 }
 
 TEST(MiniEasyWrite, SilentSoundsAndDarkLampsEverywhere) {

@@ -132,7 +132,9 @@ TEST(MiniReadSession, BadLampsAndRecordsAreWarningsNamingTheirPlace) {
 
     EXPECT_TRUE(read.WarningsOnly());
     EXPECT_EQ(read.ErrorText(), Sjis("機能の設定値が不正です。\r\n"
-                                     "設定2, 定期誘導設定のランプ設定に不正な設定値がありました。"
+                                     "設定2(ACアダプタ/モルヴィク・ミニ設定ケーブル利用時 失敗), "
+                                     "定期誘導設定(設定1 電池利用時)のランプ設定に不正な設定値が"
+                                     "ありました。"
                                      "ランプ設定画面を確認し、再度設定して下さい。\r\n"));
 }
 

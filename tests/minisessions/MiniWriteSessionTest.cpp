@@ -26,9 +26,10 @@ using test::Sjis;
 
 const std::string kZeros(22, '0');
 
-// What the sample settings make a detailed write send, written out by hand.
+// What the sample settings make a detailed write send, written out by hand: the identification
+// every write asks for first, then the values.
 Lines SampleLines(bool withIsc) {
-    Lines lines = {"pset rslt 1", "pset fchg 2", "pset tlog 1", "pset pow 3"};
+    Lines lines = {"ver", "pset rslt 1", "pset fchg 2", "pset tlog 1", "pset pow 3"};
     if (withIsc) {
         lines.push_back("pset isc 0123");
     }
@@ -222,9 +223,10 @@ TEST_F(MiniWriteSounds, UploadsTwelveFilesTheTerminalAccepts) {
         length += 44 + 300 + 97 * slot;
     }
     const std::size_t blocks = (length + 127) / 128;
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "x i 0 " + std::to_string(length));
-    EXPECT_EQ(lines[1], "[upload " + std::to_string(length) + " bytes, " + std::to_string(blocks) +
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "ver");
+    EXPECT_EQ(lines[1], "x i 0 " + std::to_string(length));
+    EXPECT_EQ(lines[2], "[upload " + std::to_string(length) + " bytes, " + std::to_string(blocks) +
                             " blocks: done]");
     // Every slot plays its own entry; the set's sounds come right after its query flags.
     const char* keys[] = {"sov1", "snv1", "spv1", "sob1", "snb1", "spb1",
@@ -250,7 +252,7 @@ TEST_F(MiniWriteSounds, EmptySlotsWithRegistrationEmptyTheSoundMemory) {
     EXPECT_EQ(session.Maximum(), 42);
 
     const Lines lines = mini.LinesSinceOpen("reboot");
-    EXPECT_EQ(lines.at(1), "[upload 4096 bytes, 32 blocks: done]");
+    EXPECT_EQ(lines.at(2), "[upload 4096 bytes, 32 blocks: done]");
     EXPECT_EQ(SoundLine(lines, "sov1"), "255");
     EXPECT_EQ(SoundLine(lines, "spb2"), "255");
 }
@@ -268,7 +270,7 @@ TEST_F(MiniWriteSounds, AnUnusableFileStopsBeforeAnythingIsSent) {
     EXPECT_TRUE(session.Failed());
     EXPECT_EQ(session.ErrorText(), res::TextCp932(res::ids::kSoundFileInvalid) + "\r\n");
     EndMiniWrite(mini.Terminal(), session);
-    EXPECT_EQ(mini.LinesSinceOpen("reboot s"), Lines{"reboot s"});
+    EXPECT_EQ(mini.LinesSinceOpen("reboot s"), (Lines{"ver", "reboot s"}));
 }
 
 // The terminal never asks for the data: after the announcement's echo and ten more reads of a

@@ -45,7 +45,8 @@ TEST(MiniSxWriteSession, DetailedWriteSendsExactlyItsLines) {
     ASSERT_TRUE(session.Completed()) << session.ErrorText();
     EXPECT_TRUE(session.ErrorText().empty());
 
-    std::vector<std::string> expected;
+    // The terminal is asked for its edition before anything is written.
+    std::vector<std::string> expected = {"ver"};
     for (const MiniKeyValue& kv : MiniSXWriteValues(model)) {
         expected.push_back(Line(kv));
     }
@@ -76,10 +77,11 @@ TEST(MiniSxWriteSession, SoundsAreUploadedFirstAndTheClockIsSetLast) {
 
     ASSERT_TRUE(sim.Sim().WaitForLogLine("reboot"));
     const std::vector<std::string> lines = sim.SessionLines();
-    ASSERT_GE(lines.size(), 4u);
-    EXPECT_TRUE(lines[0].starts_with("x i 0 ")) << lines[0];
-    EXPECT_TRUE(lines[1].starts_with("[upload ") && lines[1].ends_with(": done]")) << lines[1];
-    EXPECT_EQ(lines[2], "pset rtcc 0");
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "ver");
+    EXPECT_TRUE(lines[1].starts_with("x i 0 ")) << lines[1];
+    EXPECT_TRUE(lines[2].starts_with("[upload ") && lines[2].ends_with(": done]")) << lines[2];
+    EXPECT_EQ(lines[3], "pset rtcc 0");
     EXPECT_EQ(lines[lines.size() - 3], "ndef s 2 ");
     EXPECT_TRUE(lines[lines.size() - 2].starts_with("rtc s ")) << lines[lines.size() - 2];
     EXPECT_EQ(lines.back(), "reboot");
@@ -143,9 +145,9 @@ struct QuickCase {
 TEST(MiniSxEasyWriteSession, EasyAndServiceWriteOrders) {
     const QuickCase cases[] = {
         {QuickWindow::Easy, SoundChoice::Unchanged, LampPreset::Unchanged,
-         "psA1 psB1 psA2 psB2 que1 que2 fchg nfc", "ndef s 0 http://a/b"},
+         "ver psA1 psB1 psA2 psB2 que1 que2 fchg nfc", "ndef s 0 http://a/b"},
         {QuickWindow::Service, SoundChoice::Silent, LampPreset::Blue,
-         "psA1 psB1 psA2 psB2 que1 que2 sov1 snv1 sob1 snb1 sov2 sob2 lov1 lnv1 liv1 lob1 lnb1 "
+         "ver psA1 psB1 psA2 psB2 que1 que2 sov1 snv1 sob1 snb1 sov2 sob2 lov1 lnv1 liv1 lob1 lnb1 "
          "lib1 lov2 lob2 fchg nfc",
          "ndef s 2 http://a/b"},
     };

@@ -132,6 +132,26 @@ TEST_F(PreferencesTest, SaveKeepsEverythingElseOfTheFile) {
     EXPECT_EQ(prefs.ReadUserLamp(0), "");
 }
 
+// A file a Linux editor saved in UTF-8 reads as the same Japanese text (not as code page 932
+// mojibake), and a save writes its keys in UTF-8 and leaves every other line's bytes alone.
+TEST_F(PreferencesTest, AUtf8FileReadsAsItsTextAndStaysUtf8) {
+    const std::string body =
+        "\xEF\xBB\xBF[MorvikMini/Slim]\n"  // with the mark some editors write
+        "ServiceBrowserMessage=ようこそ 😀\n; コメント\n";
+    Preferences prefs = LoadedFrom(body);
+    // The emoji has no code page 932 form: it becomes a byte every check refuses, never "?".
+    EXPECT_EQ(prefs.ServiceBrowserMessage(), Utf8ToCp932Lossy("ようこそ ") + "\xFF");
+    ASSERT_TRUE(prefs.WriteUserLamp(1, Utf8ToCp932Lossy("ア")));
+    EXPECT_EQ(test::ReadWholeFile(Path()),
+              "\xEF\xBB\xBF[MorvikMini/Slim]\r\nServiceBrowserMessage=ようこそ 😀\r\n"
+              "; コメント\r\nuserlamp1=ア\r\n");
+
+    // Code page 932 Japanese stays code page 932.
+    const Preferences cp932 = LoadedFrom(
+        "[MorvikMini/Slim]\nServiceBrowserMessage=" + Utf8ToCp932Lossy("ようこそ") + "\n");
+    EXPECT_EQ(cp932.ServiceBrowserMessage(), Utf8ToCp932Lossy("ようこそ"));
+}
+
 TEST_F(PreferencesTest, FailedSaveLeavesNothingBehind) {
     // A folder that cannot be made (a file stands in its place).
     test::WriteWholeFile(dir_.File("blocker"), "x");

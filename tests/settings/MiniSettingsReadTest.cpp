@@ -84,15 +84,20 @@ TEST(MiniSettingsRead, WarningsComeInReadOrderAndKeepEverythingElse) {
     MiniSettings settings;
     MiniReadResult read = ReadMiniSettings(values, MiniValueSource::Terminal, settings);
     ASSERT_FALSE(read.Failed()) << read.error;
-    const std::string groups = Msg(391) + Msg(res::ids::kLampGroupSeparator) + Msg(389);
+    const std::string rows = test::Sjis(
+        "設定2(電池利用時 待機), 定期誘導設定(設定1 "
+        "ACアダプタ/モルヴィク・ミニ設定ケーブル利用時)");
     EXPECT_EQ(read.warnings,
               (std::vector<std::string>{Msg(183), Msg(185), Msg(918), Msg(961),
-                                        res::Format(Msg(388), groups.c_str()), Msg(215)}));
-    EXPECT_EQ(Cp932ToUtf8(Msg(res::ids::kLampGroupSeparator)), ", ");
-    // What could be taken was taken; the failed lamp groups kept the patterns they had.
+                                        res::Format(Msg(388), rows.c_str()), Msg(215)}));
+    // What could be taken was taken; only the damaged lamp rows are empty.
     EXPECT_EQ(settings.lamps.sets[0], model.lamps.sets[0]);
-    EXPECT_EQ(settings.lamps.sets[1], MiniSettings().lamps.sets[1]);
-    EXPECT_EQ(settings.lamps.guidance, MiniSettings().lamps.guidance);
+    auto set2 = model.lamps.sets[1];
+    set2[5] = "";
+    EXPECT_EQ(settings.lamps.sets[1], set2);
+    auto guidance = model.lamps.guidance;
+    guidance[0] = "";
+    EXPECT_EQ(settings.lamps.guidance, guidance);
     EXPECT_EQ(settings.guidance.startHour, 9);
     EXPECT_EQ(settings.guidance.endHour, MiniSettings().guidance.endHour);
     EXPECT_EQ(settings.guidance.interval, 5);
@@ -159,11 +164,17 @@ TEST(MiniSettingsRead, MissingKeysReadAsEmptyValues) {
     MiniSettings settings;
     MiniReadResult read = ReadMiniSettings(values, MiniValueSource::Terminal, settings);
     ASSERT_FALSE(read.Failed());
-    const std::string groups = Msg(390) + Msg(res::ids::kLampGroupSeparator) + Msg(391) +
-                               Msg(res::ids::kLampGroupSeparator) + Msg(389);
-    EXPECT_EQ(read.warnings, (std::vector<std::string>{Msg(183), Msg(184), Msg(185), Msg(186),
-                                                       Msg(911), Msg(911), Msg(911), Msg(911),
-                                                       res::Format(Msg(388), groups.c_str())}));
+    ASSERT_EQ(read.warnings.size(), 9u);
+    EXPECT_EQ(std::vector<std::string>(read.warnings.begin(), read.warnings.end() - 1),
+              (std::vector<std::string>{Msg(183), Msg(184), Msg(185), Msg(186), Msg(911), Msg(911),
+                                        Msg(911), Msg(911)}));
+    // Every lamp row is named, from the first of set 1 to the last of the guidance.
+    const std::string lamps = Cp932ToUtf8(read.warnings.back());
+    EXPECT_TRUE(lamps.starts_with("設定1(ACアダプタ/モルヴィク・ミニ設定ケーブル利用時 成功), "))
+        << lamps;
+    EXPECT_TRUE(lamps.ends_with(", 定期誘導設定(設定2 電池利用時)" +
+                                Cp932ToUtf8(res::Format(Msg(388), ""))))
+        << lamps;
     EXPECT_EQ(settings.terminal.operationMode, 1);  // 常にエコモード
     EXPECT_TRUE(settings.terminal.cardDetection == 1);
 }

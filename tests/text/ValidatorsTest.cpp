@@ -31,6 +31,10 @@ TEST(DeviceText, RejectsControlBytesAndBrokenDoubleByteCharacters) {
     EXPECT_FALSE(IsDeviceText("\x80"));
     EXPECT_FALSE(IsDeviceText("\xA0"));
     EXPECT_FALSE(IsDeviceText("\xFD"));
+    // Well-formed pairs that code page 932 gives no character: shown as a replacement mark, they
+    // would go back out as "?" (or reach the terminal as bytes nobody can read).
+    EXPECT_FALSE(IsDeviceText("\x85\x40"));
+    EXPECT_FALSE(IsDeviceText("a\xEB\x40"));
 }
 
 TEST(CharacterClasses, UrlCharacters) {

@@ -5,6 +5,9 @@
 #include <shlobj.h>
 
 #include <cstdlib>
+#include <filesystem>
+
+#include "model/Utf8Path.h"
 
 namespace morvik {
 
@@ -14,11 +17,13 @@ std::string ConfigDir() {
     if (const char* dir = std::getenv("MORVIK_CONFIG_DIR"); dir && *dir) {
         return dir;
     }
-    char folder[MAX_PATH] = {};
-    if (!::SHGetSpecialFolderPathA(nullptr, folder, CSIDL_APPDATA, FALSE)) {
-        folder[0] = '\0';
+    // Asked for in UTF-16 and kept in UTF-8, as every file name of the core: a user name in
+    // Japanese reaches the same folder whatever the program's code page.
+    wchar_t folder[MAX_PATH] = {};
+    if (!::SHGetSpecialFolderPathW(nullptr, folder, CSIDL_APPDATA, FALSE)) {
+        folder[0] = L'\0';
     }
-    return std::string(folder) + "\\MorvikTool";
+    return Utf8FromPath(std::filesystem::path(folder)) + "\\MorvikTool";
 }
 
 }  // namespace morvik

@@ -9,9 +9,13 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <filesystem>
+
+#include "model/Utf8Path.h"
 
 // The Windows side: the temporary file through the C runtime, the replace with MoveFileEx, which
-// puts the new file in place of the old one in one step (or leaves the old one untouched).
+// puts the new file in place of the old one in one step (or leaves the old one untouched). Names
+// are UTF-8 and reach the system as UTF-16, whatever the program's code page.
 
 namespace morvik {
 namespace {
@@ -32,12 +36,16 @@ std::string TempName(const std::string& target) {
            std::to_string(counter++) + ".part";
 }
 
+std::wstring Wide(const std::string& utf8) {
+    return PathFromUtf8(utf8).wstring();
+}
+
 enum class TargetKind { Missing, File, Other };
 
 // A device name (NUL, COM1, CON) opens as something other than a disk file; a folder or a
 // read-only file may not be replaced.
 TargetKind KindOf(const std::string& target) {
-    const DWORD attributes = ::GetFileAttributesA(target.c_str());
+    const DWORD attributes = ::GetFileAttributesW(Wide(target).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = ::GetLastError();
         return error == ERROR_FILE_NOT_FOUND ? TargetKind::Missing : TargetKind::Other;
@@ -45,9 +53,9 @@ TargetKind KindOf(const std::string& target) {
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_READONLY)) {
         return TargetKind::Other;
     }
-    HANDLE handle =
-        ::CreateFileA(target.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = ::CreateFileW(Wide(target).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return TargetKind::Other;
     }
@@ -70,8 +78,8 @@ bool PartialFile::Create(const std::string& target) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         std::string temp = TempName(target);
         const int fd =
-            ::_open(temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                    _S_IREAD | _S_IWRITE);
+            ::_wopen(Wide(temp).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                     _S_IREAD | _S_IWRITE);
         if (fd >= 0) {
             fd_ = fd;
             target_ = target;
@@ -129,7 +137,7 @@ bool PartialFile::Commit() {
     fd_ = -1;
     // The target may have become something else while the file was written.
     ok = ok && KindOf(target_) != TargetKind::Other;
-    if (ok && ::MoveFileExA(temp_.c_str(), target_.c_str(),
+    if (ok && ::MoveFileExW(Wide(temp_).c_str(), Wide(target_).c_str(),
                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         temp_.clear();
         return true;
@@ -144,7 +152,7 @@ void PartialFile::Discard() {
         fd_ = -1;
     }
     if (!temp_.empty()) {
-        ::DeleteFileA(temp_.c_str());
+        ::DeleteFileW(Wide(temp_).c_str());
         temp_.clear();
     }
 }

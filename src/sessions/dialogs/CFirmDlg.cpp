@@ -1,6 +1,5 @@
 #include "sessions/dialogs/CFirmDlg.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +11,10 @@
 #include <algorithm>
 
 #include "app/CMVKAppDlg.h"
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "files/FirmwareImage.h"
+#include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "sessions/FirmwareTrigger.h"
 #include "sessions/FirmwareUpdate.h"
@@ -227,7 +228,7 @@ void CFirmDlg::ChooseImageStep() {
 
 void CFirmDlg::SendStep() {
     imagePath_ = LocalPath(path_->text());
-    const FirmwareImageCheck check = CheckFirmwareImage(imagePath_, MiniFamily());
+    const FirmwareImageCheck check = CheckFirmwareImage(PathFromUtf8(imagePath_), MiniFamily());
     info_->setText(FromCp932(check.outcome));
     if (!check.valid) {
         // The file changed since it was chosen: back to the choice.
@@ -305,10 +306,10 @@ void CFirmDlg::RestoreTimeouts() {
 }
 
 void CFirmDlg::OnBrowse() {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), path_->text(),
-                                                      QtFileFilter(ids::kFirmwareFileFilter));
-    if (!path.isEmpty()) {
-        path_->setText(path);
+    const ChosenFile file =
+        ChooseFile(this, FileDialogMode::Open, ids::kFirmwareFileFilter, path_->text());
+    if (file.Chosen()) {
+        path_->setText(file.shown);
     }
 }
 
@@ -318,7 +319,8 @@ void CFirmDlg::OnPathChanged() {
         next_->setEnabled(false);
         return;
     }
-    const FirmwareImageCheck check = CheckFirmwareImage(LocalPath(path_->text()), MiniFamily());
+    const FirmwareImageCheck check =
+        CheckFirmwareImage(PathFromUtf8(LocalPath(path_->text())), MiniFamily());
     info_->setText(FromCp932(check.outcome));
     next_->setEnabled(check.valid && step_ == kFirmwareStepChooseImage);
 }

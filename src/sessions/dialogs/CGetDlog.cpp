@@ -1,6 +1,5 @@
 #include "sessions/dialogs/CGetDlog.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -8,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/CMVKAppDlg.h"
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "res/DetectionLogViewIds.h"
 #include "res/StringIds.h"
@@ -74,10 +74,10 @@ bool CGetDlog::Running() const {
 }
 
 void CGetDlog::OnSave() {
-    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(),
-                                                      QtFileFilter(ids::kDetectionLogFileFilter));
-    if (!path.isEmpty()) {
-        SaveTo(path);
+    const ChosenFile file =
+        ChooseFile(this, FileDialogMode::SaveAsTyped, ids::kDetectionLogFileFilter);
+    if (file.Chosen()) {
+        SaveTo(file.shown);
     }
 }
 

@@ -1,6 +1,5 @@
 #include "sessions/dialogs/CLogDlg.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -9,6 +8,7 @@
 #include <algorithm>
 
 #include "app/CMVKAppDlg.h"
+#include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "res/StringIds.h"
 #include "sessions/MaintenanceSave.h"
@@ -65,10 +65,10 @@ bool CLogDlg::Running() const {
 
 void CLogDlg::OnSave() {
     // No default extension; the dialog asks before replacing a file.
-    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(),
-                                                      QtFileFilter(ids::kMaintenanceFileFilter));
-    if (!path.isEmpty()) {
-        SaveTo(path);
+    const ChosenFile file =
+        ChooseFile(this, FileDialogMode::SaveAsTyped, ids::kMaintenanceFileFilter);
+    if (file.Chosen()) {
+        SaveTo(file.shown);
     }
 }
 
