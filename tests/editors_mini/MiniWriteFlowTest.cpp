@@ -20,7 +20,7 @@
 #include "editors/CMiniEasyDlg.h"
 #include "editors/CTermConfigDlg.h"
 #include "editors_mini/SeededMiniFixture.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "model/MiniSettings.h"
 #include "res/Strings.h"
 #include "support/Files.h"

@@ -13,7 +13,7 @@
 #include "editors/CMiniConfigDlg.h"
 #include "editors/CMiniCustomDlg.h"
 #include "editors/CMiniEasyDlg.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "support/Files.h"
 #include "support/qt/AppFixture.h"
 #include "support/qt/MiniWindowDriver.h"

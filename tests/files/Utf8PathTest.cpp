@@ -56,7 +56,7 @@ TEST_F(Utf8PathTest, AJapaneseNameReachesTheFileItNames) {
     const SettingsFileText text = ReadSettingsFileText(PathFromUtf8(name), 1024);
     ASSERT_TRUE(text.ok) << text.message;
     EXPECT_TRUE(text.text.starts_with("ver 1.00\r\nmark line\r\n")) << text.text;
-    EXPECT_EQ(ReadRegularFile(name, 1024), "ver 1.00\r\nmark line\r\n");
+    EXPECT_EQ(ReadRegularFile(PathFromUtf8(name), 1024).bytes, "ver 1.00\r\nmark line\r\n");
 
     // The preferences make their folder first; both names keep their characters.
     const std::string preferences = Utf8("ユーザー/MorvikTool.ini");
