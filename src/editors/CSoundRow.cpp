@@ -6,16 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QUrl>
-
-#ifdef MORVIK_HAVE_MULTIMEDIA
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#endif
 
 #include "app/AppStringIds.h"
 #include "app/QtText.h"
+#include "app/SoundPlayer.h"
 #include "res/StringIds.h"
 
 namespace morvik {
@@ -65,11 +59,7 @@ void CSoundRow::SetBold(bool bold) {
 }
 
 bool CSoundRow::PlaybackAvailable() {
-#ifdef MORVIK_HAVE_MULTIMEDIA
-    return !QMediaDevices::audioOutputs().isEmpty();
-#else
-    return false;
-#endif
+    return CSoundPlayer::Available();
 }
 
 void CSoundRow::Browse() {
@@ -81,16 +71,10 @@ void CSoundRow::Browse() {
 }
 
 void CSoundRow::Play() {
-#ifdef MORVIK_HAVE_MULTIMEDIA
-    if (effect_ == nullptr) {
-        effect_ = new QSoundEffect(this);
+    if (player_ == nullptr) {
+        player_ = new CSoundPlayer(this);
     }
-    // A file the player cannot read simply stays silent: the OK checks of the dialog are where a
-    // wrong file is reported.
-    effect_->stop();
-    effect_->setSource(QUrl::fromLocalFile(Path()));
-    effect_->play();
-#endif
+    player_->Play(Path());
 }
 
 void CSoundRow::UpdatePlayButton() {
