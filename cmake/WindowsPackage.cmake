@@ -19,6 +19,9 @@ install(FILES ${MORVIK_STANDARD_WAVS} DESTINATION wav)
 
 if(TARGET morvik-tool)
   install(TARGETS morvik-tool RUNTIME DESTINATION .)
+  # Qt's imported targets are seen only below where they were found (src/app).
+  find_package(Qt6 REQUIRED COMPONENTS Widgets)
+  find_package(Qt6 QUIET COMPONENTS Test)
 
   # The mingw runtime the Qt DLLs and the desktop tool were built against (the posix thread
   # variant), from the cross compiler's own folders.

@@ -25,9 +25,10 @@ PACKAGES=(
   clang-format ccache
   qt6-multimedia-dev
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64
-  # The Windows Qt's source package and its set-up program, the Windows installer's compiler,
-  # and what drives and photographs a Windows window on the virtual screen.
-  dpkg-dev nsis xdotool x11-apps netpbm
+  # Wine's own fonts (the default font of its windows), the Windows Qt's source package and its
+  # set-up program, the Windows installer's compiler, and what drives and photographs a Windows
+  # window on the virtual screen.
+  fonts-wine dpkg-dev nsis xdotool x11-apps netpbm
 )
 
 if [ "$(id -u)" -ne 0 ]; then
