@@ -1,0 +1,24 @@
+# Sourced by the scripts that run the Windows programs under Wine. wine_prefix DIR makes a fresh
+# 64-bit Wine prefix in DIR/prefix and exports it (WINEPREFIX) with one Wine server for its
+# creation and every run that follows, instead of one each. It is made without a display, so no
+# window may ever wait for an answer (Mono and Gecko are not offered). wine_prefix_end stops the
+# server.
+wine_prefix() {
+  export WINEPREFIX=$1/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$WINEPREFIX"
+  (
+    unset DISPLAY WAYLAND_DISPLAY
+    wineserver -p >/dev/null 2>&1
+    wineboot --init >/dev/null 2>&1
+  )
+}
+
+wine_prefix_end() {
+  wineserver -k >/dev/null 2>&1 || true
+}
+
+# The Unix path of the roaming application-data folder, where the programs keep their
+# preferences (MorvikTool\MorvikTool.ini).
+wine_appdata() {
+  winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')"
+}
