@@ -8,7 +8,7 @@ wine_prefix() {
   mkdir -p "$WINEPREFIX"
   (
     unset DISPLAY WAYLAND_DISPLAY
-    wineserver -p >/dev/null 2>&1
+    wineserver -p >/dev/null 2>&1 || true  # one may run for this prefix already
     wineboot --init >/dev/null 2>&1
   )
 }
