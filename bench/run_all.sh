@@ -146,7 +146,7 @@ printf '%-42s %s\n' "peak memory, morvik at start" "${cli_mem} KB"
 printf '%-42s %s\n' "peak memory, morvik-tool at start" "${tool_mem} KB (offscreen, 5 s)"
 echo
 echo "Other figures (no line involved):"
-for name in block_transfer_bench sound_pack_bench text_bench settings_file_bench; do
+for name in block_transfer_bench sound_pack_bench text_bench settings_file_bench dlog_read_bench; do
   [ -f "$logs/$name.txt" ] || continue
   echo "-- $name"
   sed 's/^/   /' "$logs/$name.txt"

@@ -19,6 +19,7 @@
 #include "link/AdapterLookup.h"
 #include "model/ShownText.h"
 #include "protocol/ProtocolTrace.h"
+#include "res/DetectionLogViewIds.h"
 #include "res/StringIds.h"
 
 namespace morvik {
@@ -133,6 +134,8 @@ void CMVKAppDlg::BuildMenu(QMenuBar* menuBar) {
     const Item file[] = {
         {cmd::kOpenSettingsFile, kMenuOpenSettingsFile, QKeySequence(Qt::CTRL | Qt::Key_O),
          &CMVKAppDlg::OnOpenSettingsFile},
+        {cmd::kOpenDetectionLog, kDlogViewMenuOpen, QKeySequence(),
+         &CMVKAppDlg::OnOpenDetectionLog},
         {cmd::kCopyDeviceInfo, kMenuCopyDeviceInfo, QKeySequence(Qt::CTRL | Qt::Key_C),
          &CMVKAppDlg::OnCopyDeviceInfo},
         {cmd::kOptions, kMenuOptions, QKeySequence(), &CMVKAppDlg::OnOptions},

@@ -124,6 +124,7 @@ class CMVKAppDlg : public QDialog {
     void OnSaveMaintenance();
     void OnUpdateFirmware();
     void OnGetDetectionLog();
+    void OnOpenDetectionLog();
     void OnServiceSettings();
 
   protected:
@@ -171,6 +172,9 @@ class CMVKAppDlg : public QDialog {
     void RunMaintenanceDialog();
     // The detection log dialog (Mini/MiniS only). Guard applied.
     void RunDetectionLogDialog();
+    // The chart window on a detection log CSV (DetectionLogWindows.cpp); an error box instead
+    // when the file is not a detection log the tool wrote.
+    void ShowDetectionLogWindow(const QString& path);
     // The service settings window of the edition. Guard applied. Each edition's window is
     // opened by its own hook.
     void RunServiceSettingsDialog(EditionCode code);

@@ -17,6 +17,8 @@ inline constexpr int kServiceSettings = 32797;    // Ctrl+S only, no menu item
 inline constexpr int kGetDetectionLog = 32802;    // 検出ログの取得  Ctrl+G
 inline constexpr int kEraseDetectionLog = 32805;  // 検出ログの消去  Ctrl+E
 inline constexpr int kSetClock = 32806;           // パソコンの時刻に合わせる  Ctrl+T
+// The tool's own commands.
+inline constexpr int kOpenDetectionLog = 34000;  // 検出ログを開く
 
 // The About entry of the window's system menu (where the platform has one).
 inline constexpr int kSystemAbout = 16;

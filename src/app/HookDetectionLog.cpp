@@ -1,4 +1,4 @@
-// The detection log dialog (CGetDlog).
+// The detection log dialog (CGetDlog); its 表示 shows the saved log in the chart window.
 
 #include "app/CMVKAppDlg.h"
 #include "sessions/dialogs/CGetDlog.h"
@@ -7,7 +7,9 @@ namespace morvik {
 
 void CMVKAppDlg::RunDetectionLogDialog() {
     CGetDlog dialog(*this, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted && !dialog.SavedPath().isEmpty()) {
+        ShowDetectionLogWindow(dialog.SavedPath());
+    }
 }
 
 }  // namespace morvik

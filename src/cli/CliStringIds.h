@@ -64,6 +64,18 @@ inline constexpr int kDlogGetSummary = 3170;
 inline constexpr int kDlogGetHelp = 3171;
 inline constexpr int kDlogGetProgress = 3172;
 
+// dlog summary
+inline constexpr int kDlogSummarySummary = 3700;
+inline constexpr int kDlogSummaryHelp = 3701;
+inline constexpr int kBadDate = 3702;  // "%s": the date given
+inline constexpr int kDatesReversed = 3703;
+inline constexpr int kSummaryFile = 3704;  // "%s": the file
+inline constexpr int kColumnDate = 3705;
+inline constexpr int kColumnHour = 3706;
+inline constexpr int kColumnTotal = 3707;
+inline constexpr int kColumnCount = 3708;
+inline constexpr int kColumnShare = 3709;
+
 // read, write, easy, service (Mini/MiniS settings)
 inline constexpr int kReadSummary = 3200;
 inline constexpr int kReadHelp = 3201;

@@ -1,7 +1,7 @@
 #include "files/DetectionLogCsv.h"
 
 #include <algorithm>
-#include <numeric>
+#include <charconv>
 
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -9,50 +9,40 @@
 namespace morvik {
 namespace {
 
-// Record offsets.
-constexpr std::size_t kIdOffset = 0;
-constexpr std::size_t kIdSize = 8;
-constexpr std::size_t kYearOffset = 8;
-constexpr std::size_t kResultOffset = 14;
-constexpr std::size_t kKindOffset = 15;
-constexpr std::size_t kBootCounterOffset = 16;
-constexpr std::size_t kSecondsCounterOffset = 21;
-constexpr std::size_t kTouchCounterOffset = 25;
-constexpr std::size_t kCumulativeCounterOffset = 27;
-
-// Byte 14: the function result in the low six bits, the set in the top two.
-constexpr std::uint8_t kResultMask = 0x3F;
 constexpr std::uint8_t kSetMask = 0xC0;
 constexpr std::uint8_t kSet2 = 0x40;
 
-using Record = std::span<const std::uint8_t, kDetectionLogRecordSize>;
-
 namespace ids = res::ids;
+namespace at = detection_log_offsets;
 
 const std::string& Text(int id) {
     return res::TextCp932(id);
 }
 
-// Unsigned little-endian number of size bytes at offset.
-std::uint64_t Little(Record record, std::size_t offset, std::size_t size) {
-    std::uint64_t value = 0;
-    for (std::size_t i = size; i > 0; --i) {
-        value = value << 8 | record[offset + i - 1];
-    }
-    return value;
-}
-
-std::string Hex(std::span<const std::uint8_t> bytes) {
-    std::string hex;
-    hex.reserve(bytes.size() * 2);
+void AppendHex(std::string& out, std::span<const std::uint8_t> bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
     for (std::uint8_t b : bytes) {
-        hex += res::Format("%02x", static_cast<unsigned>(b));
+        out += kDigits[b >> 4];
+        out += kDigits[b & 0x0F];
     }
-    return hex;
 }
 
-std::string ResultText(std::uint8_t byte) {
-    switch (byte & kResultMask) {
+void AppendNumber(std::string& out, std::uint64_t value) {
+    char digits[24];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    out.append(digits, end);
+}
+
+std::string Decimal(unsigned value) {
+    std::string text;
+    AppendNumber(text, value);
+    return text;
+}
+
+}  // namespace
+
+std::string DetectionLogResultText(std::uint8_t byte) {
+    switch (byte & 0x3F) {
         case 0:
             return Text(ids::kResultSuccess);
         case 1:
@@ -67,11 +57,11 @@ std::string ResultText(std::uint8_t byte) {
             return Text(ids::kResultInternalError);
         default:
             // An unknown result is shown with its set bits, as the terminal stored the byte.
-            return res::Format("%u", static_cast<unsigned>(byte));
+            return Decimal(byte);
     }
 }
 
-std::string SetText(std::uint8_t byte) {
+std::string DetectionLogSetText(std::uint8_t byte) {
     const std::uint8_t set = byte & kSetMask;
     if (set == 0) {
         return Text(ids::kSet1);
@@ -79,10 +69,10 @@ std::string SetText(std::uint8_t byte) {
     if (set == kSet2) {
         return Text(ids::kSet2);
     }
-    return res::Format("%u", static_cast<unsigned>(set));
+    return Decimal(set);
 }
 
-std::string KindText(std::uint8_t kind) {
+std::string DetectionLogKindText(std::uint8_t kind) {
     switch (kind) {
         case 0:
             return Text(ids::kKindFelicaCard);
@@ -109,46 +99,47 @@ std::string KindText(std::uint8_t kind) {
         case 255:
             return Text(ids::kKindUnknown);
         default:
-            return res::Format("%u", static_cast<unsigned>(kind));
+            return Decimal(kind);
     }
 }
-
-bool SumIsZero(Record record) {
-    const unsigned sum = std::accumulate(record.begin(), record.end(), 0u);
-    return (sum & 0xFFu) == 0;
-}
-
-}  // namespace
 
 std::string DetectionLogCsvHeader() {
     return Text(ids::kCsvHeader) + "\r\n";
 }
 
-std::string DetectionLogCsvLine(Record record, std::int64_t number) {
-    const std::string numberText = res::Format("%lld", static_cast<long long>(number));
-    if (!SumIsZero(record)) {
-        return numberText + "," + Text(ids::kCsvInconsistentRecord) + Hex(record) +
-               Text(ids::kCsvInconsistentRecordEnd) + "\r\n";
+std::string DetectionLogCsvLine(std::span<const std::uint8_t, kDetectionLogRecordSize> bytes,
+                                std::int64_t number) {
+    DetectionLogRecord record;
+    std::copy(bytes.begin(), bytes.end(), record.bytes.begin());
+    std::string line;
+    line.reserve(160);
+    AppendNumber(line, static_cast<std::uint64_t>(number));
+    line += ',';
+    if (!record.Consistent()) {
+        line += Text(ids::kCsvInconsistentRecord);
+        AppendHex(line, bytes);
+        line += Text(ids::kCsvInconsistentRecordEnd);
+        line += "\r\n";
+        return line;
     }
-    const auto& r = record;
-    std::string line = numberText;
-    line += "," + Hex(r.subspan(kIdOffset, kIdSize));
-    line +=
-        "," + res::Format(Text(ids::kCsvDateTimeFormat), int{r[kYearOffset]},
-                          int{r[kYearOffset + 1]}, int{r[kYearOffset + 2]}, int{r[kYearOffset + 3]},
-                          int{r[kYearOffset + 4]}, int{r[kYearOffset + 5]});
-    line += "," + ResultText(r[kResultOffset]);
-    line += "," + SetText(r[kResultOffset]);
-    line += "," + KindText(r[kKindOffset]);
-    line += "," +
-            res::Format("%llu", static_cast<unsigned long long>(Little(r, kBootCounterOffset, 5)));
-    line += "," + res::Format("%llu",
-                              static_cast<unsigned long long>(Little(r, kSecondsCounterOffset, 4)));
-    line += "," +
-            res::Format("%llu", static_cast<unsigned long long>(Little(r, kTouchCounterOffset, 2)));
-    line +=
-        "," + res::Format("%llu",
-                          static_cast<unsigned long long>(Little(r, kCumulativeCounterOffset, 4)));
+    AppendHex(line, record.FelicaId());
+    const auto& r = record.bytes;
+    line += ',';
+    line += res::Format(Text(ids::kCsvDateTimeFormat), int{r[at::kYear]}, int{r[at::kYear + 1]},
+                        int{r[at::kYear + 2]}, int{r[at::kYear + 3]}, int{r[at::kYear + 4]},
+                        int{r[at::kYear + 5]});
+    line += ',';
+    line += DetectionLogResultText(record.ResultByte());
+    line += ',';
+    line += DetectionLogSetText(record.ResultByte());
+    line += ',';
+    line += DetectionLogKindText(record.Kind());
+    for (std::uint64_t counter :
+         {record.BootCounter(), std::uint64_t{record.SecondsCounter()},
+          std::uint64_t{record.TouchCounter()}, std::uint64_t{record.CumulativeTouchCounter()}}) {
+        line += ',';
+        AppendNumber(line, counter);
+    }
     line += "\r\n";
     return line;
 }

@@ -8,9 +8,10 @@
 #include <span>
 #include <string>
 
+#include "model/DetectionLogRecord.h"
+
 namespace morvik {
 
-inline constexpr std::size_t kDetectionLogRecordSize = 32;
 inline constexpr std::size_t kDetectionLogRecordsPerBlock = 4;
 
 // The first line of the file, CR LF included.
@@ -28,5 +29,12 @@ std::string DetectionLogCsvLine(std::span<const std::uint8_t, kDetectionLogRecor
 // only the records still missing; the rest of it is padding and is ignored.
 std::string DetectionLogBlockToCsv(std::span<const std::uint8_t> block,
                                    std::int64_t& recordsWritten, std::int64_t totalRecords);
+
+// The texts of the result, set and kind columns (code page 932): for a result byte (byte 14 of
+// the record, result code and set) and a kind byte. Codes without a text of their own are
+// written in decimal.
+std::string DetectionLogResultText(std::uint8_t resultByte);
+std::string DetectionLogSetText(std::uint8_t resultByte);
+std::string DetectionLogKindText(std::uint8_t kind);
 
 }  // namespace morvik

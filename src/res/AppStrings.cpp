@@ -1,5 +1,7 @@
 // The desktop tool's own texts (labels and messages of its windows): numbers 4000-4999, named in
-// src/app/AppStringIds.h. The system's texts (res/StringIds.h) are shared, not repeated here.
+// src/app/AppStringIds.h; 4800-4899 are the detection log view's, which `morvik dlog summary`
+// shows too, named in res/DetectionLogViewIds.h. The system's texts (res/StringIds.h) are
+// shared, not repeated here.
 // Keep the list sorted by number; the table merges it with the system's entries on first use.
 
 #include <vector>
@@ -39,6 +41,46 @@ std::span<const StringEntry> AppEntries() {
         {4403, "この音声をパソコンで再生します。"},
         {4404, "音声を再生する装置がありません。"},
         {4405, "端末での点灯の様子 (ランプ8個、左端が1つのみ点灯するランプ)"},
+        // clang-format off
+        // The detection log view (res/DetectionLogViewIds.h).
+        {4800, "%lld行目が検出ログの見出し行ではありません。"
+               "このツールで保存した検出ログ(CSV)を開いてください。"},
+        {4801, "%lld行目の途中でファイルが終わっています。ファイルの終わりが欠けています。"},
+        {4802, "%lld行目の行末が検出ログの形式(CR LF)と違います。"
+               "ファイルが変更されているか、検出ログのファイルではありません。"},
+        {4803, "%lld行目の項目の数が検出ログと違います。"
+               "ファイルが変更されているか、検出ログのファイルではありません。"},
+        {4804, "%lld行目の「%s」が検出ログの値ではありません。"
+               "ファイルが変更されているか、検出ログのファイルではありません。"},
+        {4805, "%lld行目が検出ログの形式と違います。"
+               "ファイルが変更されているか、検出ログのファイルではありません。"},
+        {4806, "ファイルが大きすぎるため、検出ログとして開けません(%dメガバイトまで)。"},
+        {4810, "機能実行失敗"},
+        {4811, "その他"},
+        {4812, "記録 %s件"},
+        {4813, "期間 %s ～ %s"},
+        {4814, "成功率 %s%% (カード検出を除く)"},
+        {4815, "成功率 -"},
+        {4816, "不整合 %s件"},
+        {4817, "日時不明 %s件"},
+        {4818, "この期間の記録はありません。"},
+        {4820, "日別のタッチ数"},
+        {4821, "時間帯別のタッチ数"},
+        {4822, "機能実行結果"},
+        {4823, "FeliCa種別"},
+        {4824, "設定区別"},
+        {4825, "時"},
+        {4826, "件"},
+        {4830, "検出ログ - %s"},
+        {4831, "期間:"},
+        {4832, "～"},
+        {4833, "全期間"},
+        {4834, "画像を保存..."},
+        {4835, "PNG画像 (*.png)|*.png||"},
+        {4836, "画像の保存に失敗しました。"},
+        {4837, "検出ログを開く..."},
+        {4838, "表示"},
+        // clang-format on
     };
     return kEntries;
 }

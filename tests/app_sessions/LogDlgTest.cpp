@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <chrono>
 
+#include "charts/CDetectionLogDlg.h"
 #include "model/Pack.h"
 #include "sessions/dialogs/CGetDlog.h"
 #include "sessions/dialogs/CLogDlg.h"
@@ -91,9 +92,12 @@ TEST_F(SessionDialogsTest, DetectionLogArrivesAsCsv) {
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "検出ログの取得");
     const std::string path = files_.File("log.csv");
+    EXPECT_EQ(dialog.ViewButton()->text(), "表示");
+    EXPECT_FALSE(dialog.ViewButton()->isEnabled());
     dialog.SaveTo(QString::fromStdString(path));
     EXPECT_EQ(dialog.CloseButton()->text(), "中止");
     EXPECT_FALSE(dialog.SaveButton()->isEnabled());
+    EXPECT_FALSE(dialog.ViewButton()->isEnabled());
     EXPECT_EQ(dialog.ProgressBar()->maximum(), 23);
     ASSERT_TRUE(
         WaitFor([&] { return !dialog.Running() && dialog.CloseButton()->text() == "閉じる"; }));
@@ -103,6 +107,8 @@ TEST_F(SessionDialogsTest, DetectionLogArrivesAsCsv) {
     EXPECT_EQ(boxes_.Boxes(),
               std::vector<std::string>{"検出ログ取得完了|検出ログの取得が終了しました。"});
     EXPECT_EQ(test::ReadWholeFile(path), test::ExpectedCsv(records));
+    EXPECT_TRUE(dialog.ViewButton()->isEnabled());
+    EXPECT_EQ(dialog.SavedPath(), QString::fromStdString(path));
     EXPECT_TRUE(sim_->WaitForLogLine("reboot s"));
 }
 
@@ -150,7 +156,8 @@ TEST_F(SessionDialogsTest, DetectionLogFileThatCannotBeWritten) {
     EXPECT_EQ(std::count(log.begin(), log.end(), "dlog g"), 0);
 }
 
-TEST_F(SessionDialogsTest, MainWindowCommandOpensTheDetectionLogWindow) {
+// 検出ログの取得 from the main window, then 表示: the chart window of the file just saved.
+TEST_F(SessionDialogsTest, MainWindowCommandFetchesTheLogAndShowsItsCharts) {
     const auto records = test::MakeRecords(6);
     CMVKAppDlg& main = Main("mini", {"--dlog-file", test::WriteRecordFile(files_, records)});
     const std::string path = files_.File("log.csv");
@@ -174,7 +181,7 @@ TEST_F(SessionDialogsTest, MainWindowCommandOpensTheDetectionLogWindow) {
             sawWindow = true;
             dialog->SaveTo(QString::fromStdString(path));
         } else if (!dialog->Running() && dialog->CloseButton()->text() == "閉じる") {
-            dialog->reject();
+            dialog->ViewButton()->click();
         } else if (std::chrono::steady_clock::now() - started > std::chrono::seconds(60)) {
             dialog->reject();
             dialog->reject();
@@ -186,6 +193,16 @@ TEST_F(SessionDialogsTest, MainWindowCommandOpensTheDetectionLogWindow) {
     EXPECT_TRUE(sawWindow);
     EXPECT_EQ(test::ReadWholeFile(path), test::ExpectedCsv(records));
     EXPECT_FALSE(main.Terminal().IsConnected());
+    CDetectionLogDlg* charts = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<CDetectionLogDlg*>(widget); found && found->isVisible()) {
+            charts = found;
+        }
+    }
+    ASSERT_NE(charts, nullptr) << "表示 showed no chart window";
+    EXPECT_EQ(charts->windowTitle(), "検出ログ - log.csv");
+    EXPECT_TRUE(charts->TotalsText().startsWith("記録 6件")) << charts->TotalsText().toStdString();
+    charts->close();
 }
 
 TEST_F(SessionDialogsTest, MainWindowRefusesTheDetectionLogOfASlim) {

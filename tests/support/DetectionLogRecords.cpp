@@ -1,6 +1,9 @@
 #include "support/DetectionLogRecords.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <random>
 
 #include "support/Files.h"
 #include "support/SimProcess.h"
@@ -24,6 +27,32 @@ std::string Hex(const std::string& bytes) {
         out += two;
     }
     return out;
+}
+
+struct Weighted {
+    unsigned value;
+    unsigned weight;
+};
+
+unsigned Pick(std::mt19937& rng, const std::vector<Weighted>& table) {
+    unsigned total = 0;
+    for (const Weighted& w : table) {
+        total += w.weight;
+    }
+    unsigned roll = static_cast<unsigned>(rng() % total);
+    for (const Weighted& w : table) {
+        if (roll < w.weight) {
+            return w.value;
+        }
+        roll -= w.weight;
+    }
+    return table.back().value;
+}
+
+void PutLittle(std::string& r, std::size_t at, std::uint64_t value, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+        r[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
 }
 
 }  // namespace
@@ -165,6 +194,65 @@ std::vector<std::string> MakeRecords(std::size_t n, bool withInvalid) {
             r[31] = static_cast<char>(r[31] + 1);
         }
         records.push_back(r);
+    }
+    return records;
+}
+
+std::vector<std::string> MakeShopRecords(int days, unsigned perDay, unsigned seed) {
+    using namespace std::chrono;
+    static const std::vector<Weighted> kHours = {{10, 2}, {11, 4}, {12, 9}, {13, 7},
+                                                 {14, 3}, {15, 3}, {16, 4}, {17, 6},
+                                                 {18, 9}, {19, 7}, {20, 3}};
+    static const std::vector<Weighted> kResults = {{0, 880}, {1, 50}, {2, 30},
+                                                   {3, 15},  {4, 10}, {63, 5}};
+    static const std::vector<Weighted> kPhones = {{26, 30}, {58, 20}, {74, 18}, {18, 10},
+                                                  {50, 6},  {66, 5},  {146, 4}, {17, 2},
+                                                  {33, 2},  {82, 1},  {255, 2}};
+    std::mt19937 rng(seed);
+    const sys_days first{year{2024} / May / 1};
+    std::vector<std::string> records;
+    std::uint32_t touches = 0;
+    for (int d = 0; d < days; ++d) {
+        const sys_days date = first + std::chrono::days{d};
+        const weekday wd{date};
+        if (wd == Wednesday) {
+            continue;
+        }
+        const bool weekend = wd == Saturday || wd == Sunday;
+        const unsigned count =
+            (weekend ? 2 : 1) * (perDay + static_cast<unsigned>(rng() % (perDay + 1)));
+        std::vector<unsigned> seconds;
+        for (unsigned i = 0; i < count; ++i) {
+            seconds.push_back(Pick(rng, kHours) * 3600 + static_cast<unsigned>(rng() % 3600));
+        }
+        std::sort(seconds.begin(), seconds.end());
+        const year_month_day ymd{date};
+        for (unsigned s : seconds) {
+            std::string r(32, '\0');
+            for (std::size_t i = 0; i < 8; ++i) {
+                r[i] = static_cast<char>(rng() & 0xFF);
+            }
+            r[8] = static_cast<char>(static_cast<int>(ymd.year()) - 2000);
+            r[9] = static_cast<char>(static_cast<unsigned>(ymd.month()));
+            r[10] = static_cast<char>(static_cast<unsigned>(ymd.day()));
+            r[11] = static_cast<char>(s / 3600);
+            r[12] = static_cast<char>(s / 60 % 60);
+            r[13] = static_cast<char>(s % 60);
+            const unsigned result = Pick(rng, kResults);
+            r[14] = static_cast<char>(result | (weekend ? 0x40u : 0u));
+            r[15] = static_cast<char>(result == 1 ? 0 : Pick(rng, kPhones));
+            ++touches;
+            PutLittle(r, 16, 41, 5);
+            PutLittle(r, 21, static_cast<std::uint64_t>(d) * 86400 + s, 4);
+            PutLittle(r, 25, touches & 0xFFFF, 2);
+            PutLittle(r, 27, 120000 + touches, 4);
+            unsigned sum = 0;
+            for (std::size_t i = 0; i < 31; ++i) {
+                sum += static_cast<unsigned char>(r[i]);
+            }
+            r[31] = static_cast<char>((0x100 - (sum & 0xFF)) & 0xFF);
+            records.push_back(r);
+        }
     }
     return records;
 }

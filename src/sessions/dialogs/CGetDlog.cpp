@@ -9,6 +9,7 @@
 
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
+#include "res/DetectionLogViewIds.h"
 #include "res/StringIds.h"
 #include "sessions/DetectionLogSession.h"
 
@@ -34,6 +35,8 @@ CGetDlog::CGetDlog(CMVKAppDlg& mainWindow, QWidget* parent) : QDialog(parent), m
     bar_->setRange(0, 1);
     bar_->setValue(0);
     save_ = new QPushButton(Tr(ids::kSaveToFile), this);
+    view_ = new QPushButton(Tr(ids::kDlogViewShow), this);
+    view_->setEnabled(false);
     close_ = new QPushButton(Tr(ids::kButtonClose), this);
 
     auto* layout = new QVBoxLayout(this);
@@ -43,10 +46,12 @@ CGetDlog::CGetDlog(CMVKAppDlg& mainWindow, QWidget* parent) : QDialog(parent), m
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(save_);
+    buttons->addWidget(view_);
     buttons->addWidget(close_);
     layout->addLayout(buttons);
 
     connect(save_, &QPushButton::clicked, this, &CGetDlog::OnSave);
+    connect(view_, &QPushButton::clicked, this, &CGetDlog::accept);
     connect(close_, &QPushButton::clicked, this, &CGetDlog::reject);
     timer_.setInterval(kPollIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &CGetDlog::OnTimer);
@@ -115,6 +120,7 @@ void CGetDlog::SaveTo(const QString& path) {
     bar_->setValue(0);
     save_->setEnabled(false);
     close_->setText(Tr(ids::kButtonAbort));
+    path_ = path;
     worker_ = std::make_unique<CDetectionLogWorker>(terminal, file, count);
     status_->setText(Tr(ids::kDetectionLogSaving));
     timer_.start();
@@ -155,6 +161,8 @@ void CGetDlog::Finish() {
     status_->setText(Tr(worker_->StatusId()));
     if (worker_->Outcome() == DetectionLogOutcome::kSaved) {
         bar_->setValue(bar_->maximum());
+        savedPath_ = path_;
+        view_->setEnabled(true);
         main_.MessageBox(this, Tr(ids::kDetectionLogDoneCaption), Tr(ids::kDetectionLogDone),
                          QMessageBox::Information, QMessageBox::Ok, true);
     }

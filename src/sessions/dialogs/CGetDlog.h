@@ -5,7 +5,9 @@
 // file is not written); a window serves one retrieval.
 //
 // The main window opens it after it has found a Mini/MiniS terminal; this window connects for
-// the retrieval, and the worker restarts the terminal and disconnects when it ends.
+// the retrieval, and the worker restarts the terminal and disconnects when it ends. Once the log
+// is saved, "表示" closes the window (accepted) for the main window to show the saved file's
+// charts.
 
 #include <QDialog>
 #include <QTimer>
@@ -36,6 +38,9 @@ class CGetDlog : public QDialog {
     QString StatusText() const;
     QPushButton* SaveButton() const { return save_; }
     QPushButton* CloseButton() const { return close_; }
+    QPushButton* ViewButton() const { return view_; }
+    // The file of a completed retrieval; empty until then.
+    const QString& SavedPath() const { return savedPath_; }
     QProgressBar* ProgressBar() const { return bar_; }
 
   public slots:
@@ -52,7 +57,10 @@ class CGetDlog : public QDialog {
     QLabel* status_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QPushButton* save_ = nullptr;
+    QPushButton* view_ = nullptr;
     QPushButton* close_ = nullptr;
+    QString path_;
+    QString savedPath_;
 };
 
 }  // namespace morvik
