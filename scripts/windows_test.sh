@@ -84,10 +84,11 @@ same() {
 }
 
 echo "== Windows zip =="
+# Listed once: grep -q would stop reading early and pipefail would take that for a failure.
+listing=$(cmake -E tar tf "$package.zip")
 for entry in morvik.exe morvik-tool.exe Qt6Widgets.dll platforms/qwindows.dll \
     translations/qtbase_ja.qm wav/mini_ok.wav; do
-  cmake -E tar tf "$package.zip" | grep -qxF "morvik-tool-$version-windows-x64/$entry" ||
-    fail "the zip has no $entry"
+  grep -qxF "morvik-tool-$version-windows-x64/$entry" <<<"$listing" || fail "the zip has no $entry"
 done
 
 # The setup program in the fresh prefix: silent install, the installed programs, the installed

@@ -13,6 +13,17 @@ wine_prefix() {
   )
 }
 
+# Ends every Wine process of the prefix and starts its server again. The desktop process, which
+# draws every window of the prefix, takes the display of the program that starts it and keeps it:
+# started by a program without a display (the prefix's creation, the console programs), it puts
+# no window on a virtual screen later. Restarting lets the next program start it afresh, with its
+# own display or without.
+wine_restart() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  wineserver -p >/dev/null 2>&1 || true
+}
+
 wine_prefix_end() {
   wineserver -k >/dev/null 2>&1 || true
 }

@@ -12,6 +12,9 @@ title="モルヴィク・ミニ スリム共通設定ツール"
 notice="通信を開始します"
 # The Windows Qt's own platform (windows), whatever the Linux programs were told to use.
 unset QT_QPA_PLATFORM
+# Wine's desktop process on this display while the tool runs, and on none after it.
+source "$(dirname "$0")/wine_prefix.sh"
+wine_restart
 
 wine "$program" >/dev/null 2>&1 &
 tool=$!
@@ -27,6 +30,7 @@ stop() {
   fi
   kill "$tool" 2>/dev/null || true
   wait "$tool" 2>/dev/null || true
+  wine_restart
 }
 trap stop EXIT
 
