@@ -80,9 +80,4 @@ class Sim {
     std::string device_;
 };
 
-// Seconds the bytes take on a 115200 baud line of ten bits per byte.
-inline double WireSeconds(double bytes) {
-    return bytes * 10.0 / 115200.0;
-}
-
 }  // namespace morvik::bench

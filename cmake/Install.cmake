@@ -16,7 +16,7 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/InstallDirs.h.in
                ${CMAKE_BINARY_DIR}/generated/morvik/InstallDirs.h @ONLY)
 
 set(MORVIK_INSTALLED_PROGRAMS morvik morvik-sim)
-set(MORVIK_MANUAL_PAGES morvik morvik-sim)
+set(MORVIK_MANUAL_PAGES morvik-sim)
 if(TARGET morvik-tool)
   list(APPEND MORVIK_INSTALLED_PROGRAMS morvik-tool)
   list(APPEND MORVIK_MANUAL_PAGES morvik-tool)
@@ -44,8 +44,11 @@ file(GLOB MORVIK_GUIDE_PICTURES ${CMAKE_SOURCE_DIR}/docs/*.png)
 install(FILES ${CMAKE_SOURCE_DIR}/docs/guide-ja.md ${MORVIK_GUIDE_PICTURES}
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-install(FILES ${MORVIK_PACKAGING_DIR}/morvik.bash-completion
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME morvik)
+# morvik's manual page and completion are made by the build from the program's declarations of
+# its options and commands (src/cli/CMakeLists.txt, cmake/CliReference.cmake).
+install(FILES ${CMAKE_BINARY_DIR}/completion/morvik
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES ${CMAKE_BINARY_DIR}/man/morvik.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # Manual pages carry the version and are compressed as Debian expects; both happen when the
 # project is configured, so installing or packaging builds nothing.

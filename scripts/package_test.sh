@@ -101,7 +101,7 @@ if command -v man >/dev/null; then
 fi
 completion=$(bash -c 'source /usr/share/bash-completion/completions/morvik
   COMP_WORDS=(morvik dlog ""); COMP_CWORD=2; _morvik; echo "${COMPREPLY[*]}"')
-[ "$completion" = "get erase summary" ] || fail "completion offered: $completion"
+[ "$completion" = "erase get summary" ] || fail "completion offered: $completion"
 
 step "the desktop tool offscreen for 3 seconds"
 # A temporary folder of its own: the single-instance lock and socket must not outlive the run.

@@ -15,7 +15,7 @@ fi
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  zlib1g-dev
+  zlib1g-dev libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-noto-cjk

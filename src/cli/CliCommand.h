@@ -1,52 +1,77 @@
 #pragma once
 // The command framework of the command-line tool. Every command lives in a file of its own and
-// registers itself with a static CliCommandRegistration, so a new command is a new file:
+// declares itself there with a static CliCommandRegistration: its name, its texts, its operands
+// and options, and the function that runs it. The parser, the help texts, the manual page and the
+// bash completion are all made from these declarations, so a new command is one new file:
 //
 //   namespace {
-//   int RunInfo(CliContext& context, std::vector<std::string>& args) { ... }
-//   const CliCommandRegistration kInfo({"info", ids::kInfoSummary, ids::kInfoHelp, RunInfo});
+//   int RunInfo(CliContext& context, const CliArguments& args) { ... }
+//   const CliCommandRegistration kInfo({.name = "info", .summaryId = ids::kInfoSummary,
+//                                       .helpId = ids::kInfoHelp, .run = RunInfo});
 //   }
 //
-// A name may have two words ("dlog erase"); the longest registered name that the command line
-// starts with is chosen.
+// A name may have two words ("dlog erase"): the first is a group that only names its commands.
 
-#include <string>
 #include <string_view>
 #include <vector>
+
+#include "cli/CliArguments.h"
+#include "cli/CliExitCodes.h"
 
 namespace morvik::cli {
 
 class CliContext;
 
-// Exit codes of the tool.
-constexpr int kExitOk = 0;
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
+// What Tab offers for an option's value or an operand.
+enum class CliCompletion {
+    kNone,        // anything (a URL, a text)
+    kWords,       // the option's words
+    kComNumbers,  // the COM numbers of the ports folder
+    kDevices,     // serial devices and files
+    kFiles,       // files with the extension
+};
+
+struct CliOption {
+    std::string_view name = {};       // "--url"
+    std::string_view shortName = {};  // "-h", or empty
+    std::string_view value = {};      // what the value is called ("URL"); empty for a flag
+    int helpId = 0;                   // its line in the help (string table)
+    // The values it takes when it takes only these (checked by the parser, offered by Tab).
+    std::vector<std::string_view> words = {};
+    CliCompletion completion = CliCompletion::kNone;
+    std::string_view extension = {};  // kFiles
+    bool hidden = false;              // left out of the help, the manual page and the completion
+};
+
+struct CliOperand {
+    std::string_view name = {};       // "FILE.dat"
+    std::string_view extension = {};  // "dat": Tab offers such files
+};
 
 struct CliCommand {
-    std::string_view name;
-    int summaryId;  // one line for the tool's --help (string table)
-    int helpId;     // the command's --help text (string table)
-    // Runs the command with the arguments after its name (global options removed); returns the
-    // exit code.
-    int (*run)(class CliContext& context, std::vector<std::string>& args);
+    std::string_view name = {};
+    int summaryId = 0;  // one line for the tool's --help (string table)
+    int helpId = 0;     // what the command does, for its --help and the manual page
+    std::vector<CliOperand> operands = {};  // each one required, in this order
+    std::vector<CliOption> options = {};
+    // Runs the command with its parsed arguments; returns the exit code (CliExitCodes.h).
+    int (*run)(CliContext& context, const CliArguments& args) = nullptr;
 };
 
 struct CliCommandRegistration {
-    explicit CliCommandRegistration(const CliCommand& command);
+    explicit CliCommandRegistration(CliCommand command);
 };
 
 // Every registered command, sorted by name.
-std::vector<CliCommand> CliCommands();
+const std::vector<CliCommand>& CliCommands();
 
-// The command the words start with (longest name first); nullptr when none. wordsUsed receives
-// how many words the name took.
-const CliCommand* FindCliCommand(const std::vector<std::string>& words, size_t& wordsUsed);
+// The command of that name; nullptr when none.
+const CliCommand* FindCliCommand(std::string_view name);
 
-// Helpers for commands' own arguments.
-// Removes every occurrence of flag from args; true when there was one.
-bool TakeFlag(std::vector<std::string>& args, std::string_view flag);
-// Reports the first remaining argument as unknown and returns false; true when none is left.
-bool NoArgumentsLeft(const std::vector<std::string>& args);
+// The tool's own options, valid before and after the command words.
+const std::vector<CliOption>& GlobalOptionDeclarations();
+
+// The option's declaration in the command or among the tool's options; nullptr when none.
+const CliOption* FindCliOption(const CliCommand* command, std::string_view name);
 
 }  // namespace morvik::cli

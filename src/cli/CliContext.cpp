@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 
+#include "cli/CliOpenFailure.h"
 #include "files/Preferences.h"
 #include "link/AdapterLookup.h"
 #include "link/PortMap.h"
@@ -12,6 +13,7 @@ CliContext::CliContext(const GlobalOptions& options) : options_(options), termin
     // Every run is a first communication; the notice is for Slim users only, and a script's log
     // of another edition has no use for it.
     terminal_.SetNoticeOnlyForSlim(true);
+    terminal_.SetOpenFailureDetail(OpenFailureDetail);
     if (options_.trace) {
         terminal_.Trace().SetSink(StderrTraceSink());
     }
@@ -49,6 +51,14 @@ CTerminal& CliContext::Terminal() {
     SettlePort();
     used_ = true;
     return terminal_;
+}
+
+std::optional<int> CliContext::PortNumber() {
+    SettlePort();
+    if (!terminal_.DevicePath().empty()) {
+        return std::nullopt;
+    }
+    return terminal_.PortNumber();
 }
 
 std::string CliContext::PortDescription() {

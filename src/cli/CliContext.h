@@ -34,6 +34,8 @@ class CliContext {
     CTerminal& Terminal();
     // The port Terminal() will use, for messages ("COM3 (/dev/ttyUSB0)" or a device path).
     std::string PortDescription();
+    // Its COM number; nothing with --device.
+    std::optional<int> PortNumber();
 
   private:
     void SettlePort();

@@ -9,10 +9,9 @@
 //   ...  if (Interrupted()) worker.RequestCancel();
 //   if (Interrupted()) return ReportInterrupted();
 
-namespace morvik::cli {
+#include "cli/CliExitCodes.h"
 
-// Exit code of a command stopped by SIGINT or SIGTERM (128 + SIGINT, as shells report it).
-constexpr int kExitInterrupted = 130;
+namespace morvik::cli {
 
 // Catches SIGINT and SIGTERM for its lifetime; the previous handling is restored afterwards.
 class InterruptGuard {

@@ -27,17 +27,35 @@ std::string ForScreen(std::string_view cp932) {
     return ReplaceControlChars(UnixLineEnds(Cp932ToUtf8(cp932)), true);
 }
 
-void PrintError(const std::string& utf8) {
+namespace {
+bool quietRun = false;
+bool jsonRun = false;
+std::vector<std::string> messages;
+std::vector<std::string> output;
+
+std::string WithoutLineEnd(std::string text) {
+    if (!text.empty() && text.back() == '\n') {
+        text.pop_back();
+    }
+    return text;
+}
+
+void ToStderr(const std::string& utf8) {
     std::fputs(utf8.c_str(), stderr);
     if (utf8.empty() || utf8.back() != '\n') {
         std::fputc('\n', stderr);
     }
     std::fflush(stderr);
 }
-
-namespace {
-bool quietRun = false;
 }  // namespace
+
+void PrintError(const std::string& utf8) {
+    if (jsonRun) {
+        messages.push_back(WithoutLineEnd(utf8));
+        return;
+    }
+    ToStderr(utf8);
+}
 
 void SetQuiet(bool quiet) {
     quietRun = quiet;
@@ -48,17 +66,42 @@ bool Quiet() {
 }
 
 void PrintInfo(const std::string& utf8) {
+    // Progress and notices stay on standard error in every mode.
     if (!quietRun) {
-        PrintError(utf8);
+        ToStderr(utf8);
     }
 }
 
 void PrintOut(const std::string& utf8) {
+    if (jsonRun) {
+        output.push_back(WithoutLineEnd(utf8));
+        return;
+    }
     std::fputs(utf8.c_str(), stdout);
     if (utf8.empty() || utf8.back() != '\n') {
         std::fputc('\n', stdout);
     }
     std::fflush(stdout);
+}
+
+void SetJsonMode(bool json) {
+    jsonRun = json;
+}
+
+bool JsonMode() {
+    return jsonRun;
+}
+
+void PrintInstruction(const std::string& utf8) {
+    ToStderr(utf8);
+}
+
+const std::vector<std::string>& GatheredMessages() {
+    return messages;
+}
+
+const std::vector<std::string>& GatheredOutput() {
+    return output;
 }
 
 }  // namespace morvik::cli

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "res/Strings.h"
 
@@ -38,7 +39,8 @@ std::string ForScreen(std::string_view cp932);
 // UTF-8 text with its line ends made Unix ones.
 std::string UnixLineEnds(std::string_view utf8);
 
-// One message line (or several) on standard error; a line end is added.
+// One message line (or several) on standard error; a line end is added. With --json the message
+// goes into the JSON object's "messages" instead.
 void PrintError(const std::string& utf8);
 // --quiet: informational lines (notices, what a command is doing, progress bars) are left out;
 // errors and results never are.
@@ -46,7 +48,19 @@ void SetQuiet(bool quiet);
 bool Quiet();
 // An informational line on standard error, unless quiet.
 void PrintInfo(const std::string& utf8);
-// Text on standard output; a line end is added unless it ends in one.
+// What the operator must do now (switch the terminal off and on): on standard error even when
+// quiet, and in JSON mode too.
+void PrintInstruction(const std::string& utf8);
+// Text on standard output; a line end is added unless it ends in one. With --json the lines go
+// into the JSON object's "output" instead (commands whose results have JSON fields of their own
+// print nothing in that mode).
 void PrintOut(const std::string& utf8);
+
+// --json: results and messages are gathered for the one JSON object printed at the end.
+void SetJsonMode(bool json);
+bool JsonMode();
+// What PrintError and PrintOut gathered in that mode, one entry per call (without the line end).
+const std::vector<std::string>& GatheredMessages();
+const std::vector<std::string>& GatheredOutput();
 
 }  // namespace morvik::cli

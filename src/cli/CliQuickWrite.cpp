@@ -6,6 +6,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliInterrupt.h"
+#include "cli/CliJson.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
@@ -40,60 +41,48 @@ struct QuickOptions {
 };
 
 template <std::size_t N>
-std::optional<int> WordIndex(const std::array<std::string_view, N>& words, std::string_view word) {
+int WordIndex(const std::array<std::string_view, N>& words,
+              const std::optional<std::string>& word) {
     for (std::size_t i = 0; i < N; ++i) {
-        if (words[i] == word) {
+        if (word && words[i] == *word) {
             return static_cast<int>(i);
         }
     }
-    return std::nullopt;
+    return 0;  // not given: the window's first choice (the parser has refused any other word)
 }
 
-// Takes the options out of args; false, with the message printed, on a bad command line.
-bool ParseOptions(const std::vector<std::string>& args, QuickOptions& options) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string option = args[i];
-        std::optional<std::string> value;
-        if (const std::size_t equals = option.find('=');
-            option.starts_with("--") && equals != std::string::npos) {
-            value = option.substr(equals + 1);
-            option.resize(equals);
-        }
-        if (option == kNoClockOption && !value) {
-            options.setClock = false;
-            continue;
-        }
-        if (option != kUrlOption && option != kMessageOption && option != kSoundOption &&
-            option != kLampOption) {
-            PrintError(FormatText(
-                option.starts_with("-") ? ids::kUnknownOption : ids::kExtraArguments, args[i]));
-            return false;
-        }
-        if (!value) {
-            if (i + 1 >= args.size()) {
-                PrintError(FormatText(ids::kOptionNeedsValue, option));
-                return false;
-            }
-            value = args[++i];
-        }
-        std::optional<int> index = 0;
-        if (option == kUrlOption) {
-            options.url = *value;
-        } else if (option == kMessageOption) {
-            options.message = *value;
-        } else if (option == kSoundOption) {
-            index = WordIndex(kSoundWords, *value);
-            options.sound = index.value_or(0);
-        } else {
-            index = WordIndex(kLampWords, *value);
-            options.lamp = index.value_or(0);
-        }
-        if (!index) {
-            PrintError(FormatText(ids::kBadOptionValue, option, *value));
-            return false;
-        }
+QuickOptions OptionsOf(const CliArguments& args) {
+    QuickOptions options;
+    options.url = args.Value(kUrlOption);
+    options.message = args.Value(kMessageOption);
+    options.sound = WordIndex(kSoundWords, args.Value(kSoundOption));
+    options.lamp = WordIndex(kLampWords, args.Value(kLampOption));
+    options.setClock = !args.Has(kNoClockOption);
+    return options;
+}
+
+template <std::size_t N>
+std::vector<std::string_view> WordList(const std::array<std::string_view, N>& words) {
+    return {words.begin(), words.end()};
+}
+
+// What the command writes, for the JSON object: the texts as given, the choices as words.
+Json WrittenJson(const QuickOptions& options, const CliArguments& args, QuickWindow window) {
+    auto text = [](const std::optional<std::string>& value) {
+        return value ? Json(*value) : Json(nullptr);
+    };
+    Json written{{"url", text(options.url)},
+                 {"message", text(options.message)},
+                 {"sound", kSoundWords[static_cast<std::size_t>(options.sound)]},
+                 {"lamp", kLampWords[static_cast<std::size_t>(options.lamp)]},
+                 {"setClock", options.setClock}};
+    if (window == QuickWindow::Service) {
+        const SlimServiceOptions slim = SlimServiceOptionsOf(args);
+        written["function"] = slim.function;
+        written["torucaUrl"] = text(slim.torucaUrl);
+        written["icon"] = text(slim.torucaIcon);
     }
-    return true;
+    return written;
 }
 
 // A text typed on the command line as the window's field would hold it: code page 932, line
@@ -153,6 +142,7 @@ int QuickMini(CTerminal& terminal, MiniQuickPlan plan, bool setClock) {
     EndMiniWrite(terminal, session);
     terminal.Disconnect();
     if (session.Completed()) {
+        SetOutcome("written");
         PrintOut(Text(res::ids::kWriteDoneRebooted));
         return kExitOk;
     }
@@ -196,16 +186,34 @@ int Refuse(CTerminal& terminal, EditionCode code, const std::vector<std::string>
 
 }  // namespace
 
-int RunQuickWrite(CliContext& context, std::vector<std::string>& args, QuickWindow window) {
+std::vector<CliOption> QuickWriteOptionDeclarations(QuickWindow window) {
+    std::vector<CliOption> options = {
+        {.name = kUrlOption, .value = "URL", .helpId = ids::kUrlHelp},
+        {.name = kMessageOption, .value = "TEXT", .helpId = ids::kMessageHelp},
+        {.name = kSoundOption,
+         .value = "WORD",
+         .helpId = ids::kSoundHelp,
+         .words = WordList(kSoundWords)},
+        {.name = kLampOption,
+         .value = "WORD",
+         .helpId = ids::kLampHelp,
+         .words = WordList(kLampWords)},
+        {.name = kNoClockOption, .helpId = ids::kNoClockHelp},
+    };
+    if (window == QuickWindow::Service) {
+        for (CliOption& option : SlimServiceOptionDeclarations()) {
+            options.push_back(std::move(option));
+        }
+    }
+    return options;
+}
+
+int RunQuickWrite(CliContext& context, const CliArguments& args, QuickWindow window) {
     // The Slim service window's own choices; the options below are shared.
-    SlimServiceOptions slimOptions;
-    if (window == QuickWindow::Service && !TakeSlimServiceOptions(args, slimOptions)) {
-        return kExitUsage;
-    }
-    QuickOptions options;
-    if (!ParseOptions(args, options)) {
-        return kExitUsage;
-    }
+    const SlimServiceOptions slimOptions = SlimServiceOptionsOf(args);
+    const QuickOptions options = OptionsOf(args);
+    JsonResult()["written"] = WrittenJson(options, args, window);
+    SetOutcome("refused");
     const std::optional<MiniQuickSettings> quick = QuickSettings(options, window);
     if (!quick) {
         return kExitUsage;
@@ -241,6 +249,7 @@ int RunQuickWrite(CliContext& context, std::vector<std::string>& args, QuickWind
     CTerminal& terminal = context.Terminal();
     const std::optional<EditionCode> code = OpenForSettings(terminal);
     if (!code) {
+        SetOutcome(Interrupted() ? "interrupted" : "failed");
         return Interrupted() ? ReportInterrupted() : kExitFailure;
     }
     switch (*code) {

@@ -6,11 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 #include "sessions/MiniQuickWrite.h"
 
 namespace morvik::cli {
 
-int RunQuickWrite(CliContext& context, std::vector<std::string>& args, QuickWindow window);
+// The options of the command of the window (the service window's include the Slim ones).
+std::vector<CliOption> QuickWriteOptionDeclarations(QuickWindow window);
+
+int RunQuickWrite(CliContext& context, const CliArguments& args, QuickWindow window);
 
 }  // namespace morvik::cli

@@ -33,18 +33,14 @@ void CCliReporter::ShowError(const std::string& text) {
     Show(res::TextCp932(res::ids::kErrorCaption), text);
 }
 
-// Warnings of the core are notices (the Slim power-saving one); like information they are left
-// out of a quiet run.
+// Warnings of the core are notices (the Slim power-saving one); like information they stay on
+// standard error (in JSON mode too) and are left out of a quiet run.
 void CCliReporter::ShowWarning(const std::string& caption, const std::string& text) {
-    if (!Quiet()) {
-        Show(caption, text);
-    }
+    PrintInfo(FormatText(ids::kMessageFormat, ForScreen(caption), ForScreen(text)));
 }
 
 void CCliReporter::ShowInformation(const std::string& caption, const std::string& text) {
-    if (!Quiet()) {
-        Show(caption, text);
-    }
+    PrintInfo(FormatText(ids::kMessageFormat, ForScreen(caption), ForScreen(text)));
 }
 
 bool CCliReporter::Ask(const std::string& caption, const std::string& question) {

@@ -1,12 +1,11 @@
 #include "cli/CliSessionRun.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <thread>
 
 #include "cli/CliCommand.h"
 #include "cli/CliInterrupt.h"
+#include "cli/CliJson.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProgress.h"
 #include "res/StringIds.h"
@@ -16,6 +15,19 @@ namespace {
 
 constexpr std::chrono::milliseconds kPoll{100};
 constexpr std::chrono::milliseconds kTick{150};
+
+Json EditionCodeName(EditionCode code) {
+    switch (code) {
+        case kEditionSlim:
+            return "slim";
+        case kEditionMini:
+            return "mini";
+        case kEditionMiniSx:
+            return "minisx";
+        default:
+            return nullptr;
+    }
+}
 
 }  // namespace
 
@@ -32,6 +44,10 @@ std::optional<EditionCode> OpenForSettings(CTerminal& terminal) {
         LeaveTerminal(terminal, code);
         return std::nullopt;
     }
+    if (JsonMode()) {
+        JsonResult()["terminal"] = Json{{"edition", EditionCodeName(code)},
+                                        {"terminalId", JsonText(terminal.TerminalIdQuery())}};
+    }
     return code;
 }
 
@@ -46,8 +62,13 @@ void LeaveTerminal(CTerminal& terminal, EditionCode code) {
 
 int NotThisEdition(CTerminal& terminal, EditionCode code) {
     LeaveTerminal(terminal, code);
+    SetOutcome("refused");
     PrintError(Text(res::ids::kNotThisEditionsTerminal));
     return kExitFailure;
+}
+
+void SetOutcome(const char* outcome) {
+    JsonResult()["outcome"] = outcome;
 }
 
 void RunSession(CSessionWorker& session, const std::function<void()>& tick) {
@@ -62,7 +83,9 @@ void RunSession(CSessionWorker& session, const std::function<void()>& tick) {
             tick();
             nextTick += kTick;
         }
-        if (::isatty(STDERR_FILENO) == 1 && !Quiet() && session.TitleId() != 0) {
+        // The bar draws itself in place on a terminal and a line per tenth elsewhere, as every
+        // long command's does.
+        if (session.TitleId() != 0) {
             if (!bar) {
                 bar.emplace(Text(session.TitleId()));
             }
@@ -77,6 +100,7 @@ void RunSession(CSessionWorker& session, const std::function<void()>& tick) {
 }
 
 int FailedSession(const CSessionWorker& session, const std::string& fallback) {
+    SetOutcome(Interrupted() ? "interrupted" : "failed");
     if (Interrupted()) {
         return ReportInterrupted();
     }

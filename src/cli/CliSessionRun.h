@@ -22,7 +22,8 @@
 
 namespace morvik::cli {
 
-// Connects, opens a command session and identifies the terminal; the session stays open.
+// Connects, opens a command session and identifies the terminal; the session stays open. With
+// --json the terminal's edition and ID go into the JSON object's "terminal".
 // Nothing, with the port closed again, when the port or the session could not be opened (the
 // reporter has said why), or when the command was interrupted meanwhile (the terminal has been
 // left again). kEditionNone when the terminal's reply names no edition.
@@ -39,6 +40,10 @@ int NotThisEdition(CTerminal& terminal, EditionCode code);
 // drawing the bar under the session's title. tick, when given, is called every 150 ms meanwhile
 // (the sound upload's progress). An interrupt (CliInterrupt.h) requests the session to stop.
 void RunSession(CSessionWorker& session, const std::function<void()>& tick = {});
+
+// The JSON object's "outcome" of a write: "written", "refused" (nothing was sent, or the terminal
+// was left at once), "failed" or "interrupted".
+void SetOutcome(const char* outcome);
 
 // How a session that did not complete ends the command, once the terminal has been left: after
 // an interrupt the cancelled text and kExitInterrupted; otherwise the session's error text (or

@@ -1,12 +1,11 @@
 #pragma once
 // Names of the command-line tool's own entries of the string table (res/CliStrings.cpp,
-// 3000-3999). The system's texts are shared through res/StringIds.h.
+// 3000-3999). The system's texts are shared through res/StringIds.h. The exit codes' lines
+// (3440-3444) are named in CliExitCodes.h.
 
 namespace morvik::cli::ids {
 
 // The tool: usage, options, command-line errors
-inline constexpr int kUsage = 3000;
-inline constexpr int kOptionsHelp = 3001;
 inline constexpr int kCommandsHeading = 3002;
 inline constexpr int kCommandHelpHint = 3003;
 inline constexpr int kUnknownCommand = 3010;
@@ -20,6 +19,46 @@ inline constexpr int kSubcommandNeeded = 3017;
 inline constexpr int kMessageFormat = 3020;
 inline constexpr int kAskSuffix = 3021;
 inline constexpr int kInterrupted = 3022;
+inline constexpr int kToolUsage = 3400;
+inline constexpr int kOptionsHeading = 3401;
+inline constexpr int kToolNotes = 3402;
+inline constexpr int kExitCodesHeading = 3403;
+inline constexpr int kCommandUsage = 3404;
+inline constexpr int kOptionRepeated = 3405;
+inline constexpr int kCommandLineUnreadable = 3408;
+
+// The tool's options
+inline constexpr int kPortOptionHelp = 3410;
+inline constexpr int kDeviceOptionHelp = 3411;
+inline constexpr int kTraceOptionHelp = 3412;
+inline constexpr int kQuietOptionHelp = 3413;
+inline constexpr int kJsonOptionHelp = 3414;
+inline constexpr int kHelpOptionHelp = 3415;
+inline constexpr int kVersionOptionHelp = 3416;
+
+// The commands' options
+inline constexpr int kSetClockHelp = 3420;
+inline constexpr int kYesHelp = 3421;
+inline constexpr int kSearchHelp = 3422;
+inline constexpr int kDryRunHelp = 3423;
+inline constexpr int kWaitHelp = 3424;
+inline constexpr int kUrlHelp = 3425;
+inline constexpr int kMessageHelp = 3426;
+inline constexpr int kSoundHelp = 3427;
+inline constexpr int kLampHelp = 3428;
+inline constexpr int kNoClockHelp = 3429;
+inline constexpr int kFunctionHelp = 3430;
+inline constexpr int kTorucaUrlHelp = 3431;
+inline constexpr int kIconHelp = 3432;
+
+// Why a port could not be opened (after the system's 2080-style first line)
+inline constexpr int kOpenFailedPort = 3450;
+inline constexpr int kOpenFailedPortLink = 3451;
+inline constexpr int kOpenFailedNoDevice = 3452;
+inline constexpr int kOpenFailedNotMapped = 3453;
+inline constexpr int kOpenFailedBusy = 3454;
+inline constexpr int kOpenFailedNotSerial = 3455;
+inline constexpr int kOpenFailedReason = 3456;
 
 // info
 inline constexpr int kInfoSummary = 3100;
@@ -48,6 +87,9 @@ inline constexpr int kPortListUnreadable = 3136;
 inline constexpr int kSearchFound = 3137;
 inline constexpr int kCurrentPort = 3138;
 inline constexpr int kSearchWithDevice = 3139;
+inline constexpr int kPortSaved = 3460;
+inline constexpr int kPortNotSaved = 3461;
+inline constexpr int kPortSaveFailed = 3462;
 
 // firmware, maint, dlog get
 inline constexpr int kFirmwareSummary = 3150;
@@ -57,12 +99,15 @@ inline constexpr int kBadWaitTime = 3153;
 inline constexpr int kNoUpdateMode = 3154;
 inline constexpr int kReportedVersion = 3155;
 inline constexpr int kFirmwareProgress = 3156;
+inline constexpr int kFirmwareRestartMini = 3470;
+inline constexpr int kFirmwareRestartSlim = 3471;
 inline constexpr int kMaintSummary = 3160;
 inline constexpr int kMaintHelp = 3161;
 inline constexpr int kMaintProgress = 3162;
 inline constexpr int kDlogGetSummary = 3170;
 inline constexpr int kDlogGetHelp = 3171;
 inline constexpr int kDlogGetProgress = 3172;
+inline constexpr int kDiskFull = 3480;
 
 // dlog summary
 inline constexpr int kDlogSummarySummary = 3700;
@@ -75,6 +120,8 @@ inline constexpr int kColumnHour = 3706;
 inline constexpr int kColumnTotal = 3707;
 inline constexpr int kColumnCount = 3708;
 inline constexpr int kColumnShare = 3709;
+inline constexpr int kFromHelp = 3710;
+inline constexpr int kToHelp = 3711;
 
 // read, write, easy, service (Mini/MiniS settings)
 inline constexpr int kReadSummary = 3200;

@@ -8,10 +8,7 @@
 namespace morvik::cli {
 namespace {
 
-int RunClock(CliContext& context, std::vector<std::string>& args) {
-    if (!NoArgumentsLeft(args)) {
-        return kExitUsage;
-    }
+int RunClock(CliContext& context, const CliArguments&) {
     if (!context.Terminal().SetTerminalClockFromPc()) {
         if (context.Reporter().ErrorsShown() == 0) {
             PrintError(Text(ids::kClockFailed));
@@ -21,7 +18,8 @@ int RunClock(CliContext& context, std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const CliCommandRegistration kClock({"clock", ids::kClockSummary, ids::kClockHelp, RunClock});
+const CliCommandRegistration kClock(
+    {.name = "clock", .summaryId = ids::kClockSummary, .helpId = ids::kClockHelp, .run = RunClock});
 
 }  // namespace
 }  // namespace morvik::cli

@@ -9,12 +9,11 @@
 namespace morvik::cli {
 namespace {
 
-int RunDlogErase(CliContext& context, std::vector<std::string>& args) {
-    const bool yes = TakeFlag(args, "--yes");
-    if (!NoArgumentsLeft(args)) {
-        return kExitUsage;
-    }
-    if (!yes && !context.Reporter().Ask(Texts::EraseLogCaption(), Texts::EraseLogQuestion())) {
+constexpr std::string_view kYes = "--yes";
+
+int RunDlogErase(CliContext& context, const CliArguments& args) {
+    if (!args.Has(kYes) &&
+        !context.Reporter().Ask(Texts::EraseLogCaption(), Texts::EraseLogQuestion())) {
         PrintError(Text(ids::kDlogEraseCancelled));
         return kExitFailure;
     }
@@ -27,8 +26,11 @@ int RunDlogErase(CliContext& context, std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const CliCommandRegistration kDlogErase({"dlog erase", ids::kDlogEraseSummary, ids::kDlogEraseHelp,
-                                         RunDlogErase});
+const CliCommandRegistration kDlogErase({.name = "dlog erase",
+                                         .summaryId = ids::kDlogEraseSummary,
+                                         .helpId = ids::kDlogEraseHelp,
+                                         .options = {{.name = kYes, .helpId = ids::kYesHelp}},
+                                         .run = RunDlogErase});
 
 }  // namespace
 }  // namespace morvik::cli

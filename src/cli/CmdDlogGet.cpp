@@ -6,6 +6,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CliInterrupt.h"
+#include "cli/CliJson.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProgress.h"
 #include "cli/CliStringIds.h"
@@ -23,7 +24,9 @@ const std::string& Cp932(int id) {
     return res::TextCp932(id);
 }
 
-int Receive(CTerminal& terminal, const std::string& path, std::int64_t count) {
+int Receive(CTerminal& terminal, const CCliReporter& reporter, const std::string& path,
+            std::int64_t count) {
+    const int errorsBefore = reporter.ErrorsShown();
     CDetectionLogWorker worker(terminal, path, count);
     PrintInfo(Text(sys::kDetectionLogSaving));
     worker.Start();
@@ -44,28 +47,30 @@ int Receive(CTerminal& terminal, const std::string& path, std::int64_t count) {
         }
     }
     worker.Join();
-    if (worker.Outcome() == DetectionLogOutcome::kSaved) {
+    const bool saved = worker.Outcome() == DetectionLogOutcome::kSaved;
+    JsonResult()["saved"] = saved;
+    if (saved) {
         PrintOut(Text(worker.StatusId()));
         return kExitOk;
     }
     if (Interrupted()) {
         return ReportInterrupted();
     }
-    PrintError(Text(worker.StatusId()));
+    // The worker's error box has said what failed; the status says it again only when none came.
+    if (reporter.ErrorsShown() == errorsBefore) {
+        PrintError(Text(worker.StatusId()));
+    }
+    if (worker.Outcome() == DetectionLogOutcome::kDiskFull) {
+        PrintError(Text(ids::kDiskFull));
+    }
     return kExitFailure;
 }
 
-int RunDlogGet(CliContext& context, std::vector<std::string>& args) {
-    if (args.empty() || args.front().starts_with("-")) {
-        PrintError(args.empty() ? Text(ids::kFileArgumentNeeded)
-                                : FormatText(ids::kUnknownOption, args.front()));
-        return kExitUsage;
-    }
-    const std::string path = args.front();
-    args.erase(args.begin());
-    if (!NoArgumentsLeft(args)) {
-        return kExitUsage;
-    }
+int RunDlogGet(CliContext& context, const CliArguments& args) {
+    const std::string& path = args.Operand(0);
+    JsonResult()["file"] = path;
+    JsonResult()["records"] = nullptr;
+    JsonResult()["saved"] = false;
 
     InterruptGuard interrupt;
     IReporter& reporter = context.Reporter();
@@ -108,16 +113,20 @@ int RunDlogGet(CliContext& context, std::vector<std::string>& args) {
         terminal.Disconnect();
         return kExitFailure;
     }
+    JsonResult()["records"] = count;
     if (count == 0) {
         EndEmptyDetectionLog(terminal);
         reporter.ShowInformation(Cp932(sys::kDetectionLogCaption), Cp932(sys::kDetectionLogEmpty));
         return kExitOk;
     }
-    return Receive(terminal, path, count);
+    return Receive(terminal, context.Reporter(), path, count);
 }
 
-const CliCommandRegistration kDlogGet({"dlog get", ids::kDlogGetSummary, ids::kDlogGetHelp,
-                                       RunDlogGet});
+const CliCommandRegistration kDlogGet({.name = "dlog get",
+                                       .summaryId = ids::kDlogGetSummary,
+                                       .helpId = ids::kDlogGetHelp,
+                                       .operands = {{.name = "FILE.csv", .extension = "csv"}},
+                                       .run = RunDlogGet});
 
 }  // namespace
 }  // namespace morvik::cli

@@ -1,10 +1,11 @@
-// morvik dlog summary [--json] [--from DATE] [--to DATE] FILE.csv: the figures of the detection
-// log window for a detection log CSV the tool wrote, as text tables or as JSON. No terminal is
-// involved.
+// morvik dlog summary [--from DATE] [--to DATE] FILE.csv: the figures of the detection log
+// window for a detection log CSV the tool wrote, as text tables or (--json) as JSON. No terminal
+// is involved.
 
 #include <optional>
 
 #include "cli/CliCommand.h"
+#include "cli/CliJson.h"
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
 #include "cli/DlogSummaryReport.h"
@@ -12,6 +13,9 @@
 
 namespace morvik::cli {
 namespace {
+
+constexpr std::string_view kFrom = "--from";
+constexpr std::string_view kTo = "--to";
 
 // "2024-05-01" or "2024/05/01" as a day number.
 std::optional<std::int32_t> ParseDay(const std::string& text) {
@@ -36,78 +40,65 @@ std::optional<std::int32_t> ParseDay(const std::string& text) {
     return date.Day();
 }
 
-struct Arguments {
-    bool json = false;
-    std::optional<std::int32_t> from;
-    std::optional<std::int32_t> to;
-    std::string path;
-};
-
-// The arguments, or the usage error to print.
-std::optional<std::string> Parse(std::vector<std::string>& args, Arguments& parsed) {
-    parsed.json = TakeFlag(args, "--json");
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string option = args[i];
-        std::optional<std::string> value;
-        if (const std::size_t equals = option.find('=');
-            option.starts_with("--") && equals != std::string::npos) {
-            value = option.substr(equals + 1);
-            option.resize(equals);
-        }
-        if (option == "--from" || option == "--to") {
-            if (!value && i + 1 >= args.size()) {
-                return FormatText(ids::kOptionNeedsValue, option);
-            }
-            const std::string text = value ? *value : args[++i];
-            const std::optional<std::int32_t> day = ParseDay(text);
-            if (!day) {
-                return FormatText(ids::kBadDate, text);
-            }
-            (option == "--from" ? parsed.from : parsed.to) = day;
-        } else if (option.starts_with("-")) {
-            return FormatText(ids::kUnknownOption, args[i]);
-        } else if (!parsed.path.empty()) {
-            return FormatText(ids::kExtraArguments, args[i]);
-        } else {
-            parsed.path = args[i];
-        }
+// The option's day; false (the message printed) when its value is no date.
+bool OptionDay(const CliArguments& args, std::string_view option,
+               std::optional<std::int32_t>& day) {
+    const std::optional<std::string> text = args.Value(option);
+    if (!text) {
+        return true;
     }
-    if (parsed.path.empty()) {
-        return Text(ids::kFileArgumentNeeded);
+    day = ParseDay(*text);
+    if (!day) {
+        PrintError(FormatText(ids::kBadDate, *text));
+        return false;
     }
-    if (parsed.from && parsed.to && *parsed.from > *parsed.to) {
-        return Text(ids::kDatesReversed);
-    }
-    return std::nullopt;
+    return true;
 }
 
-int RunDlogSummary(CliContext& /*context*/, std::vector<std::string>& args) {
-    Arguments parsed;
-    if (const std::optional<std::string> error = Parse(args, parsed)) {
-        PrintError(*error);
+int RunDlogSummary(CliContext& /*context*/, const CliArguments& args) {
+    const std::string& path = args.Operand(0);
+    JsonResult()["file"] = path;
+    JsonResult()["summary"] = nullptr;
+
+    std::optional<std::int32_t> from;
+    std::optional<std::int32_t> to;
+    if (!OptionDay(args, kFrom, from) || !OptionDay(args, kTo, to)) {
         return kExitUsage;
     }
-    const DetectionLogCsvContent content = ReadDetectionLogCsv(parsed.path);
+    if (from && to && *from > *to) {
+        PrintError(Text(ids::kDatesReversed));
+        return kExitUsage;
+    }
+    const DetectionLogCsvContent content = ReadDetectionLogCsv(path);
     if (content.error) {
         PrintError(DetectionLogCsvErrorText(*content.error));
         return kExitFailure;
     }
     std::optional<DetectionLogPeriod> period;
-    if (parsed.from || parsed.to) {
+    if (from || to) {
         // An open end is the log's own first or last day.
         const std::optional<DetectionLogPeriod> days = DetectionLogDays(content.records);
-        const std::int32_t from = parsed.from.value_or(days ? days->firstDay : *parsed.to);
-        const std::int32_t to = parsed.to.value_or(days ? days->lastDay : *parsed.from);
-        period = ChosenPeriod(days, {from, to});
+        const std::int32_t first = from.value_or(days ? days->firstDay : *to);
+        const std::int32_t last = to.value_or(days ? days->lastDay : *from);
+        period = ChosenPeriod(days, {first, last});
     }
     const DetectionLogSummary summary = SummarizeDetectionLog(content.records, period);
-    PrintOut(parsed.json ? DlogSummaryJson(parsed.path, summary)
-                         : DlogSummaryTables(parsed.path, summary));
+    if (JsonMode()) {
+        JsonResult()["summary"] = DlogSummaryJson(summary);
+    } else {
+        PrintOut(DlogSummaryTables(path, summary));
+    }
     return kExitOk;
 }
 
-const CliCommandRegistration kDlogSummary({"dlog summary", ids::kDlogSummarySummary,
-                                           ids::kDlogSummaryHelp, RunDlogSummary});
+const CliCommandRegistration kDlogSummary(
+    {.name = "dlog summary",
+     .summaryId = ids::kDlogSummarySummary,
+     .helpId = ids::kDlogSummaryHelp,
+     .operands = {{.name = "FILE.csv", .extension = "csv"}},
+     .options = {{.name = kFrom, .value = "日付", .helpId = ids::kFromHelp},
+                 {.name = kTo, .value = "日付", .helpId = ids::kToHelp}},
+     .run = RunDlogSummary});
 
 }  // namespace
 }  // namespace morvik::cli

@@ -7,11 +7,15 @@
 namespace morvik::cli {
 namespace {
 
-int RunEasy(CliContext& context, std::vector<std::string>& args) {
+int RunEasy(CliContext& context, const CliArguments& args) {
     return RunQuickWrite(context, args, QuickWindow::Easy);
 }
 
-const CliCommandRegistration kEasy({"easy", ids::kEasySummary, ids::kEasyHelp, RunEasy});
+const CliCommandRegistration kEasy({.name = "easy",
+                                    .summaryId = ids::kEasySummary,
+                                    .helpId = ids::kEasyHelp,
+                                    .options = QuickWriteOptionDeclarations(QuickWindow::Easy),
+                                    .run = RunEasy});
 
 }  // namespace
 }  // namespace morvik::cli

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #include "cli/CliCommand.h"
@@ -30,37 +31,23 @@ constexpr int kMaxWaitSeconds = 3600;
 constexpr uint32_t kUpdateReadConstantMs = 400;
 constexpr milliseconds kPoll{100};
 
-// Takes "--wait N" or "--wait=N" out of args. False (with a message) for a bad value.
-bool TakeWait(std::vector<std::string>& args, int& waitSeconds) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string value;
-        size_t taken = 1;
-        if (args[i] == "--wait") {
-            if (i + 1 >= args.size()) {
-                PrintError(FormatText(ids::kOptionNeedsValue, "--wait"));
-                return false;
-            }
-            value = args[i + 1];
-            taken = 2;
-        } else if (args[i].starts_with("--wait=")) {
-            value = args[i].substr(7);
-        } else {
-            continue;
-        }
-        int number = 0;
-        const char* end = value.data() + value.size();
-        auto [stop, error] = std::from_chars(value.data(), end, number);
-        if (value.empty() || error != std::errc() || stop != end || number < 1 ||
-            number > kMaxWaitSeconds) {
-            PrintError(FormatText(ids::kBadWaitTime, value));
-            return false;
-        }
-        waitSeconds = number;
-        args.erase(args.begin() + static_cast<long>(i),
-                   args.begin() + static_cast<long>(i + taken));
-        --i;
+constexpr std::string_view kWait = "--wait";
+
+// The --wait value in seconds; nothing (with a message) for a bad value.
+std::optional<int> WaitSeconds(const CliArguments& args) {
+    const std::optional<std::string> value = args.Value(kWait);
+    if (!value) {
+        return kDefaultWaitSeconds;
     }
-    return true;
+    int number = 0;
+    const char* end = value->data() + value->size();
+    auto [stop, error] = std::from_chars(value->data(), end, number);
+    if (value->empty() || error != std::errc() || stop != end || number < 1 ||
+        number > kMaxWaitSeconds) {
+        PrintError(FormatText(ids::kBadWaitTime, *value));
+        return std::nullopt;
+    }
+    return number;
 }
 
 std::string StepText(int step, bool miniFamily) {
@@ -112,21 +99,13 @@ int SendAndVerify(CTerminal& terminal, const std::string& path, const FirmwareIm
     }
 }
 
-int RunFirmware(CliContext& context, std::vector<std::string>& args) {
-    int waitSeconds = kDefaultWaitSeconds;
-    if (!TakeWait(args, waitSeconds)) {
+int RunFirmware(CliContext& context, const CliArguments& args) {
+    const std::optional<int> wait = WaitSeconds(args);
+    if (!wait) {
         return kExitUsage;
     }
-    if (args.empty() || args.front().starts_with("-")) {
-        PrintError(args.empty() ? Text(ids::kFileArgumentNeeded)
-                                : FormatText(ids::kUnknownOption, args.front()));
-        return kExitUsage;
-    }
-    const std::string path = args.front();
-    args.erase(args.begin());
-    if (!NoArgumentsLeft(args)) {
-        return kExitUsage;
-    }
+    const int waitSeconds = *wait;
+    const std::string& path = args.Operand(0);
 
     // An interrupt before the image is on its way cancels the update (the step-93 text); once
     // the image is being sent it is not stopped: the terminal's firmware would be half written.
@@ -149,7 +128,7 @@ int RunFirmware(CliContext& context, std::vector<std::string>& args) {
         PrintError(ForScreen(image.outcome));
         return kExitFailure;
     }
-    PrintOut(ForScreen(image.outcome));
+    PrintInfo(ForScreen(image.outcome));
 
     if (!terminal.Connect(false)) {
         return kExitFailure;
@@ -161,9 +140,11 @@ int RunFirmware(CliContext& context, std::vector<std::string>& args) {
     stepTimeouts.readTotalConstant = kUpdateReadConstantMs;
     port.SetTimeouts(stepTimeouts);
 
-    PrintOut(StepText(kFirmwareStepStart, miniFamily) + "\n" +
-             Text(res::ids::kFirmwareSaveSettingsFirst));
-    PrintOut(StepText(kFirmwareStepEnterUpdateMode, miniFamily));
+    // What the operator must do at the terminal is printed even when quiet.
+    PrintInfo(StepText(kFirmwareStepStart, miniFamily) + "\n" +
+              Text(res::ids::kFirmwareSaveSettingsFirst));
+    PrintInstruction(FormatText(miniFamily ? ids::kFirmwareRestartMini : ids::kFirmwareRestartSlim,
+                                waitSeconds));
     const bool updateMode = WaitForUpdateMode(port, stepTimeouts, waitSeconds);
     port.SetTimeouts(saved);
     if (Interrupted()) {
@@ -186,14 +167,19 @@ int RunFirmware(CliContext& context, std::vector<std::string>& args) {
         terminal.Disconnect();
         return kExitFailure;
     }
-    PrintOut(StepText(kFirmwareStepSending, miniFamily));
+    PrintInstruction(StepText(kFirmwareStepSending, miniFamily));
     const int exitCode = SendAndVerify(terminal, path, image);
     terminal.Disconnect();
     return exitCode;
 }
 
-const CliCommandRegistration kFirmware({"firmware", ids::kFirmwareSummary, ids::kFirmwareHelp,
-                                        RunFirmware});
+const CliCommandRegistration kFirmware(
+    {.name = "firmware",
+     .summaryId = ids::kFirmwareSummary,
+     .helpId = ids::kFirmwareHelp,
+     .operands = {{.name = "IMAGE.x", .extension = "x"}},
+     .options = {{.name = kWait, .value = "秒", .helpId = ids::kWaitHelp}},
+     .run = RunFirmware});
 
 }  // namespace
 }  // namespace morvik::cli

@@ -1,7 +1,10 @@
-// morvik info: 機器情報の読み込み, printed in the clipboard form of 機器情報をコピー.
+// morvik info: 機器情報の読み込み, printed in the clipboard form of 機器情報をコピー. Any question
+// the terminal did not answer makes the command fail: a script never takes a half-read panel for
+// the terminal's identification.
 
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliJson.h"
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
 #include "model/ShownText.h"
@@ -10,10 +13,16 @@
 namespace morvik::cli {
 namespace {
 
-int RunInfo(CliContext& context, std::vector<std::string>& args) {
-    if (!NoArgumentsLeft(args)) {
-        return kExitUsage;
-    }
+Json InfoJson(const DeviceInfo& info) {
+    return Json{{"productName", JsonText(info.productName)},
+                {"terminalId", JsonText(info.terminalId)},
+                {"firmwareVersion", JsonText(info.firmwareVersion)},
+                {"bootCounter", JsonText(info.bootCounter)},
+                {"touchCounter", JsonText(info.touchCounter)},
+                {"clock", JsonText(info.clock)}};
+}
+
+int RunInfo(CliContext& context, const CliArguments&) {
     CTerminal& terminal = context.Terminal();
     DeviceInfo info;
     if (!terminal.ReadDeviceInformation(info)) {
@@ -21,6 +30,10 @@ int RunInfo(CliContext& context, std::vector<std::string>& args) {
             PrintError(Text(ids::kInfoFailed));
         }
         return kExitFailure;
+    }
+    if (JsonMode()) {
+        JsonResult()["terminal"] = InfoJson(info);
+        return kExitOk;
     }
     // Every field is the terminal's own text: a line end or escape in one is not printed.
     for (std::string* field : {&info.productName, &info.terminalId, &info.firmwareVersion,
@@ -31,7 +44,8 @@ int RunInfo(CliContext& context, std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const CliCommandRegistration kInfo({"info", ids::kInfoSummary, ids::kInfoHelp, RunInfo});
+const CliCommandRegistration kInfo(
+    {.name = "info", .summaryId = ids::kInfoSummary, .helpId = ids::kInfoHelp, .run = RunInfo});
 
 }  // namespace
 }  // namespace morvik::cli

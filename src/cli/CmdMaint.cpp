@@ -18,17 +18,8 @@ namespace {
 
 constexpr std::chrono::milliseconds kPoll{100};
 
-int RunMaint(CliContext& context, std::vector<std::string>& args) {
-    if (args.empty() || args.front().starts_with("-")) {
-        PrintError(args.empty() ? Text(ids::kFileArgumentNeeded)
-                                : FormatText(ids::kUnknownOption, args.front()));
-        return kExitUsage;
-    }
-    const std::string path = args.front();
-    args.erase(args.begin());
-    if (!NoArgumentsLeft(args)) {
-        return kExitUsage;
-    }
+int RunMaint(CliContext& context, const CliArguments& args) {
+    const std::string& path = args.Operand(0);
 
     InterruptGuard interrupt;
     // A file that cannot be saved is refused before the terminal is reached at all.
@@ -73,7 +64,11 @@ int RunMaint(CliContext& context, std::vector<std::string>& args) {
     }
 }
 
-const CliCommandRegistration kMaint({"maint", ids::kMaintSummary, ids::kMaintHelp, RunMaint});
+const CliCommandRegistration kMaint({.name = "maint",
+                                     .summaryId = ids::kMaintSummary,
+                                     .helpId = ids::kMaintHelp,
+                                     .operands = {{.name = "FILE.mnt", .extension = "mnt"}},
+                                     .run = RunMaint});
 
 }  // namespace
 }  // namespace morvik::cli

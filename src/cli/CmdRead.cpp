@@ -1,5 +1,6 @@
 // morvik read FILE.dat: reads every setting of a terminal into a device settings file, as the
-// detailed settings window reads the terminal and then saves with ファイルに保存.
+// detailed settings window reads the terminal and then saves with ファイルに保存. "-" puts the
+// file on standard output instead; --json puts the settings into the JSON object.
 //
 // The edition the terminal reports decides which read runs; an edition without a read here gets
 // message 386 and no file is written.
@@ -9,6 +10,7 @@
 #include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
+#include "cli/CliSettingsOutput.h"
 #include "cli/CliStringIds.h"
 #include "cli/MiniSxCommands.h"
 #include "cli/SlimCommands.h"
@@ -20,10 +22,6 @@
 namespace morvik::cli {
 namespace {
 
-// The read completed, but some values could not be taken as they were: the file holds what the
-// window would show, and the warnings were printed.
-constexpr int kExitWarnings = 3;
-
 int ReadMini(CTerminal& terminal, const std::string& path) {
     CMiniReadSession session(terminal, false);
     RunSession(session);
@@ -31,33 +29,15 @@ int ReadMini(CTerminal& terminal, const std::string& path) {
     if (!session.Loaded() || Interrupted()) {
         return FailedSession(session, Text(res::ids::kReadFailed));
     }
-    std::string message;
-    if (!SaveMiniSettingsFile(path, session.Settings(), message)) {
-        PrintError(ForScreen(message));
-        return kExitFailure;
-    }
-    for (const std::string& warning : session.Warnings()) {
-        PrintError(ForScreen(warning));
-    }
-    PrintOut(FormatText(ids::kSavedTo, path));
-    return session.Warnings().empty() ? kExitOk : kExitWarnings;
+    return DeliverSettings(path, MiniSettingsFileText(session.Settings()), session.Warnings(),
+                           kExitWarnings);
 }
 
-int RunRead(CliContext& context, std::vector<std::string>& args) {
-    if (args.empty() || args.front().starts_with("-")) {
-        PrintError(args.empty() ? Text(ids::kFileArgumentNeeded)
-                                : FormatText(ids::kUnknownOption, args.front()));
-        return kExitUsage;
-    }
-    const std::string path = args.front();
-    args.erase(args.begin());
-    if (!NoArgumentsLeft(args)) {
-        return kExitUsage;
-    }
-
+int RunRead(CliContext& context, const CliArguments& args) {
+    const std::string& path = args.Operand(0);
     InterruptGuard interrupt;
     // A file that cannot be saved is refused before the terminal is reached at all.
-    if (!PartialFile::CanCreate(path)) {
+    if (path != kStandardOutput && !PartialFile::CanCreate(path)) {
         context.Reporter().ShowError(res::TextCp932(res::ids::kFileOpenFailed));
         return kExitFailure;
     }
@@ -72,13 +52,17 @@ int RunRead(CliContext& context, std::vector<std::string>& args) {
         case kEditionSlim:
             return ReadSlim(terminal, path);
         case kEditionMiniSx:
-            return ReadMiniSX(terminal, path, kExitWarnings);
+            return ReadMiniSX(terminal, path);
         default:
             return NotThisEdition(terminal, *code);
     }
 }
 
-const CliCommandRegistration kRead({"read", ids::kReadSummary, ids::kReadHelp, RunRead});
+const CliCommandRegistration kRead({.name = "read",
+                                    .summaryId = ids::kReadSummary,
+                                    .helpId = ids::kReadHelp,
+                                    .operands = {{.name = "FILE.dat", .extension = "dat"}},
+                                    .run = RunRead});
 
 }  // namespace
 }  // namespace morvik::cli

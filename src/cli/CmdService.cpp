@@ -1,5 +1,5 @@
 // morvik service: サービス設定 (かんたん設定 with an encrypted query, starting from the
-// preferences' service URL and message).
+// preferences' service URL and message; on a Slim the Slim service window).
 
 #include "cli/CliCommand.h"
 #include "cli/CliQuickWrite.h"
@@ -8,12 +8,16 @@
 namespace morvik::cli {
 namespace {
 
-int RunService(CliContext& context, std::vector<std::string>& args) {
+int RunService(CliContext& context, const CliArguments& args) {
     return RunQuickWrite(context, args, QuickWindow::Service);
 }
 
-const CliCommandRegistration kService({"service", ids::kServiceSummary, ids::kServiceHelp,
-                                       RunService});
+const CliCommandRegistration kService(
+    {.name = "service",
+     .summaryId = ids::kServiceSummary,
+     .helpId = ids::kServiceHelp,
+     .options = QuickWriteOptionDeclarations(QuickWindow::Service),
+     .run = RunService});
 
 }  // namespace
 }  // namespace morvik::cli

@@ -1,62 +1,29 @@
 // morvik write FILE.dat [--set-clock]: writes a device settings file to a terminal, as the
-// detailed settings window does after loading the file: every message of the window's check is
-// shown at once and nothing is sent while there is any (the file is checked, by the edition its
-// header names, before the terminal is woken); otherwise everything is written (the sounds too
-// when the file registers them) and the terminal restarts.
+// settings window of its edition does after loading the file. The file is judged as `check`
+// judges it (SettingsVerdict.h) before the terminal is woken: while there is any message, every
+// one is printed and nothing at all is sent. Otherwise everything is written (the sounds too when
+// the file registers them) and the terminal restarts.
 //
 // The edition the terminal reports decides which write runs, and the file must be one of that
 // edition's; otherwise message 386 and nothing is written.
 
-#include <algorithm>
-
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CliInterrupt.h"
+#include "cli/CliJson.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
 #include "cli/MiniSxCommands.h"
+#include "cli/SettingsVerdict.h"
 #include "cli/SlimCommands.h"
-#include "files/MiniSxSettingsFile.h"
-#include "files/SettingsFile.h"
-#include "files/SettingsFileMini.h"
 #include "res/StringIds.h"
 #include "sessions/MiniWriteSession.h"
 
 namespace morvik::cli {
 namespace {
 
-void PrintAll(const std::vector<std::string>& messages) {
-    for (const std::string& message : messages) {
-        PrintError(ForScreen(message));
-    }
-}
-
-// Loads fileText as the detailed window loads a file and runs the window's check: every message
-// is printed at once and false returned while there is any. Nothing is sent meanwhile.
-bool LoadMiniForWrite(const std::string& fileText, MiniSettings& settings) {
-    const MiniReadResult loaded = LoadMiniSettingsText(fileText, settings);
-    if (loaded.Failed()) {
-        PrintError(ForScreen(loaded.error));
-        return false;
-    }
-    std::vector<std::string> problems = ValidateMiniSettings(settings);
-    for (std::string& problem : CheckMiniSounds(settings)) {
-        problems.push_back(std::move(problem));
-    }
-    // What loading could not take as it stood, except what the check before the write says
-    // again (a record's faults are found by both): each message is shown once.
-    std::vector<std::string> warnings = loaded.warnings;
-    for (const std::string& problem : problems) {
-        if (auto same = std::find(warnings.begin(), warnings.end(), problem);
-            same != warnings.end()) {
-            warnings.erase(same);
-        }
-    }
-    PrintAll(warnings);
-    PrintAll(problems);
-    return problems.empty();
-}
+constexpr std::string_view kSetClock = "--set-clock";
 
 int WriteMini(CTerminal& terminal, const MiniSettings& settings, bool setClock) {
     CMiniWriteSession session(terminal, settings, setClock);
@@ -64,78 +31,58 @@ int WriteMini(CTerminal& terminal, const MiniSettings& settings, bool setClock) 
     EndMiniWrite(terminal, session);
     terminal.Disconnect();
     if (session.Completed()) {
+        SetOutcome("written");
         PrintOut(Text(res::ids::kWriteDoneRebooted));
         return kExitOk;
     }
     return FailedSession(session, Text(ids::kWriteCancelled));
 }
 
-int RunWrite(CliContext& context, std::vector<std::string>& args) {
-    const bool setClock = TakeFlag(args, "--set-clock");
-    if (args.empty() || args.front().starts_with("-")) {
-        PrintError(args.empty() ? Text(ids::kFileArgumentNeeded)
-                                : FormatText(ids::kUnknownOption, args.front()));
-        return kExitUsage;
-    }
-    const std::string path = args.front();
-    args.erase(args.begin());
-    if (!NoArgumentsLeft(args)) {
-        return kExitUsage;
-    }
-
-    const SettingsFileText file = ReadSettingsFileText(path, kMiniFamilySettingsFileMaxSize);
-    if (!file.ok) {
-        PrintError(ForScreen(file.message));
+int RunWrite(CliContext& context, const CliArguments& args) {
+    const bool setClock = args.Has(kSetClock);
+    const std::string& path = args.Operand(0);
+    const SettingsVerdict verdict = JudgeSettingsFile(path);
+    const std::string edition = EditionName(verdict.edition);
+    JsonResult()["written"] = Json{{"file", path},
+                                   {"edition", edition.empty() ? Json(nullptr) : Json(edition)},
+                                   {"setClock", setClock}};
+    SetOutcome("refused");
+    if (verdict.unreadable) {
+        PrintError(ForScreen(*verdict.unreadable));
         return kExitFailure;
     }
-    const SettingsFileEdition fileEdition = DetectSettingsFileEdition(file.text);
-    if (fileEdition == SettingsFileEdition::Unknown) {
-        PrintError(Text(res::ids::kSettingsFileInvalid));
+    if (!verdict.Writable()) {
+        for (const std::string& message : verdict.messages) {
+            PrintError(ForScreen(message));
+        }
         return kExitFailure;
-    }
-
-    // The file is checked before the terminal is woken: a file with faults sends nothing.
-    MiniSettings mini;
-    MiniSXSettings miniSx;
-    std::optional<SlimEditorState> slim;
-    switch (fileEdition) {
-        case SettingsFileEdition::Mini:
-            if (!LoadMiniForWrite(file.text, mini)) {
-                return kExitFailure;
-            }
-            break;
-        case SettingsFileEdition::MiniSx:
-            if (!LoadMiniSXForWrite(file.text, miniSx)) {
-                return kExitFailure;
-            }
-            break;
-        default:
-            slim = LoadSlimForWrite(path);
-            if (!slim) {
-                return kExitFailure;
-            }
-            break;
     }
 
     InterruptGuard interrupt;
     CTerminal& terminal = context.Terminal();
     const std::optional<EditionCode> code = OpenForSettings(terminal);
     if (!code) {
+        SetOutcome(Interrupted() ? "interrupted" : "failed");
         return Interrupted() ? ReportInterrupted() : kExitFailure;
     }
-    if (*code == kEditionMini && fileEdition == SettingsFileEdition::Mini) {
-        return WriteMini(terminal, mini, setClock);
+    if (*code == kEditionMini && verdict.edition == SettingsFileEdition::Mini) {
+        return WriteMini(terminal, verdict.mini, setClock);
     }
-    if (*code == kEditionSlim && slim) {
-        return WriteSlim(terminal, *slim);
+    if (*code == kEditionSlim && verdict.edition == SettingsFileEdition::Slim) {
+        return WriteSlim(terminal, verdict.slim);
     }
-    if (*code == kEditionMiniSx && fileEdition == SettingsFileEdition::MiniSx) {
-        return WriteMiniSX(terminal, miniSx, setClock);
+    if (*code == kEditionMiniSx && verdict.edition == SettingsFileEdition::MiniSx) {
+        return WriteMiniSX(terminal, verdict.miniSx, setClock);
     }
     return NotThisEdition(terminal, *code);
 }
 
-const CliCommandRegistration kWrite({"write", ids::kWriteSummary, ids::kWriteHelp, RunWrite});
+const CliCommandRegistration kWrite({.name = "write",
+                                     .summaryId = ids::kWriteSummary,
+                                     .helpId = ids::kWriteHelp,
+                                     .operands = {{.name = "FILE.dat", .extension = "dat"}},
+                                     .options = {{.name = kSetClock, .helpId = ids::kSetClockHelp}},
+                                     .run = RunWrite});
 
 }  // namespace
 }  // namespace morvik::cli

@@ -1,8 +1,7 @@
 #include "cli/DlogSummaryReport.h"
 
 #include <algorithm>
-#include <charconv>
-#include <iterator>
+#include <cmath>
 
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
@@ -16,8 +15,8 @@ namespace {
 namespace view = res::ids;
 
 // The outcomes as JSON names, in DetectionOutcome's order.
-constexpr const char* kOutcomeKeys[kDetectionOutcomeCount] = {"success", "card_detected", "failure",
-                                                              "internal_error", "other"};
+constexpr const char* kOutcomeKeys[kDetectionOutcomeCount] = {"success", "cardDetected", "failure",
+                                                              "internalError", "other"};
 
 std::string Share(std::int64_t count, std::int64_t total) {
     return total > 0 ? PercentText(static_cast<double>(count) / static_cast<double>(total)) + "%"
@@ -66,77 +65,44 @@ std::string Shares(int title, const std::vector<DetectionLogCount>& counts,
     return "\n" + Text(title) + "\n" + table.Render();
 }
 
-std::string Json(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            out += res::Format("\\u%04x", static_cast<unsigned>(c));
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+// A share as a JSON number rounded to four places (the tables show its percentage to one), so
+// that a script gets 0.8333 and not the float's last digits.
+Json JsonFraction(double share) {
+    return std::round(share * 10000.0) / 10000.0;
 }
 
-std::string Json(std::int64_t value) {
-    return std::to_string(value);
+Json JsonShare(std::int64_t count, std::int64_t total) {
+    return total > 0 ? JsonFraction(static_cast<double>(count) / static_cast<double>(total))
+                     : Json(nullptr);
 }
 
-std::string JsonNumber(double value) {
-    char text[32];
-    const auto end =
-        std::to_chars(std::begin(text), std::end(text), value, std::chars_format::fixed, 4).ptr;
-    return std::string(text, end);
-}
-
-std::string JsonShare(std::int64_t count, std::int64_t total) {
-    return total > 0 ? JsonNumber(static_cast<double>(count) / static_cast<double>(total))
-                     : std::string("null");
-}
-
-std::string JsonDate(std::int32_t day) {
-    const DetectionLogTime date = DetectionLogDate(day);
-    return Json(res::Format("%04d-%02d-%02d", date.year, date.month, date.day));
-}
-
-std::string JsonTime(const std::optional<DetectionLogTime>& time) {
+Json JsonTime(const std::optional<DetectionLogTime>& time) {
     if (!time) {
-        return "null";
+        return nullptr;
     }
-    return Json(res::Format("%04d-%02d-%02dT%02d:%02d:%02d", time->year, time->month, time->day,
-                            time->hour, time->minute, time->second));
+    return res::Format("%04d-%02d-%02dT%02d:%02d:%02d", time->year, time->month, time->day,
+                       time->hour, time->minute, time->second);
 }
 
-std::string JsonOutcomes(const DetectionOutcomeCounts& counts) {
-    std::string out = "\"total\": " + Json(Total(counts));
+Json JsonOutcomes(Json object, const DetectionOutcomeCounts& counts) {
+    object["total"] = Total(counts);
     for (std::size_t o = 0; o < kDetectionOutcomeCount; ++o) {
-        out += ", \"" + std::string(kOutcomeKeys[o]) + "\": " + Json(counts[o]);
+        object[kOutcomeKeys[o]] = counts[o];
     }
-    return out;
+    return object;
 }
 
-// A list of objects, one per line.
-std::string JsonList(const std::vector<std::string>& objects) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        out += (i == 0 ? "\n    " : ",\n    ") + objects[i];
-    }
-    return out + (objects.empty() ? "]" : "\n  ]");
-}
-
-std::string JsonCounts(const std::vector<DetectionLogCount>& counts, const char* name,
-                       std::string (*label)(int)) {
-    std::vector<std::string> objects;
+Json JsonCounts(const std::vector<DetectionLogCount>& counts, const char* name,
+                std::string (*label)(int)) {
+    Json list = Json::array();
     const std::int64_t total = Sum(counts);
     for (const DetectionLogCount& c : counts) {
-        objects.push_back("{\"code\": " + Json(c.key) + ", \"" + name +
-                          "\": " + Json(label(c.key)) + ", \"count\": " + Json(c.count) +
-                          ", \"share\": " + JsonShare(c.count, total) + "}");
+        list.push_back({{"code", c.key},
+                        {name, label(c.key)},
+                        {"count", c.count},
+                        {"share", JsonShare(c.count, total)}});
     }
-    return JsonList(objects);
+    return list;
 }
 
 }  // namespace
@@ -164,35 +130,31 @@ std::string DlogSummaryTables(const std::string& fileName, const DetectionLogSum
     return text;
 }
 
-std::string DlogSummaryJson(const std::string& fileName, const DetectionLogSummary& summary) {
+Json DlogSummaryJson(const DetectionLogSummary& summary) {
     const std::optional<double> rate = summary.SuccessRate();
-    std::string out = "{\n";
-    out += "  \"file\": " + Json(fileName) + ",\n";
-    out += "  \"records\": " + Json(summary.records) + ",\n";
-    out += "  \"inconsistent\": " + Json(summary.inconsistent) + ",\n";
-    out += "  \"undated\": " + Json(summary.undated) + ",\n";
-    out += "  \"first\": " + JsonTime(summary.first) + ",\n";
-    out += "  \"last\": " + JsonTime(summary.last) + ",\n";
-    out += "  \"success_rate\": " + (rate ? JsonNumber(*rate) : std::string("null")) + ",\n";
-    out += "  \"outcomes\": {" + JsonOutcomes(summary.outcomes) + "},\n";
-    std::vector<std::string> days;
+    Json out = Json::object();
+    out["records"] = summary.records;
+    out["inconsistent"] = summary.inconsistent;
+    out["undated"] = summary.undated;
+    out["first"] = JsonTime(summary.first);
+    out["last"] = JsonTime(summary.last);
+    out["successRate"] = rate ? JsonFraction(*rate) : Json(nullptr);
+    out["outcomes"] = JsonOutcomes(Json::object(), summary.outcomes);
+    out["perDay"] = Json::array();
     for (const DetectionLogDay& day : summary.perDay) {
-        days.push_back("{\"date\": " + JsonDate(day.day) + ", " + JsonOutcomes(day.counts) + "}");
+        const DetectionLogTime date = DetectionLogDate(day.day);
+        out["perDay"].push_back(
+            JsonOutcomes({{"date", res::Format("%04d-%02d-%02d", date.year, date.month, date.day)}},
+                         day.counts));
     }
-    out += "  \"per_day\": " + JsonList(days) + ",\n";
-    std::vector<std::string> hours;
+    out["perHour"] = Json::array();
     for (std::size_t hour = 0; hour < summary.perHour.size(); ++hour) {
-        hours.push_back("{\"hour\": " + std::to_string(hour) + ", " +
-                        JsonOutcomes(summary.perHour[hour]) + "}");
+        out["perHour"].push_back(JsonOutcomes({{"hour", hour}}, summary.perHour[hour]));
     }
-    out += "  \"per_hour\": " + JsonList(hours) + ",\n";
-    out += "  \"per_result\": " + JsonCounts(summary.perResult, "result", DetectionLogResultLabel) +
-           ",\n";
-    out +=
-        "  \"per_kind\": " + JsonCounts(MostFirst(summary.perKind), "kind", DetectionLogKindLabel) +
-        ",\n";
-    out += "  \"per_set\": " + JsonCounts(summary.perSet, "set", DetectionLogSetLabel) + "\n";
-    return out + "}\n";
+    out["perResult"] = JsonCounts(summary.perResult, "result", DetectionLogResultLabel);
+    out["perKind"] = JsonCounts(MostFirst(summary.perKind), "kind", DetectionLogKindLabel);
+    out["perSet"] = JsonCounts(summary.perSet, "set", DetectionLogSetLabel);
+    return out;
 }
 
 }  // namespace morvik::cli

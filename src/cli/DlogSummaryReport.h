@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cli/CliJson.h"
 #include "model/DetectionLogSummary.h"
 
 namespace morvik::cli {
@@ -12,7 +13,8 @@ namespace morvik::cli {
 // kind and per set. fileName is UTF-8.
 std::string DlogSummaryTables(const std::string& fileName, const DetectionLogSummary& summary);
 
-// One JSON object with the same figures; labels are the CSV's own texts.
-std::string DlogSummaryJson(const std::string& fileName, const DetectionLogSummary& summary);
+// The same figures as one JSON object (the "summary" of --json); labels are the CSV's own texts,
+// shares are fractions of 1.
+Json DlogSummaryJson(const DetectionLogSummary& summary);
 
 }  // namespace morvik::cli

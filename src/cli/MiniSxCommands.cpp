@@ -4,6 +4,7 @@
 #include "cli/CliInterrupt.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
+#include "cli/CliSettingsOutput.h"
 #include "cli/CliStringIds.h"
 #include "files/MiniSxSettingsFile.h"
 #include "model/SoundSlots.h"
@@ -15,18 +16,13 @@
 namespace morvik::cli {
 namespace {
 
-void PrintAll(const std::vector<std::string>& messages) {
-    for (const std::string& message : messages) {
-        PrintError(ForScreen(message));
-    }
-}
-
 // Ends a write session the way the windows do: a failed or cancelled write leaves the terminal
 // with "reboot s", then the port is closed and the outcome shown.
 int EndWrite(CTerminal& terminal, const CSessionWorker& session) {
     EndMiniWrite(terminal, session);
     terminal.Disconnect();
     if (session.Completed()) {
+        SetOutcome("written");
         PrintOut(Text(res::ids::kWriteDoneRebooted));
         return kExitOk;
     }
@@ -35,37 +31,15 @@ int EndWrite(CTerminal& terminal, const CSessionWorker& session) {
 
 }  // namespace
 
-int ReadMiniSX(CTerminal& terminal, const std::string& path, int exitWarnings) {
+int ReadMiniSX(CTerminal& terminal, const std::string& path) {
     CMiniSXReadSession session(terminal, false);
     RunSession(session);
     terminal.Disconnect();
     if (!session.Loaded() || Interrupted()) {
         return FailedSession(session, Text(res::ids::kReadFailed));
     }
-    std::string message;
-    if (!SaveMiniSXSettingsFile(path, session.Settings(), message)) {
-        PrintError(ForScreen(message));
-        return kExitFailure;
-    }
-    PrintAll(session.Warnings());
-    PrintOut(FormatText(ids::kSavedTo, path));
-    return session.Warnings().empty() ? kExitOk : exitWarnings;
-}
-
-bool LoadMiniSXForWrite(std::string_view fileText, MiniSXSettings& settings) {
-    const MiniReadResult loaded = LoadMiniSXSettingsText(fileText, settings);
-    if (loaded.Failed()) {
-        PrintError(ForScreen(loaded.error));
-        return false;
-    }
-    // What loading could not take as it stood; the window shows it before the values.
-    PrintAll(loaded.warnings);
-    std::vector<std::string> problems = ValidateMiniSXSettings(settings);
-    for (std::string& problem : CheckMiniSXSounds(settings)) {
-        problems.push_back(std::move(problem));
-    }
-    PrintAll(problems);
-    return problems.empty();
+    return DeliverSettings(path, MiniSXSettingsFileText(session.Settings()), session.Warnings(),
+                           kExitWarnings);
 }
 
 int WriteMiniSX(CTerminal& terminal, const MiniSXSettings& settings, bool setClock) {

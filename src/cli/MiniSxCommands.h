@@ -13,16 +13,12 @@
 
 namespace morvik::cli {
 
-// morvik read: the read session, then the settings file at path. Returns kExitOk, exitWarnings
-// when values were replaced or left out on reading (the file holds what the window would show,
-// and the warnings were printed), or kExitFailure.
-int ReadMiniSX(CTerminal& terminal, const std::string& path, int exitWarnings);
+// morvik read: the read session, then the settings file at path (CliSettingsOutput.h). Returns
+// kExitOk, kExitWarnings when values were replaced or left out on reading (the file holds what
+// the window would show, and the warnings were printed), or kExitFailure.
+int ReadMiniSX(CTerminal& terminal, const std::string& path);
 
-// morvik write, before any terminal is woken: fileText (as ReadSettingsFileText gives it) must
-// be a MiniSx settings file whose values pass every check of the window; otherwise its messages
-// are printed and false is returned.
-bool LoadMiniSXForWrite(std::string_view fileText, MiniSXSettings& settings);
-// morvik write: settings that LoadMiniSXForWrite accepted, to a MiniSx in an open session.
+// morvik write: settings that passed the file's verdict, to a MiniSx in an open session.
 int WriteMiniSX(CTerminal& terminal, const MiniSXSettings& settings, bool setClock);
 
 // morvik easy / service: the MiniSx easy or service window's write of a plan built (and found

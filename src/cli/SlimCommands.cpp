@@ -4,8 +4,10 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliInterrupt.h"
+#include "cli/CliJson.h"
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
+#include "cli/CliSettingsOutput.h"
 #include "cli/CliStringIds.h"
 #include "files/Preferences.h"
 #include "files/SlimSettingsFile.h"
@@ -25,16 +27,6 @@ constexpr std::string_view kFunctionOption = "--function";
 constexpr std::string_view kTorucaUrlOption = "--toruca-url";
 constexpr std::string_view kIconOption = "--icon";
 
-// The read completed, but some values could not be taken as they stood: the file holds what the
-// window shows, and the warnings were printed (the same code as the Mini family's read).
-constexpr int kExitReadWarnings = 3;
-
-// A session's error text, or 914 for a failure that has none (a file refused as a whole).
-std::string FailureText(const CSessionWorker& session) {
-    const std::string& text = session.ErrorText();
-    return text.empty() ? Text(rids::kSettingsFileInvalid) : ForScreen(text);
-}
-
 // A text typed on the command line as the window's field holds it: code page 932 with CR LF
 // line breaks; nothing when a character has no place in that code page.
 std::optional<std::string> FieldText(const std::string& utf8) {
@@ -50,41 +42,19 @@ std::optional<std::string> FieldText(const std::string& utf8) {
 
 }  // namespace
 
-bool TakeSlimServiceOptions(std::vector<std::string>& args, SlimServiceOptions& options) {
-    std::vector<std::string> rest;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string option = args[i];
-        std::optional<std::string> value;
-        if (const std::size_t equals = option.find('=');
-            option.starts_with("--") && equals != std::string::npos) {
-            value = option.substr(equals + 1);
-            option.resize(equals);
-        }
-        if (option != kFunctionOption && option != kTorucaUrlOption && option != kIconOption) {
-            rest.push_back(args[i]);
-            continue;
-        }
-        if (!value) {
-            if (i + 1 >= args.size()) {
-                PrintError(FormatText(ids::kOptionNeedsValue, option));
-                return false;
-            }
-            value = args[++i];
-        }
-        if (option == kFunctionOption) {
-            if (*value != "1" && *value != "2") {
-                PrintError(FormatText(ids::kBadOptionValue, option, *value));
-                return false;
-            }
-            options.function = *value == "1" ? 1 : 2;
-        } else if (option == kTorucaUrlOption) {
-            options.torucaUrl = *value;
-        } else {
-            options.torucaIcon = *value;
-        }
-    }
-    args = std::move(rest);
-    return true;
+std::vector<CliOption> SlimServiceOptionDeclarations() {
+    return {
+        {.name = kFunctionOption, .value = "N", .helpId = ids::kFunctionHelp, .words = {"1", "2"}},
+        {.name = kTorucaUrlOption, .value = "URL", .helpId = ids::kTorucaUrlHelp},
+        {.name = kIconOption, .value = "HEX", .helpId = ids::kIconHelp}};
+}
+
+SlimServiceOptions SlimServiceOptionsOf(const CliArguments& args) {
+    SlimServiceOptions options;
+    options.function = args.Value(kFunctionOption) == "2" ? 2 : 1;
+    options.torucaUrl = args.Value(kTorucaUrlOption);
+    options.torucaIcon = args.Value(kIconOption);
+    return options;
 }
 
 int ReadSlim(CTerminal& terminal, const std::string& path) {
@@ -94,31 +64,20 @@ int ReadSlim(CTerminal& terminal, const std::string& path) {
     if (!session.Loaded() || Interrupted()) {
         return FailedSession(session, Text(rids::kSettingsFileInvalid));
     }
-    if (!SaveSlimSettingsFile(path, session.State())) {
-        PrintError(Text(rids::kFileOpenFailed));
-        return kExitFailure;
-    }
+    // A read with warnings holds each of them followed by CR LF as its error text.
+    std::vector<std::string> warnings;
     if (session.WarningsOnly()) {
-        PrintError(ForScreen(session.ErrorText()));
+        const std::string& text = session.ErrorText();
+        for (size_t start = 0; start < text.size();) {
+            size_t end = text.find("\r\n", start);
+            end = end == std::string::npos ? text.size() : end;
+            warnings.push_back(text.substr(start, end - start));
+            start = end + 2;
+        }
     }
-    PrintOut(FormatText(ids::kSavedTo, path));
-    return session.WarningsOnly() ? kExitReadWarnings : kExitOk;
-}
-
-std::optional<SlimEditorState> LoadSlimForWrite(const std::string& path) {
-    // The file is loaded as the settings window loads it: any value that fails its check
-    // refuses the whole file.
-    CSlimReadSession file(path);
-    file.RunHere();
-    if (!file.Loaded()) {
-        PrintError(FailureText(file));
-        return std::nullopt;
-    }
-    if (const std::optional<std::string> problem = ValidateSlimEditorState(file.State())) {
-        PrintError(ForScreen(*problem));
-        return std::nullopt;
-    }
-    return file.State();
+    const SlimEditorState& state = session.State();
+    return DeliverSettings(path, SlimSettingsFileText(BuildSlimSettings(state), state.function),
+                           warnings, kExitWarnings);
 }
 
 int WriteSlim(CTerminal& terminal, const SlimEditorState& state) {
@@ -128,6 +87,7 @@ int WriteSlim(CTerminal& terminal, const SlimEditorState& state) {
     if (!session.Completed()) {
         return FailedSession(session, Text(rids::kSettingsFileInvalid));
     }
+    SetOutcome("written");
     PrintOut(Text(rids::kWriteDoneRestart));
     return kExitOk;
 }
@@ -177,30 +137,6 @@ std::optional<SlimEditorState> SlimServiceState(const SlimServiceOptions& option
         return std::nullopt;
     }
     return state;
-}
-
-int CheckSlim(std::string_view text) {
-    if (!HasSlimHeader(text)) {
-        PrintOut(Text(rids::kSettingsFileInvalid));
-        return kExitFailure;
-    }
-    const std::optional<SlimDecoded> decoded = DecodeSlimRead(SlimFileValues(text));
-    if (!decoded) {
-        PrintOut(Text(rids::kReadFailed));
-        return kExitFailure;
-    }
-    std::vector<std::string> messages = decoded->messages;
-    // The window's checks before a write stop at their first failure; a fault that loading
-    // reported already is not repeated.
-    if (const std::optional<std::string> problem = ValidateSlimEditorState(decoded->state)) {
-        if (std::find(messages.begin(), messages.end(), *problem) == messages.end()) {
-            messages.push_back(*problem);
-        }
-    }
-    for (const std::string& message : messages) {
-        PrintOut(ForScreen(message));
-    }
-    return messages.empty() ? kExitOk : kExitFailure;
 }
 
 }  // namespace morvik::cli

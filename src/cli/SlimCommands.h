@@ -1,5 +1,5 @@
 #pragma once
-// The Slim branches of the settings commands (read, write, check, service). The commands pick
+// The Slim branches of the settings commands (read, write, service). The commands pick
 // them by the terminal's edition or by the file's header; each branch does what the Slim
 // settings window does for that command.
 
@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/CliCommand.h"
 #include "model/SlimSettings.h"
 #include "protocol/Terminal.h"
 
@@ -21,13 +22,11 @@ struct SlimServiceOptions {
     std::optional<std::string> torucaIcon;  // --icon
 };
 
-// Takes --function, --toruca-url and --icon out of args; false, with the message printed, when
-// one of them is bad.
-bool TakeSlimServiceOptions(std::vector<std::string>& args, SlimServiceOptions& options);
+// The command-line declarations of --function, --toruca-url and --icon (service), and their
+// values from the parsed line.
+std::vector<CliOption> SlimServiceOptionDeclarations();
+SlimServiceOptions SlimServiceOptionsOf(const CliArguments& args);
 
-// Before any terminal is woken. The Slim settings file at path, loaded and checked as the
-// settings window does; nothing, with the message printed, when it may not be written.
-std::optional<SlimEditorState> LoadSlimForWrite(const std::string& path);
 // The Slim service window's settings (url and message: --url and --message as given, UTF-8,
 // else the preferences' service values). Nothing when they may not be written; problem then
 // holds the message (UTF-8) and usage tells whether it is a fault of the command line.
@@ -40,9 +39,5 @@ std::optional<SlimEditorState> SlimServiceState(const SlimServiceOptions& option
 // closes the port, and returns the exit code. WriteSlim takes a state that passed its checks.
 int ReadSlim(CTerminal& terminal, const std::string& path);
 int WriteSlim(CTerminal& terminal, const SlimEditorState& state);
-
-// morvik check for the text of a Slim settings file: prints every message of loading and the
-// first message of the checks before a write; the exit code.
-int CheckSlim(std::string_view text);
 
 }  // namespace morvik::cli

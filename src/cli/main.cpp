@@ -1,5 +1,5 @@
-// morvik: the command-line tool. Global options may stand before or after the command words;
-// everything else belongs to the command.
+// morvik: the command-line tool. The tool's options may stand before or after the command words;
+// the line is read against the declarations of the options and commands (CliParser.h).
 
 #include <cstdio>
 #include <optional>
@@ -9,7 +9,12 @@
 #include "cli/CliCommand.h"
 #include "cli/CliConsole.h"
 #include "cli/CliContext.h"
+#include "cli/CliGlobalOptions.h"
+#include "cli/CliHelp.h"
+#include "cli/CliJson.h"
 #include "cli/CliOutput.h"
+#include "cli/CliParser.h"
+#include "cli/CliReference.h"
 #include "cli/CliStringIds.h"
 #include "link/PortMap.h"
 #include "model/Cp932.h"
@@ -17,15 +22,6 @@
 
 namespace morvik::cli {
 namespace {
-
-constexpr std::string_view kPortOption = "--port";
-constexpr std::string_view kDeviceOption = "--device";
-constexpr std::string_view kTraceOption = "--trace";
-constexpr std::string_view kQuietOption = "--quiet";
-
-bool IsHelp(const std::string& arg) {
-    return arg == "--help" || arg == "-h";
-}
 
 std::optional<int> ParsePort(const std::string& text) {
     if (text.empty() || text.size() > 3 ||
@@ -39,138 +35,111 @@ std::optional<int> ParsePort(const std::string& text) {
     return port;
 }
 
-void PrintToolHelp() {
-    std::string text = Text(ids::kUsage) + "\n\n" + Text(ids::kOptionsHelp) + "\n\n" +
-                       Text(ids::kCommandsHeading) + "\n";
-    for (const CliCommand& command : CliCommands()) {
-        std::string name(command.name);
-        name.resize(std::max<size_t>(name.size(), 12), ' ');
-        text += "  " + name + "  " + Text(command.summaryId) + "\n";
-    }
-    text += "\n" + Text(ids::kCommandHelpHint);
-    PrintOut(text);
-}
-
 int UsageError(const std::string& message) {
     PrintError(message);
-    PrintError(Text(ids::kUsage));
+    if (!JsonMode()) {
+        PrintError(ToolUsage());
+    }
     return kExitUsage;
 }
 
-struct ParsedLine {
-    GlobalOptions options;
-    std::vector<std::string> words;  // the command and its arguments
-    bool toolHelp = false;
-    bool version = false;
-};
-
-// Takes the global options out of the command line; returns a usage error text when it is bad.
-std::optional<std::string> ParseLine(const std::vector<std::string>& args, ParsedLine& parsed) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        std::optional<std::string> value;
-        std::string option = arg;
-        const size_t equals = arg.find('=');
-        if (arg.starts_with("--") && equals != std::string::npos) {
-            option = arg.substr(0, equals);
-            value = arg.substr(equals + 1);
-        }
-        if (option == kPortOption || option == kDeviceOption) {
-            if (!value) {
-                if (i + 1 >= args.size()) {
-                    return FormatText(ids::kOptionNeedsValue, option);
-                }
-                value = args[++i];
-            }
-            if (option == kPortOption) {
-                parsed.options.port = ParsePort(*value);
-                if (!parsed.options.port) {
-                    return FormatText(ids::kBadPortNumber, *value);
-                }
-            } else {
-                if (value->empty()) {
-                    return FormatText(ids::kOptionNeedsValue, option);
-                }
-                parsed.options.device = *value;
-            }
-        } else if (arg == kTraceOption) {
-            parsed.options.trace = true;
-        } else if (arg == kQuietOption) {
-            parsed.options.quiet = true;
-        } else if (parsed.words.empty() && IsHelp(arg)) {
-            parsed.toolHelp = true;
-        } else if (parsed.words.empty() && arg == "--version") {
-            parsed.version = true;
-        } else if (parsed.words.empty() && arg.starts_with("-")) {
-            return FormatText(ids::kUnknownOption, arg);
-        } else {
-            parsed.words.push_back(arg);
+// The tool's options that every command works with; a usage error text when they are bad.
+std::optional<std::string> ToolOptions(const CliArguments& args, GlobalOptions& options) {
+    if (const std::optional<std::string> port = args.Value(global::kPort)) {
+        options.port = ParsePort(*port);
+        if (!options.port) {
+            return FormatText(ids::kBadPortNumber, *port);
         }
     }
-    if (parsed.options.port && !parsed.options.device.empty()) {
+    if (const std::optional<std::string> device = args.Value(global::kDevice)) {
+        if (device->empty()) {
+            return FormatText(ids::kOptionNeedsValue, std::string(global::kDevice));
+        }
+        options.device = *device;
+    }
+    if (options.port && !options.device.empty()) {
         return Text(ids::kPortAndDevice);
     }
+    options.trace = args.Has(global::kTrace);
+    options.quiet = args.Has(global::kQuiet);
     return std::nullopt;
 }
 
-int Run(const std::vector<std::string>& args) {
+// Runs the line; name receives the command's name for the JSON object.
+int Run(const std::vector<std::string>& arguments, std::optional<std::string>& name) {
     ParsedLine parsed;
-    if (const std::optional<std::string> error = ParseLine(args, parsed)) {
-        return UsageError(*error);
+    const std::optional<std::string> fault = ParseCommandLine(arguments, parsed);
+    if (parsed.command != nullptr) {
+        name = std::string(parsed.command->name);
+    } else if (!parsed.group.empty()) {
+        name = parsed.group;
     }
-    if (parsed.version) {
+    const CliArguments& args = parsed.args;
+    // Help, the version and the reference are text in every mode.
+    const bool text = !fault && (args.Has(global::kHelp) || args.Has(global::kVersion) ||
+                                 args.Has(global::kReference));
+    SetJsonMode(parsed.json && !text);
+    if (fault) {
+        return UsageError(*fault);
+    }
+    if (const std::optional<std::string> reference = args.Value(global::kReference)) {
+        PrintOut(*reference == global::kReferenceMan ? ManualSections() : CompletionTables());
+        return kExitOk;
+    }
+    if (args.Has(global::kHelp)) {
+        if (parsed.command != nullptr) {
+            PrintOut(CommandHelp(*parsed.command));
+        } else if (!parsed.group.empty()) {
+            PrintOut(FormatText(ids::kCommandUsage, parsed.group + " COMMAND") + "\n\n" +
+                     Text(ids::kCommandsHeading) + "\n" + GroupCommands(parsed.group));
+        } else {
+            PrintOut(ToolHelp());
+        }
+        return kExitOk;
+    }
+    if (args.Has(global::kVersion) && parsed.command == nullptr) {
         PrintOut(std::string("morvik ") + kProgramVersion);
         return kExitOk;
     }
-    if (parsed.toolHelp) {
-        PrintToolHelp();
-        return kExitOk;
-    }
-    if (parsed.words.empty()) {
-        return UsageError(Text(ids::kNoCommand));
-    }
-
-    size_t used = 0;
-    const CliCommand* command = FindCliCommand(parsed.words, used);
-    if (command == nullptr) {
-        // A group word alone ("dlog"): name the commands of the group.
-        std::string group;
-        for (const CliCommand& known : CliCommands()) {
-            if (known.name.starts_with(parsed.words.front() + " ")) {
-                group += "\n  " + std::string(known.name) + "  " + Text(known.summaryId);
-            }
-        }
-        if (!group.empty()) {
-            PrintError(FormatText(ids::kSubcommandNeeded, parsed.words.front()) + group);
+    if (parsed.command == nullptr) {
+        if (!parsed.group.empty()) {
+            // A group word alone ("dlog"): name the commands of the group.
+            PrintError(FormatText(ids::kSubcommandNeeded, parsed.group) + "\n" +
+                       GroupCommands(parsed.group));
             return kExitUsage;
         }
-        return UsageError(FormatText(ids::kUnknownCommand, parsed.words.front()));
+        return UsageError(Text(ids::kNoCommand));
     }
-    std::vector<std::string> commandArgs(parsed.words.begin() + static_cast<long>(used),
-                                         parsed.words.end());
-    if (TakeFlag(commandArgs, "--help") || TakeFlag(commandArgs, "-h")) {
-        PrintOut(Text(command->helpId));
-        return kExitOk;
+    GlobalOptions options;
+    if (const std::optional<std::string> bad = ToolOptions(args, options)) {
+        return UsageError(*bad);
     }
-    SetQuiet(parsed.options.quiet);
-    CliContext context(parsed.options);
-    return command->run(context, commandArgs);
+    SetQuiet(options.quiet);
+    CliContext context(options);
+    return parsed.command->run(context, args);
 }
 
 }  // namespace
 }  // namespace morvik::cli
 
 int main(int argc, char** argv) {
-    morvik::cli::PrepareConsole();
+    using namespace morvik::cli;
+    PrepareConsole();
     if (!morvik::Cp932ConverterAvailable()) {
         std::fputs(morvik::Cp932MissingMessage(), stderr);
-        return morvik::cli::kExitFailure;
+        return kExitFailure;
     }
-    const int code = morvik::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
+    std::optional<std::string> name;
+    int code = Run(std::vector<std::string>(argv + 1, argv + argc), name);
+    if (JsonMode()) {
+        const std::string document = JsonDocument(name ? &*name : nullptr, code) + "\n";
+        std::fputs(document.c_str(), stdout);
+    }
     // Output that did not reach its file (a full disk, a closed pipe) is a failure, not a result.
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-        morvik::cli::PrintError(morvik::cli::Text(morvik::cli::ids::kOutputWriteFailed));
-        return code == morvik::cli::kExitOk ? morvik::cli::kExitFailure : code;
+        SetJsonMode(false);
+        PrintError(Text(ids::kOutputWriteFailed));
+        return code == kExitOk ? kExitFailure : code;
     }
     return code;
 }

@@ -19,7 +19,6 @@ namespace at = detection_log_offsets;
 
 enum Column { kNumber, kId, kTime, kResult, kSet, kKind, kBoot, kSeconds, kTouches, kCumulative };
 constexpr std::size_t kColumns = 10;
-constexpr std::size_t kIdDigits = 16;
 
 using Words = std::vector<std::pair<std::string, std::uint8_t>>;
 

@@ -162,6 +162,9 @@ class Receiver {
         if (result == kReceiveDone && !out_.Commit()) {
             result = kReceiveWriteFailed;
         }
+        if (result == kReceiveWriteFailed && out_.DiskFull()) {
+            result = kReceiveDiskFull;
+        }
         out_.Discard();
         return result;
     }

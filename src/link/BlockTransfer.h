@@ -32,6 +32,8 @@ constexpr int kReceiveShort = -4;
 // The blocks arrived, but the output could not be written or put in place (a full disk, a
 // target that cannot be replaced): a file failure, not a silent sender.
 constexpr int kReceiveWriteFailed = -5;
+// The same for want of space on the output's disk.
+constexpr int kReceiveDiskFull = -6;
 
 // Turns one accepted block into the text appended to the output file. It gets the whole
 // 132-byte block, a running record number (0 for the first block, growing by 4 per block) and

@@ -121,6 +121,7 @@ bool PartialFile::Append(std::string_view bytes) {
             continue;
         }
         if (n <= 0) {
+            NoteWriteFailure();
             return false;
         }
         done += static_cast<size_t>(n);
@@ -128,12 +129,22 @@ bool PartialFile::Append(std::string_view bytes) {
     return true;
 }
 
+void PartialFile::NoteWriteFailure() {
+    diskFull_ = diskFull_ || errno == ENOSPC || errno == EFBIG || errno == EDQUOT;
+}
+
 bool PartialFile::Commit() {
     if (fd_ < 0) {
         return false;
     }
     bool ok = ::fsync(fd_) == 0;
-    ok = (::close(fd_) == 0) && ok;
+    if (!ok) {
+        NoteWriteFailure();
+    }
+    if (::close(fd_) != 0) {
+        NoteWriteFailure();
+        ok = false;
+    }
     fd_ = -1;
     // The target may have become something else while the file was written.
     struct stat now {};

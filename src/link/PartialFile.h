@@ -29,13 +29,20 @@ class PartialFile {
     bool Commit();
     // Closes and deletes the temporary file.
     void Discard();
+    // After Append or Commit failed: whether it was for want of space (a full disk, a quota or a
+    // file size limit), which the caller can name instead of a plain file failure.
+    bool DiskFull() const { return diskFull_; }
 
     // Whether Create would succeed, leaving nothing behind: asked before any work on the
     // terminal, so that a save that cannot be done is refused before it starts.
     static bool CanCreate(const std::string& target);
 
   private:
+    // Notes a failed write call: errno tells whether the disk was full.
+    void NoteWriteFailure();
+
     int fd_ = -1;
+    bool diskFull_ = false;
     std::string target_;
     std::string temp_;
 };

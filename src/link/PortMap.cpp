@@ -65,6 +65,15 @@ std::string PortMap::LinkPath(int port) const {
     return folder_ + "/COM" + std::to_string(port);
 }
 
+std::optional<std::string> PortMap::MappedDevice(int port) const {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::read_symlink(LinkPath(port), error);
+    if (error) {
+        return std::nullopt;
+    }
+    return target.string();
+}
+
 std::optional<std::vector<PortEntry>> PortMap::Entries() const {
     std::vector<PortEntry> entries;
     std::error_code ec;

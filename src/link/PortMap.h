@@ -33,6 +33,9 @@ class PortMap {
     const SystemRoots& Roots() const { return roots_; }
     // folder/COMn, whether or not it exists.
     std::string LinkPath(int port) const;
+    // The device COMn names: the link's target as written, whether or not that device is there;
+    // nothing when the folder has no link of that number (on Windows the port's device name).
+    std::optional<std::string> MappedDevice(int port) const;
 
     // The COMn links of the folder, by number; links whose device is gone are included (they
     // keep their number). Empty when the folder does not exist; nullopt when it cannot be read.

@@ -69,8 +69,14 @@ bool CSerialCommAPI::OpenDevice(const std::string& path) {
     // one, other instances, lrzsz, most terminal programs), and TIOCEXCL refuses further opens of
     // the tty to anyone but root.
     auto saved = std::make_unique<posix::SavedLine>();
-    if (!::isatty(fd) || posix::IsControllingTerminal(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
-        !posix::SaveLine(fd, *saved) || !posix::MakeRaw(fd)) {
+    if (!::isatty(fd)) {
+        lastOpenError_ = ENOTTY;
+    } else if (posix::IsControllingTerminal(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        lastOpenError_ = EBUSY;  // another program holds the port
+    } else if (!posix::SaveLine(fd, *saved) || !posix::MakeRaw(fd)) {
+        lastOpenError_ = errno != 0 ? errno : EIO;
+    }
+    if (lastOpenError_ != 0) {
         ::close(fd);
         return false;
     }

@@ -66,8 +66,9 @@ class CSerialCommAPI : public CSerialComm {
     bool Close() override;
     bool IsOpen() const;
     const std::string& DevicePath() const { return devicePath_; }
-    // The errno of the last open that failed (EACCES: the user may not use the device; on
-    // Windows a port held by another program is EBUSY), 0 after an open that succeeded.
+    // The errno of the last open that failed, 0 after an open that succeeded: ENOENT no such
+    // device, EACCES or EPERM the user may not use it, EBUSY another program holds it, ENOTTY
+    // it is not a serial port; anything else as the system gave it.
     int LastOpenError() const { return lastOpenError_; }
 
     // Writes the whole text in one write call; true only if every byte was written.

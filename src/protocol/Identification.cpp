@@ -83,13 +83,17 @@ EditionCode CTerminal::DetectEdition(bool inSession) {
     return EditionFromReply(reply);
 }
 
-DeviceInfo CTerminal::ReadIdentification(std::string* rawReply) {
+DeviceInfo CTerminal::ReadIdentification(std::string* rawReply, bool* everyAnswer) {
     DeviceInfo info;
     const std::string reply = Exchange(Texts::VersionCommand(), false);
     if (rawReply != nullptr) {
         *rawReply = reply;
     }
-    if (ReplyCheck(reply) != kReplyOk) {
+    bool answered = ReplyCheck(reply) == kReplyOk;
+    if (everyAnswer != nullptr) {
+        *everyAnswer = answered;
+    }
+    if (!answered) {
         return info;
     }
     // Asked a second time: the edition is decided by its own exchange.
@@ -101,16 +105,26 @@ DeviceInfo CTerminal::ReadIdentification(std::string* rawReply) {
         ItemValue(reply, slim ? Texts::SlimVersionKey() : Texts::MiniVersionKey());
     info.bootCounter =
         BootCounterText(ItemValue(reply, Texts::BootKey()), ItemValue(reply, Texts::WatchdogKey()));
-    info.clock = ClockText(Exchange(Texts::ClockGetCommand(), false));
+    const std::string clockReply = Exchange(Texts::ClockGetCommand(), false);
+    info.clock = ClockText(clockReply);
     if (code == kEditionMini || code == kEditionMiniSx) {
+        // A Slim keeps no clock and no touch count; the Mini family must answer both.
+        answered = clockReply.find(Texts::ClockAccepted()) != std::string::npos;
         const std::string touches = Exchange(Texts::TouchCountCommand(), false);
         if (ReplyCheck(touches) == kReplyOk) {
             const size_t space = touches.find(' ');
             info.touchCounter =
                 space == std::string::npos ? std::string() : touches.substr(0, space);
+        } else {
+            answered = false;
         }
     } else if (slim) {
         info.touchCounter = Texts::NoTouchCounter();
+    } else {
+        answered = false;  // the second "ver" named no edition
+    }
+    if (everyAnswer != nullptr) {
+        *everyAnswer = answered;
     }
     return info;
 }

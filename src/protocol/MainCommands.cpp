@@ -31,9 +31,7 @@ bool CTerminal::ReadDeviceInformation(DeviceInfo& info) {
     }
     bool read = false;
     if (OpenSession()) {
-        std::string reply;
-        info = ReadIdentification(&reply);
-        read = ReplyCheck(reply) == kReplyOk;
+        info = ReadIdentification(nullptr, &read);
         LeaveAfterLooking(*this, DetectEdition(true));
     }
     Disconnect();

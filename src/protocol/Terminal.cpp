@@ -74,6 +74,9 @@ bool CTerminal::Connect(bool quiet) {
 }
 
 std::string CTerminal::OpenFailureText() const {
+    if (openFailureDetail_) {
+        return Texts::PortOpenFailed() + "\r\n" + openFailureDetail_(*this);
+    }
     const int error = port_.LastOpenError();
     if (error == EACCES || error == EPERM) {
         return Texts::PortOpenFailed() + "\r\n" + Texts::PortPermissionDenied();

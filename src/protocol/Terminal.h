@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <string>
 
 #include "link/SerialCommAPI.h"
@@ -65,6 +66,13 @@ class CTerminal {
     // The message of the last failed connect: the open failure, and what to do about it when the
     // user lacks the right to use the device.
     std::string OpenFailureText() const;
+    // Lines that replace what follows the open failure's first line (code page 932, CR LF
+    // between lines): the command-line tool names the port, its device and the cause there.
+    void SetOpenFailureDetail(std::function<std::string(const CTerminal&)> detail) {
+        openFailureDetail_ = std::move(detail);
+    }
+    // The error of the last failed open (an errno value).
+    int LastOpenError() const { return port_.LastOpenError(); }
     void Disconnect();
     bool IsConnected() const { return port_.IsOpen(); }
     // Wakes the terminal and starts a command session; reports "機器との接続に失敗しました。" when
@@ -104,13 +112,16 @@ class CTerminal {
     // With inSession the session is open already; otherwise this connects, opens a session, asks,
     // reboots the terminal and disconnects by itself.
     EditionCode DetectEdition(bool inSession);
-    // Inside an open session: the six panel texts; rawReply receives the reply to "ver".
-    DeviceInfo ReadIdentification(std::string* rawReply = nullptr);
+    // Inside an open session: the six panel texts; rawReply receives the reply to "ver", and
+    // everyAnswer whether every question was answered (a Mini-family terminal that is silent on
+    // "rtc get" or "tcnt", or answers them with garbage, leaves a field empty or unknown).
+    DeviceInfo ReadIdentification(std::string* rawReply = nullptr, bool* everyAnswer = nullptr);
     std::string TerminalIdQuery();
     std::string FirmwareVersionQuery();
 
     // ---- Main-window commands (each a whole frame: connect ... disconnect) --------------------
-    // 機器情報の読み込み: true when the identification was read; info then holds the panel.
+    // 機器情報の読み込み: true when every question of the identification was answered; info holds
+    // the panel either way (what was answered).
     bool ReadDeviceInformation(DeviceInfo& info);
     // パソコンの時刻に合わせる with the given local time (taken before connecting).
     bool SetTerminalClock(const std::tm& localTime);
@@ -135,6 +146,7 @@ class CTerminal {
 
     CSerialCommAPI port_;
     IReporter* reporter_;
+    std::function<std::string(const CTerminal&)> openFailureDetail_;
     CProtocolTrace trace_;
     std::atomic<int> portNumber_{1};
     std::string devicePath_;

@@ -173,6 +173,9 @@ void CDetectionLogWorker::Run() {
             // Every record may have arrived; the file could not take them (311, not a time-out).
             Finish(DetectionLogOutcome::kFailed, ids::kDetectionLogFailed);
             break;
+        case kReceiveDiskFull:
+            Finish(DetectionLogOutcome::kDiskFull, ids::kDetectionLogFailed);
+            break;
         case kReceiveCannotCreate:
             // The error box has told why; the status says what did not happen.
             Finish(DetectionLogOutcome::kCannotCreate, ids::kDetectionLogFailed);

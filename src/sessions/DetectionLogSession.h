@@ -45,6 +45,7 @@ enum class DetectionLogOutcome : int {
     kTimeout,       // the terminal stopped sending
     kCancelled,     // the operator stopped the transfer
     kCannotCreate,  // the file could not be created
+    kDiskFull,      // the file could not take the records: its disk is full
     kFailed,        // anything else
 };
 

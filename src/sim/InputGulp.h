@@ -14,9 +14,11 @@ class InputGulp {
     using Clock = std::chrono::steady_clock;
 
     static constexpr std::size_t kCapacity = 64;
-    // The tool pauses 25 ms. The simulator sees a byte when it reads it, which on a busy machine
-    // can be many milliseconds after it arrived, so a quiet spell of 5 ms already counts as the
-    // pause; bytes written back to back show no gap at all.
+    // The tool pauses 25 ms, of which the wire time of its last bytes takes a few (60 bytes are
+    // 5.2 ms at 115200 baud), so a quiet spell of 5 ms already counts as the pause. A byte's
+    // moment is when its last bit came in on the simulated line, or, when the input is not
+    // paced, when the simulator read it (which on a busy machine can be many milliseconds
+    // late); bytes written back to back show no gap at all either way.
     static constexpr std::chrono::milliseconds kPause{5};
 
     // Whether a byte that arrives at now is kept (false: lost). A line end (CR) always gets

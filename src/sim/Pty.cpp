@@ -1,30 +1,17 @@
 #include "sim/Pty.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <thread>
 
 namespace morvik::sim {
-namespace {
-
-// A USB serial adapter hands received data to the PC in small packets, a few milliseconds apart.
-constexpr size_t kPieceSize = 7;
-constexpr auto kPiecePause = std::chrono::milliseconds(12);
-// How long a write may wait for the tool to make room before the data is dropped.
-constexpr int kWriteStallMs = 3000;
-
-}  // namespace
-
 Pty::~Pty() {
     Close();
 }
@@ -73,11 +60,11 @@ void Pty::Close() {
     }
 }
 
-std::string Pty::Read() {
+std::string Pty::Read(std::size_t max) {
     std::string out;
     char buf[4096];
-    while (master_ >= 0) {
-        ssize_t n = read(master_, buf, sizeof buf);
+    while (master_ >= 0 && out.size() < max) {
+        ssize_t n = read(master_, buf, std::min(sizeof buf, max - out.size()));
         if (n <= 0) {
             break;
         }
@@ -86,38 +73,19 @@ std::string Pty::Read() {
     return out;
 }
 
-void Pty::WriteNow(std::string_view data) {
-    size_t done = 0;
+std::size_t Pty::WriteSome(std::string_view data) {
+    std::size_t done = 0;
     while (master_ >= 0 && done < data.size()) {
         ssize_t n = write(master_, data.data() + done, data.size() - done);
         if (n > 0) {
             done += static_cast<size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
             continue;
-        }
-        if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            return;
-        }
-        pollfd p{master_, POLLOUT, 0};
-        if (poll(&p, 1, kWriteStallMs) <= 0) {
-            return;
+        } else {
+            break;  // no room (EAGAIN), or the line is gone
         }
     }
-}
-
-void Pty::Write(std::string_view data, const LinePacing& pacing) {
-    size_t piece = pacing.pieces ? kPieceSize : (pacing.baud > 0 ? 16 : data.size());
-    for (size_t pos = 0; pos < data.size(); pos += piece) {
-        std::string_view part = data.substr(pos, piece);
-        if (pos > 0 && pacing.pieces) {
-            std::this_thread::sleep_for(kPiecePause);
-        }
-        WriteNow(part);
-        if (pacing.baud > 0) {
-            // Ten bits per byte on the wire: start bit, eight data bits, stop bit.
-            std::this_thread::sleep_for(
-                std::chrono::microseconds(part.size() * 10'000'000LL / pacing.baud));
-        }
-    }
+    return done;
 }
 
 bool MakeLink(const std::string& target, const std::string& path, bool replace,

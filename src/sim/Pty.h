@@ -1,17 +1,13 @@
 #pragma once
 // The simulator's end of the cable: a pseudo-terminal whose slave side the tool opens as if it
-// were the USB serial adapter. Output can be paced like a real line (baud rate) and delivered in
-// small pieces with pauses, as USB serial adapters hand data over.
+// were the USB serial adapter. The line's timing (sim/SimLine.h) is not its business: it reads
+// and writes whatever it is given, without waiting.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace morvik::sim {
-
-struct LinePacing {
-    int baud = 0;         // 0: no wire time
-    bool pieces = false;  // deliver in small pieces with pauses
-};
 
 class Pty {
   public:
@@ -25,15 +21,12 @@ class Pty {
     const std::string& SlavePath() const { return slavePath_; }
     int MasterFd() const { return master_; }
 
-    // Reads what the tool wrote (non-blocking); an empty result when nothing is waiting.
-    std::string Read();
-    // Writes to the tool with the given pacing. Data that the tool does not take within a few
-    // seconds is dropped, as a UART drops what nobody reads.
-    void Write(std::string_view data, const LinePacing& pacing);
+    // Reads up to max bytes of what the tool wrote; an empty result when nothing is waiting.
+    std::string Read(std::size_t max);
+    // Writes what the tool has room for; returns how many bytes that was (0 when it has none).
+    std::size_t WriteSome(std::string_view data);
 
   private:
-    void WriteNow(std::string_view data);
-
     int master_ = -1;
     // Our own open slave descriptor: without it the master reports hang-ups whenever the tool
     // closes its side, and the line settings would fall back to the defaults.

@@ -46,7 +46,8 @@ SIGTERM または SIGINT を受けるまで動作します。
       drop-ack=N             受信時に第Nブロックの ACK を一度だけ送らない
       vanish=KEY             KEY を受けたら装置を閉じて終了する
   --pieces                   出力を小さな断片に分け、間を置いて送る
-  --baud N                   1バイトごとの回線時間を模擬する (例: 115200)
+  --baud N                   1バイトごとの回線時間を送受信の両方向で模擬する (例: 115200)
+  --unpaced-input            --baud でも受信は遅らせない (送信だけに回線時間をかける)
   --trace                    送受信を標準エラーに表示する
   --help                     この説明を表示する
 )";
@@ -88,6 +89,8 @@ bool ParseOptions(int argc, char** argv, SimOptions& o, std::string& error) {
             o.trace = true;
         } else if (arg == "--pieces") {
             o.pacing.pieces = true;
+        } else if (arg == "--unpaced-input") {
+            o.pacing.unpacedInput = true;
         } else if (!take()) {
             return false;
         } else if (arg == "--edition") {

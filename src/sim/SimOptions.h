@@ -9,7 +9,7 @@
 
 #include "sim/Edition.h"
 #include "sim/Faults.h"
-#include "sim/Pty.h"
+#include "sim/Wire.h"
 
 namespace morvik::sim {
 

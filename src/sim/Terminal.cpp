@@ -43,40 +43,41 @@ void Terminal::Send(std::string_view bytes) {
     }
 }
 
-void Terminal::OnBytes(std::string_view bytes, Clock::time_point now) {
-    OnTimer(now);
-    for (size_t i = 0; i < bytes.size() && !vanished_; ++i) {
-        bool purge = false;
-        switch (mode_) {
-            case Mode::Restarting:
-                return;  // everything that arrives during a restart is lost
-            case Mode::Normal:
-            case Mode::Command:
-                if (edition_.miniFamily || gulp_.Keep(bytes[i], now)) {
-                    LineByte(bytes[i], now);
+bool Terminal::OnByte(char byte, Clock::time_point at) {
+    OnTimer(at);
+    if (vanished_) {
+        return true;
+    }
+    bool purge = false;
+    switch (mode_) {
+        case Mode::Restarting:
+            return true;  // what arrives during a restart is lost
+        case Mode::Normal:
+        case Mode::Command:
+            if (edition_.miniFamily || gulp_.Keep(byte, at)) {
+                LineByte(byte, at);
+            }
+            if (byte == '\r') {
+                if (const std::size_t lost = gulp_.TakeLost(); lost > 0) {
+                    log_.Event("input lost: " + std::to_string(lost) + " bytes");
                 }
-                break;
-            case Mode::SoundUpload:
-            case Mode::Update:
-                ReceiverByte(bytes[i], now, purge);
-                break;
-            case Mode::LogEmpty:
-            case Mode::LogSend:
-                LogByte(bytes[i], now);
-                break;
-        }
-        if (purge) {
-            return;
-        }
-        if (pendingLine_) {
-            std::string line = std::move(*pendingLine_);
-            pendingLine_.reset();
-            HandleLine(line, now);
-        }
+            }
+            break;
+        case Mode::SoundUpload:
+        case Mode::Update:
+            ReceiverByte(byte, at, purge);
+            break;
+        case Mode::LogEmpty:
+        case Mode::LogSend:
+            LogByte(byte, at);
+            break;
     }
-    if (const std::size_t lost = gulp_.TakeLost(); lost > 0) {
-        log_.Event("input lost: " + std::to_string(lost) + " bytes");
+    if (pendingLine_) {
+        std::string line = std::move(*pendingLine_);
+        pendingLine_.reset();
+        HandleLine(line, at);
     }
+    return !purge;
 }
 
 void Terminal::LineByte(char byte, Clock::time_point now) {

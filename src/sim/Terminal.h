@@ -29,7 +29,9 @@ class Terminal {
     Terminal(const Edition& edition, SimState& state, Faults& faults, SimLog& log, SendFn send,
              SaveFn save);
 
-    void OnBytes(std::string_view bytes, Clock::time_point now);
+    // One byte from the tool, at the moment it arrived. False when what has arrived after it must
+    // be dropped unseen (the tail of a damaged block, which must not be taken for the next one).
+    bool OnByte(char byte, Clock::time_point at);
     void OnTimer(Clock::time_point now);
     // The next moment OnTimer has something to do.
     std::optional<Clock::time_point> Deadline() const;

@@ -6,17 +6,20 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string_view>
 
 #include "model/Cp932.h"
 #include "morvik/Version.h"
 #include "sim/DetectionLog.h"
 #include "sim/Pty.h"
+#include "sim/SimLine.h"
 #include "sim/SimLog.h"
 #include "sim/SimOptions.h"
 #include "sim/SimState.h"
@@ -139,11 +142,14 @@ int Run(const SimOptions& o) {
     save();
 
     SimOptions mutableOptions = o;  // the faults keep their own once-only state
+    SimLine line(pty, o.pacing);
+    // The moment the terminal acts: its answers start on the wire then.
+    Terminal::Clock::time_point acting = Terminal::Clock::now();
     Terminal terminal(
         edition, state, mutableOptions.faults, log,
         [&](std::string_view bytes) {
             log.TraceOut(bytes);
-            pty.Write(bytes, o.pacing);
+            line.Send(bytes, acting);
         },
         save);
 
@@ -152,14 +158,21 @@ int Run(const SimOptions& o) {
 
     bool running = true;
     while (running && !terminal.Vanished()) {
-        int timeout = -1;
         auto now = Terminal::Clock::now();
-        if (auto deadline = terminal.Deadline()) {
-            auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(*deadline - now);
-            timeout = ms.count() < 0 ? 0 : static_cast<int>(ms.count()) + 1;
+        std::optional<Terminal::Clock::time_point> deadline = terminal.Deadline();
+        if (auto due = line.Deadline(); due && (!deadline || *due < *deadline)) {
+            deadline = due;
         }
-        pollfd fds[2] = {{pty.MasterFd(), POLLIN, 0}, {g_signalPipe[0], POLLIN, 0}};
-        int n = poll(fds, 2, timeout);
+        // To the microsecond: a byte on the wire takes 87 of them at 115200 baud.
+        timespec wait{};
+        if (deadline) {
+            const auto ns = std::max<long long>(
+                0, std::chrono::duration_cast<std::chrono::nanoseconds>(*deadline - now).count());
+            wait.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
+            wait.tv_nsec = static_cast<long>(ns % 1'000'000'000);
+        }
+        pollfd fds[2] = {{pty.MasterFd(), line.PollEvents(), 0}, {g_signalPipe[0], POLLIN, 0}};
+        int n = ppoll(fds, 2, deadline ? &wait : nullptr, nullptr);
         if (n < 0 && errno != EINTR) {
             break;
         }
@@ -169,16 +182,29 @@ int Run(const SimOptions& o) {
             break;
         }
         if (n > 0 && (fds[0].revents & POLLIN) != 0) {
-            std::string bytes = pty.Read();
-            log.TraceIn(bytes);
-            terminal.OnBytes(bytes, now);
+            log.TraceIn(line.Receive(now));
         } else if (n > 0 && (fds[0].revents & (POLLHUP | POLLERR)) != 0) {
             // Cannot normally happen while we hold the slave open; avoid a busy loop anyway.
             usleep(20000);
         }
+        // The terminal takes each byte that has crossed at the moment it did.
+        Wire& input = line.Input();
+        const std::size_t arrived = input.Arrived(now);
+        std::size_t taken = 0;
+        while (taken < arrived && !terminal.Vanished()) {
+            acting = input.ArrivalOf(taken);
+            if (!terminal.OnByte(input.Byte(taken++), acting)) {
+                taken = input.Size();
+            }
+        }
+        input.Drop(taken);
+        acting = now;
         terminal.OnTimer(now);
+        line.Transmit(now);
     }
-    // A vanishing terminal is an unplugged cable: the device goes away at once.
+    // What the terminal said before it vanished has reached the tool; then the device goes away
+    // at once, as an unplugged cable does.
+    line.Transmit(Terminal::Clock::now());
     pty.Close();
     if (!linkPath.empty()) {
         RemoveLink(pty.SlavePath(), linkPath);

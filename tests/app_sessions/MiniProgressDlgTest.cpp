@@ -54,9 +54,10 @@ TEST(MiniProgressDlg, DetailedWriteFollowsTheSoundUpload) {
     settings.registerSounds = true;
     for (std::size_t slot = 0; slot < 4; ++slot) {
         settings.soundPaths[slot] = dir.File("s" + std::to_string(slot) + ".wav");
-        test::WriteWave(settings.soundPaths[slot], 6000, static_cast<std::uint8_t>(slot));
+        test::WriteWave(settings.soundPaths[slot], 1000, static_cast<std::uint8_t>(slot));
     }
-    // Emulating the line speed makes the upload last long enough for several ticks.
+    // Emulating the line speed makes the upload (8 KB, 0.7 s on the wire) last long enough for
+    // several ticks.
     test::SimTerminal mini("mini", {"--baud", "115200"});
     ASSERT_TRUE(mini.Open());
     CMiniWriteSession write(mini.Terminal(), settings, false);

@@ -6,7 +6,7 @@
 
 #include <chrono>
 #include <map>
-#include <regex>
+#include <nlohmann/json.hpp>
 #include <tuple>
 
 #include "files/DetectionLogCsv.h"
@@ -21,6 +21,7 @@ namespace {
 
 using Problem = DetectionLogCsvError::Problem;
 using Counts = std::map<int, std::int64_t>;
+using Json = nlohmann::json;
 
 unsigned char At(const std::string& record, std::size_t i) {
     return static_cast<unsigned char>(record[i]);
@@ -167,31 +168,43 @@ TEST_F(DetectionLogView, TheCommandLinePrintsTheSameFigures) {
                   mi1, 100.0 * seeded.successes / (seeded.records - seeded.cards));
     EXPECT_NE(tables.out.find(totals), std::string::npos) << tables.out;
 
-    const test::RunResult json = Morvik({"dlog", "summary", "--json", path});
+    // --json: one object, the figures under "summary" (shares are fractions of 1).
+    const test::RunResult json = Morvik({"--json", "dlog", "summary", path});
     ASSERT_EQ(json.exitCode, 0) << json.err;
-    EXPECT_NE(json.out.find("\"records\": " + std::to_string(seeded.records) + ","),
-              std::string::npos);
+    const Json object = Json::parse(json.out);
+    EXPECT_EQ(object["command"], "dlog summary");
+    EXPECT_EQ(object["ok"], true);
+    EXPECT_EQ(object["file"], path);
+    EXPECT_EQ(object["messages"], Json::array());
+    const Json& summary = object["summary"];
+    EXPECT_EQ(summary["records"], seeded.records);
+    std::map<std::string, std::int64_t> perDay, seededPerDay;
+    for (const Json& day : summary["perDay"]) {
+        if (day["total"] > 0) {
+            perDay[day["date"]] = day["total"];
+        }
+    }
     for (const auto& [day, count] : seeded.perDay) {
-        EXPECT_NE(json.out.find("{\"date\": \"" + DayText(day, '-') +
-                                "\", \"total\": " + std::to_string(count) + ","),
-                  std::string::npos)
-            << DayText(day, '-');
+        seededPerDay[DayText(day, '-')] = count;
     }
-    for (const auto& [kind, count] : seeded.perKind) {
-        const std::regex entry("\\{\"code\": " + std::to_string(kind) +
-                               ", \"kind\": \"[^\"]+\", \"count\": " + std::to_string(count) + ",");
-        EXPECT_TRUE(std::regex_search(json.out, entry)) << "kind " << kind;
+    EXPECT_EQ(perDay, seededPerDay);
+    Counts perKind;
+    for (const Json& kind : summary["perKind"]) {
+        EXPECT_FALSE(kind["kind"].get<std::string>().empty());
+        perKind[kind["code"]] = kind["count"];
     }
+    EXPECT_EQ(perKind, seeded.perKind);
+    EXPECT_NEAR(summary["successRate"].get<double>(),
+                static_cast<double>(seeded.successes) / (seeded.records - seeded.cards), 0.00005);
 
     // One day, given as the CSV writes dates.
     const std::int32_t saturday = seeded.perDay.begin()->first + 2;
     const std::string day = DayText(saturday, '/');
     const test::RunResult narrowed =
         Morvik({"dlog", "summary", "--json", "--from", day, "--to=" + day, path});
-    EXPECT_NE(narrowed.out.find("\"records\": " +
-                                std::to_string(Seeded(records, saturday, saturday).records) + ","),
-              std::string::npos)
-        << narrowed.out;
+    ASSERT_EQ(narrowed.exitCode, 0) << narrowed.out;
+    EXPECT_EQ(Json::parse(narrowed.out)["summary"]["records"],
+              Seeded(records, saturday, saturday).records);
 
     // What is not a detection log of the tool, and a date that is none.
     std::string lfOnly = test::ExpectedCsv(records);
@@ -203,9 +216,13 @@ TEST_F(DetectionLogView, TheCommandLinePrintsTheSameFigures) {
               "1行目の行末が検出ログの形式(CR LF)と違います。"
               "ファイルが変更されているか、検出ログのファイルではありません。\n");
     EXPECT_TRUE(refused.out.empty());
+    const Json refusedJson = Json::parse(Morvik({"--json", "dlog", "summary", path}).out);
+    EXPECT_EQ(refusedJson["exitCode"], 1);
+    EXPECT_TRUE(refusedJson["summary"].is_null());
+    EXPECT_EQ(refusedJson["messages"].size(), 1u);
     const test::RunResult badDate = Morvik({"dlog", "summary", "--from", "2024-02-30", path});
     EXPECT_EQ(badDate.exitCode, 2);
-    EXPECT_NE(badDate.err.find("2024-02-30"), std::string::npos);
+    EXPECT_EQ(badDate.err, "日付が不正です: 2024-02-30 (例: 2024-05-01)\n");
 }
 
 TEST(DetectionLogRead, EveryRecordTheWriterWritesReadsBackToItsBytes) {

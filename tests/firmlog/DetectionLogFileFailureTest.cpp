@@ -58,13 +58,34 @@ TEST(DetectionLogFileFailure, AFullDiskIsReportedAsAFileFailure) {
         worker.Start();
         worker.Join();
     }
-    EXPECT_EQ(worker.Outcome(), DetectionLogOutcome::kFailed);
+    EXPECT_EQ(worker.Outcome(), DetectionLogOutcome::kDiskFull);
     EXPECT_EQ(worker.StatusId(), res::ids::kDetectionLogFailed);
     EXPECT_EQ(reporter.Shown(),
               std::vector<std::string>{"error: " +
                                        std::string(res::Text(res::ids::kDetectionLogFailed))});
     EXPECT_FALSE(std::filesystem::is_regular_file(path));
     EXPECT_TRUE(sim.WaitForLogLine("reboot s"));
+}
+
+// The command line says it once, and says why.
+TEST(DetectionLogFileFailure, TheCommandLineSaysOnceThatTheDiskIsFull) {
+    test::TempDir files;
+    const std::string records = test::WriteRecordFile(files, test::MakeRecords(9));
+    test::SimProcess sim(test::SimOptionsFor("mini", {"--dlog-file", records}));
+    test::RunResult run;
+    {
+        FullDisk full;  // inherited by the program
+        run = test::RunProgram({test::RequiredEnv("MORVIK_CLI"), "--device", sim.DevicePath(),
+                                "dlog", "get", files.File("log.csv")},
+                               "", {{"MORVIK_CONFIG_DIR", files.File("config")}});
+    }
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    const std::string failed(res::Text(res::ids::kDetectionLogFailed));
+    const size_t first = run.err.find(failed);
+    ASSERT_NE(first, std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find(failed, first + 1), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("保存先のディスクに空きがありません。"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(files.File("log.csv")));
 }
 
 }  // namespace

@@ -60,11 +60,37 @@ TEST_F(CheckCommand, EveryMessageOnALineOfItsOwn) {
     EXPECT_EQ(run.out, Utf8(953) + "\n" + lamps + "\n" + Utf8(215) + "\n" + Utf8(116) + "\n");
 }
 
+// write obeys check's verdict: a Mini file whose lamp code and authentication code only load
+// with warnings (values the file does not hold would reach the terminal) sends nothing at all.
+TEST_F(CheckCommand, WriteRefusesEveryFileThatCheckRefuses) {
+    test::TempDir dir;
+    MiniSettings m = test::MiniSettingsGen(33).Any();
+    m.registerSounds = false;
+    std::string text = MiniSettingsFileText(m);
+    text.replace(text.find("\r\nlnv1 ") + 7, 2, "7f");
+    const std::size_t isc = text.find("\r\nisc ");
+    ASSERT_NE(isc, std::string::npos);
+    text.replace(isc + 6, text.find("\r\n", isc + 2) - isc - 6, "zz");
+    std::ofstream(dir.File("warned.dat"), std::ios::binary) << text;
+
+    const test::RunResult check = Check({dir.File("warned.dat")});
+    EXPECT_EQ(check.exitCode, 1);
+    ASSERT_FALSE(check.out.empty());
+    test::SimProcess sim = Sim("mini");
+    const test::RunResult write = Morvik(sim, {"write", dir.File("warned.dat")});
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_EQ(write.err, check.out);
+    EXPECT_EQ(write.out, "");
+    EXPECT_TRUE(sim.LogLines().empty()) << "the terminal was spoken to";
+}
+
 TEST_F(CheckCommand, FilesThatCannotBeLoaded) {
     test::TempDir dir;
+    // A file that cannot be opened is an error (standard error), not a result.
     test::RunResult missing = Check({dir.File("none.dat")});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.out, Utf8(907) + "\n");
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, Utf8(907) + "\n");
 
     std::ofstream(dir.File("text.dat")) << "hello\r\n";
     test::RunResult noHeader = Check({dir.File("text.dat")});
@@ -89,7 +115,7 @@ TEST_F(CheckCommand, FilesThatCannotBeLoaded) {
 TEST_F(CheckCommand, BadCommandLines) {
     test::RunResult none = Check({});
     EXPECT_EQ(none.exitCode, 2);
-    EXPECT_NE(none.err.find("morvik check"), std::string::npos) << none.err;
+    EXPECT_NE(none.err.find("ファイルを指定してください。"), std::string::npos) << none.err;
     EXPECT_EQ(Check({"a.dat", "b.dat"}).exitCode, 2);
     EXPECT_EQ(Check({"--fast", "a.dat"}).exitCode, 2);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <thread>
@@ -93,6 +94,24 @@ TEST(SimUpload, ASoundImageIsTakenAndABadOneRefused) {
     SendBlocks(t, image);
     EXPECT_EQ(t.ReadUntilPrompt(), std::string(1, kAck) + "error\r\n%");
     EXPECT_EQ(t.Command("x i 0 abc"), "x i 0 abc\r\nerror\r\n%");
+}
+
+// At a line speed the terminal takes what it is sent at that speed too: an upload of N bytes
+// takes at least N x 10 / baud seconds, however fast the sender writes.
+TEST(SimUpload, AnUploadTakesTheWireTimeOfItsBytes) {
+    constexpr int kBaud = 115200;
+    SimProcess sim(SimOptionsFor("mini", {"--baud", std::to_string(kBaud)}));
+    RawTerminal t(sim.DevicePath());
+    ASSERT_TRUE(t.OpenSession());
+    const std::string image = SoundImage(4000);  // 8140 bytes: 64 blocks
+    const std::size_t blocks = (image.size() + 127) / 128;
+    StartUpload(t, image.size());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SendBlocks(t, image), std::string(blocks, kAck));
+    EXPECT_EQ(t.ReadUntilPrompt(), std::string(1, kAck) + "done\r\n%");
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    const double sent = static_cast<double>(blocks * 132 + 1);  // the blocks and EOT
+    EXPECT_GE(took.count(), sent * 10 / kBaud);
 }
 
 TEST(SimUpload, DamagedAndRepeatedBlocksAreHandledAsXmodemSays) {

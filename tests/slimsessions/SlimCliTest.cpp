@@ -101,11 +101,14 @@ TEST_F(SlimCli, AFileThatFailsItsChecksIsNotWritten) {
         << write.err;
     EXPECT_EQ(Psets(sim), 0);
 
-    // A value that fails on loading refuses the whole file.
+    // A value that fails on loading refuses the whole file, with what check says of it.
     test::WriteWholeFile(path, kHeader + "func 0\r\nque 2\r\npsh1 00900http://b/\r\ndisp 0\r\n");
     write = Morvik(sim, {"write", path});
     EXPECT_EQ(write.exitCode, 1);
-    EXPECT_NE(write.err.find("機器設定ファイルのデータが不正です。"), std::string::npos);
+    const RunResult check = Morvik({"check", path});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_FALSE(check.out.empty());
+    EXPECT_EQ(write.err, check.out);
     EXPECT_EQ(Psets(sim), 0);
 }
 

@@ -101,6 +101,7 @@ bool PartialFile::Append(std::string_view bytes) {
         const size_t chunk = std::min<size_t>(bytes.size() - done, 1u << 30);
         const int n = ::_write(fd_, bytes.data() + done, static_cast<unsigned>(chunk));
         if (n <= 0) {
+            NoteWriteFailure();
             return false;
         }
         done += static_cast<size_t>(n);
@@ -108,12 +109,23 @@ bool PartialFile::Append(std::string_view bytes) {
     return true;
 }
 
+void PartialFile::NoteWriteFailure() {
+    // The C runtime gives ENOSPC for ERROR_DISK_FULL and ERROR_HANDLE_DISK_FULL alike.
+    diskFull_ = diskFull_ || errno == ENOSPC;
+}
+
 bool PartialFile::Commit() {
     if (fd_ < 0) {
         return false;
     }
     bool ok = ::_commit(fd_) == 0;
-    ok = (::_close(fd_) == 0) && ok;
+    if (!ok) {
+        NoteWriteFailure();
+    }
+    if (::_close(fd_) != 0) {
+        NoteWriteFailure();
+        ok = false;
+    }
     fd_ = -1;
     // The target may have become something else while the file was written.
     ok = ok && KindOf(target_) != TargetKind::Other;

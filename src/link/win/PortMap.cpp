@@ -79,6 +79,11 @@ std::string PortMap::LinkPath(int port) const {
     return std::string(kDevicePrefix) + "COM" + std::to_string(port);
 }
 
+std::optional<std::string> PortMap::MappedDevice(int port) const {
+    // Windows names every COM port itself; whether it is there shows when it is opened.
+    return LinkPath(port);
+}
+
 std::optional<std::vector<PortEntry>> PortMap::Entries() const {
     const auto values = SerialCommValues();
     if (!values) {

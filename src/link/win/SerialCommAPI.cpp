@@ -68,7 +68,7 @@ bool CSerialCommAPI::OpenDevice(const std::string& path) {
     dcb.DCBlength = sizeof dcb;
     if (!::GetCommState(handle, &dcb)) {
         ::CloseHandle(handle);
-        lastOpenError_ = EIO;
+        lastOpenError_ = ENOTTY;
         return false;
     }
     handle_ = handle;
