@@ -140,6 +140,13 @@ done <"$windows/windows-tests.txt"
 # Linux, in the prefix under Wine): both must pass, and both terminals must have received the
 # same bytes and end in the same state.
 echo "== Wine window tests =="
+wine_headless
+# Known to fail under Wine until the desktop tool turns a chosen file name into a file-system path
+# the same way on both platforms (today the name reaches the files layer as bytes, which mingw's
+# C++ library takes for the ANSI code page: a Japanese name becomes another name). Such a test
+# must fail as expected, and the list must lose it as soon as it passes.
+known_wine_failures=" MiniFileOpensChangesAndIsWritten "
+known=0
 mkdir -p "$work/gui-machine/config/ports" "$work/gui-machine/sys" "$work/gui-machine/dev"
 for spec in MainWindowReadsTheTerminalsInformation:mini MiniFileOpensChangesAndIsWritten:mini \
     SlimEditorWritesWhatItShows:slim; do
@@ -156,10 +163,21 @@ for spec in MainWindowReadsTheTerminalsInformation:mini MiniFileOpensChangesAndI
         { cat "$work/$test-$side.txt" >&2; fail "$test on Linux"; }
     else
       ln -sfn "$device" "$WINEPREFIX/dosdevices/com$com"
-      (cd "$work/$test-$side-run" && QT_QPA_PLATFORM=offscreen MORVIK_TEST_COM=$com \
-        wine "$windows/test_windows_gui.exe" --gtest_filter="WindowsGuiTest.$test" \
-        --gtest_brief=1 >"$work/$test-$side.txt" 2>&1) ||
-        { cat "$work/$test-$side.txt" >&2; fail "$test under Wine"; }
+      if (cd "$work/$test-$side-run" && QT_QPA_PLATFORM=offscreen MORVIK_TEST_COM=$com \
+        timeout 120 wine "$windows/test_windows_gui.exe" --gtest_filter="WindowsGuiTest.$test" \
+        --gtest_brief=1 >"$work/$test-$side.txt" 2>&1); then
+        [[ $known_wine_failures != *" $test "* ]] ||
+          fail "$test passes under Wine now: take it off known_wine_failures"
+      elif [[ $known_wine_failures == *" $test "* ]]; then
+        echo "-- $test: KNOWN FAILURE under Wine (a Japanese file name):"
+        known=$((known + 1))
+        grep -F 'As Text' "$work/$test-$side.txt" | tr -d '\r' | head -n 3
+        com=$((com + 1))
+        continue 2
+      else
+        cat "$work/$test-$side.txt" >&2
+        fail "$test under Wine"
+      fi
     fi
   done
   echo "-- $test"
@@ -244,4 +262,8 @@ ln -sfn "$device" "$WINEPREFIX/dosdevices/com12"
 (cd "$work" && wine "$windows/morvik.exe" --device COM12 info) | tr -d '\r' | grep -q '^端末ID:W18T0001$' ||
   { echo "FAILED: morvik.exe --device COM12 did not reach the terminal" >&2; exit 1; }
 
-echo "== Windows: all passed ($((SECONDS - started)) s) =="
+if [ "$known" -gt 0 ]; then
+  echo "== Windows: all passed but $known known failure(s) above ($((SECONDS - started)) s) =="
+else
+  echo "== Windows: all passed ($((SECONDS - started)) s) =="
+fi

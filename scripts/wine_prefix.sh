@@ -24,6 +24,16 @@ wine_restart() {
   wineserver -p >/dev/null 2>&1 || true
 }
 
+# Gives the prefix Wine's null display driver: its windows exist and get their messages, but are
+# drawn nowhere. Without a display and without it, Wine refuses every window but message-only
+# ones, and a Qt program's modal boxes wait for events that never come, even on Qt's offscreen
+# platform.
+# A program that must show on a virtual screen runs before it (or in another prefix).
+wine_headless() {
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+  wine_restart
+}
+
 wine_prefix_end() {
   wineserver -k >/dev/null 2>&1 || true
 }

@@ -67,7 +67,7 @@ TEST_F(WindowsGuiTest, MiniFileOpensChangesAndIsWritten) {
     test::AnswerFileDialog(window_.get(), path);
     window_->Action(cmd::kOpenSettingsFile)->trigger();
     auto* window = test::VisibleTopLevel<CMiniCustomDlg>();
-    ASSERT_NE(window, nullptr) << test::Messages(boxes_).size();
+    ASSERT_NE(window, nullptr) << ::testing::PrintToString(test::Messages(boxes_));
     EXPECT_EQ(window->windowTitle(),
               QStringLiteral("モルヴィク・ミニ/ミニS 詳細設定[設定ファイル.dat]"));
     window->SetCloseAfterWrite(false);
@@ -103,6 +103,8 @@ TEST_F(WindowsGuiTest, SlimEditorWritesWhatItShows) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    // Windows' own file dialog is no Qt widget: the tests answer Qt's, as on Linux.
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
