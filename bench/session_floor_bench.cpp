@@ -47,10 +47,8 @@
 #include "protocol/Reporter.h"
 #include "protocol/Terminal.h"
 #include "sessions/MaintenanceSave.h"
-#include "sessions/MiniReadSession.h"
-#include "sessions/MiniSxReadSession.h"
-#include "sessions/MiniSxWriteSession.h"
-#include "sessions/MiniWriteSession.h"
+#include "sessions/MiniFamilyReadSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
 

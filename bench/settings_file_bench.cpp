@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "model/Cp932.h"
 #include "model/FunctionRecordValidate.h"
 

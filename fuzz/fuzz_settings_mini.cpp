@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "FuzzSupport.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 
 using namespace morvik;
 

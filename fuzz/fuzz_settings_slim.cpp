@@ -1,6 +1,7 @@
 // Slim settings files through the read session that loads them into the editor: any file is
 // refused (907, or the empty text shown as 914) or loaded; a loaded state saved by the tool and
-// read again comes back the same.
+// read again comes back the same. The file's bytes are given to the session as its reader
+// would give them, so nothing touches the disk.
 
 #include "FuzzSupport.h"
 #include "files/SlimSettingsFile.h"
@@ -10,11 +11,7 @@
 using namespace morvik;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const fuzz::ScratchFile input("slim-in.dat");
-    static const fuzz::ScratchFile saved("slim-saved.dat");
-    input.Write(fuzz::AsText(data, size));
-
-    CSlimReadSession read(input.Path());
+    CSlimReadSession read(SlimSettingsFileFromBytes(std::string(fuzz::AsText(data, size))));
     read.RunHere();
     fuzz::Require(read.Finished(), "a file read always ends");
     if (!read.Loaded()) {
@@ -26,13 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;  // damaged bytes need only be read without harm (see FuzzSupport.h)
     }
 
-    fuzz::Require(SaveSlimSettingsFile(saved.Path(), read.State()), "the state can be saved");
-    CSlimReadSession again(saved.Path());
+    const SlimEditorState& state = read.State();
+    CSlimReadSession again(
+        SlimSettingsFileFromBytes(SlimSettingsFileText(BuildSlimSettings(state), state.function)));
     again.RunHere();
     fuzz::Require(again.Completed(), "a file the tool saved loads again");
     // The category icon is a hexadecimal number, written in upper case and without a "0x" in
     // front whatever form it was read in.
-    SlimEditorState expected = read.State();
+    SlimEditorState expected = state;
     expected.toruca.categoryIcon = SlimIconForRecord(expected.toruca.categoryIcon);
     fuzz::Require(again.State() == expected, "saving and loading keeps the editor state");
     return 0;

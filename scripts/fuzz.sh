@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (fuzz/) with clang, libFuzzer, AddressSanitizer and UBSan in build/fuzz
-# and runs each one for a bounded time on its seed corpus (fuzz/corpus/<target>/). Any crash,
-# hang, leak or sanitizer report fails the run; the input that caused it is kept in
-# build/fuzz/artifacts/.
+# and runs each one for a bounded time on its seed corpus (fuzz/corpus/<target>/), with the
+# dictionary of its file's keywords (fuzz/dict/<target>.dict) when it has one. Any crash, hang,
+# leak or sanitizer report fails the run; the input that caused it is kept in build/fuzz/artifacts/.
+# The targets run with TMPDIR on a memory file system (/dev/shm), so that the few that must
+# write scratch files (the sound packer reads its wave files from paths) do not wait on a disk.
 #
 #   scripts/fuzz.sh                      every target, FUZZ_TOTAL_SECONDS (default 90) in all
 #   scripts/fuzz.sh --seconds 600 fuzz_reply fuzz_records    chosen targets, 600 s each
+#   scripts/fuzz.sh --runs 10000000      every target until it has run that many inputs
 #
 # New inputs that a run finds go to build/fuzz/corpus/<target>/, never into the seed corpus; to
 # grow the seeds after a long run: build/fuzz/fuzz/<target> -merge=1 fuzz/corpus/<target>
@@ -14,12 +17,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 per_target=""
+runs=""
 targets=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --seconds) per_target=$2; shift 2 ;;
     --seconds=*) per_target=${1#*=}; shift ;;
-    -h|--help) sed -n '2,13p' "$0"; exit 0 ;;
+    --runs) runs=$2; shift 2 ;;
+    --runs=*) runs=${1#*=}; shift ;;
+    -h|--help) sed -n '2,17p' "$0"; exit 0 ;;
     *) targets+=("$1"); shift ;;
   esac
 done
@@ -41,17 +47,30 @@ if [ ${#targets[@]} -eq 0 ]; then
     targets+=("$(basename "$src" .cpp)")
   done
 fi
-if [ -z "$per_target" ]; then
-  total=${FUZZ_TOTAL_SECONDS:-90}
-  per_target=$(( total / ${#targets[@]} ))
-  [ "$per_target" -ge 3 ] || per_target=3
+limits=()
+if [ -n "$runs" ]; then
+  limits+=(-runs="$runs")
+  [ -z "$per_target" ] || limits+=(-max_total_time="$per_target")
+else
+  if [ -z "$per_target" ]; then
+    total=${FUZZ_TOTAL_SECONDS:-90}
+    per_target=$(( total / ${#targets[@]} ))
+    [ "$per_target" -ge 3 ] || per_target=3
+  fi
+  limits+=(-max_total_time="$per_target")
 fi
+
+# Scratch files on a memory file system where there is one.
+scratch_root=/dev/shm
+[ -d "$scratch_root" ] && [ -w "$scratch_root" ] || scratch_root=${TMPDIR:-/tmp}
+scratch=$(mktemp -d "$scratch_root/morvik-fuzz.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 mkdir -p "$build/artifacts" "$build/logs"
 
-echo "== fuzzing: ${#targets[@]} targets, ${per_target} s each =="
+echo "== fuzzing: ${#targets[@]} targets, each for ${limits[*]} (scratch files in $scratch_root) =="
 failed=()
 summary=$(printf '%-22s %12s %10s %8s %8s %8s  %s\n' target executions "exec/s" cov corpus "rss MB" result)
 for t in "${targets[@]}"; do
@@ -67,8 +86,11 @@ for t in "${targets[@]}"; do
   log="$build/logs/$t.log"
   result=ok
   # -timeout: one input running longer than this is a hang; -rss_limit_mb: a runaway allocation.
-  if ! "$bin" -max_total_time="$per_target" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-      -artifact_prefix="$build/artifacts/$t-" "$work" "$seeds" >"$log" 2>&1; then
+  dict=()
+  [ ! -f "fuzz/dict/$t.dict" ] || dict=(-dict="fuzz/dict/$t.dict")
+  if ! TMPDIR="$scratch" "$bin" "${limits[@]}" "${dict[@]}" -timeout=10 -rss_limit_mb=2048 \
+      -print_final_stats=1 -artifact_prefix="$build/artifacts/$t-" "$work" "$seeds" \
+      >"$log" 2>&1; then
     result=FAILED
     failed+=("$t")
     tail -n 40 "$log" >&2

@@ -29,6 +29,7 @@ PACKAGES=(
   # set-up program, the Windows installer's compiler, and what drives and photographs a Windows
   # window on the virtual screen.
   fonts-wine dpkg-dev nsis xdotool x11-apps netpbm
+  lintian desktop-file-utils appstream udev man-db locales
 )
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -49,6 +50,10 @@ for p in "${PACKAGES[@]}"; do
     missing+=("$p")
   fi
 done
+
+# The package step reads the Japanese manual pages as a Japanese locale shows them.
+need_locale=
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then need_locale=1; fi
 
 # The Windows Qt is built from Debian's qt6-base source package, which apt-get source fetches
 # only with a deb-src line: one for each archive the machine already uses.
@@ -78,6 +83,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     $SUDO apt-get update -qq
   fi
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+if [ -n "$need_locale" ]; then
+  need_root "making the locale ja_JP.UTF-8"
+  echo "setup: making the locale ja_JP.UTF-8" >&2
+  $SUDO localedef -i ja_JP -c -f UTF-8 ja_JP.UTF-8
 fi
 
 if [ "$windows_qt" = 1 ]; then

@@ -10,6 +10,11 @@ inline constexpr int kAppWindowNotYetAvailable = 4003;  // "%s": the command's n
 inline constexpr int kAppUsage = 4004;
 inline constexpr int kAppUnknownOption = 4005;  // "%s": the option
 inline constexpr int kAppNoDisplay = 4006;
+// Start-up and end of the program.
+inline constexpr int kAppOutputWriteFailed = 4700;
+inline constexpr int kAppNoSingleInstance = 4701;  // "%s": the lock file, "%s": why
+inline constexpr int kAppLockNotPermitted = 4702;
+inline constexpr int kAppLockNoFolder = 4703;
 // The Mini/MiniS settings windows.
 inline constexpr int kAppHourUnit = 4100;
 inline constexpr int kAppMinuteUnit = 4101;

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -145,6 +146,12 @@ class CMVKAppDlg : public QDialog {
     QList<QWidget*> GuardedWindows() const;
     // Enables each command as the guard, the port and the Slim slot allow.
     void UpdateCommandStates();
+
+    // Runs work (exchanges with the terminal) on a worker, with the progress window titled as
+    // the command and its キャンセル button; returns when the work has ended. MainTerminalTask.cpp
+    void RunTerminalTask(int commandId, const std::function<void()>& work);
+    // The edition check outside a session (CTerminal::DetectEdition(false)) run that way.
+    EditionCode DetectEditionAsTask(int commandId);
 
     // ---- Hooks for the windows of later work (one file each) -------------------------------
     // Change settings on a Mini-family terminal: the mode chooser, run modally. It is entered

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "link/PortSearch.h"
+#include "sessions/dialogs/SessionWindowMark.h"
 
 class QProgressBar;
 class QPushButton;
@@ -57,6 +58,8 @@ class CPortProgressDlg : public QDialog {
     int savedPort_ = 0;
     std::string savedDevice_;
     bool started_ = false;
+    // The end of the program stops this window as its cancel button does.
+    CSessionWindowMark mark_{*this};
 };
 
 }  // namespace morvik

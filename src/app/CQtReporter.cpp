@@ -37,10 +37,16 @@ void CQtReporter::OnUiThread(const std::function<void()>& work) {
 }
 
 void CQtReporter::ShowError(const std::string& text) {
+    if (ending_.load()) {
+        return;
+    }
     OnUiThread([&] { window_.ErrorBox(Shown(text)); });
 }
 
 void CQtReporter::ShowWarning(const std::string& caption, const std::string& text) {
+    if (ending_.load()) {
+        return;
+    }
     OnUiThread([&] {
         window_.MessageBox(nullptr, FromCp932(caption), Shown(text), QMessageBox::Warning,
                            QMessageBox::Ok, true);
@@ -48,6 +54,9 @@ void CQtReporter::ShowWarning(const std::string& caption, const std::string& tex
 }
 
 void CQtReporter::ShowInformation(const std::string& caption, const std::string& text) {
+    if (ending_.load()) {
+        return;
+    }
     OnUiThread([&] {
         window_.MessageBox(nullptr, FromCp932(caption), Shown(text), QMessageBox::Information,
                            QMessageBox::Ok, true);
@@ -56,6 +65,9 @@ void CQtReporter::ShowInformation(const std::string& caption, const std::string&
 
 bool CQtReporter::Ask(const std::string& caption, const std::string& question) {
     bool ok = false;
+    if (ending_.load()) {
+        return ok;
+    }
     OnUiThread([&] {
         ok = window_.MessageBox(nullptr, FromCp932(caption), Shown(question), QMessageBox::Question,
                                 QMessageBox::Ok | QMessageBox::Cancel, true) == QMessageBox::Ok;

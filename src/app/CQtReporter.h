@@ -7,6 +7,7 @@
 // answer there. No widget is ever touched from a worker.
 
 #include <QObject>
+#include <atomic>
 #include <functional>
 
 #include "protocol/Reporter.h"
@@ -29,11 +30,16 @@ class CQtReporter : public QObject, public IReporter {
     void SetBusy(bool busy) override;
     void SetCanClose(bool canClose) override;
 
+    // The run is ending (CEndOfRun): from now on nothing is shown and every question is answered
+    // with Cancel, so that no session waits for an answer that nobody will give.
+    void SetEnding() { ending_.store(true); }
+
   private:
     // Runs work on the user-interface thread, waiting for it when called from another thread.
     void OnUiThread(const std::function<void()>& work);
 
     CMVKAppDlg& window_;
+    std::atomic<bool> ending_{false};
     bool busy_ = false;  // the core's wait cursor is on (touched on the UI thread only)
 };
 

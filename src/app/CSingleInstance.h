@@ -30,8 +30,13 @@ class CSingleInstance : public QObject {
     static QString Folder();
 
     // True for the first copy, which from now on holds the lock. False when another copy holds
-    // it; that copy's window has been asked to come to the front.
+    // it; that copy's window has been asked to come to the front. True as well when the lock
+    // cannot be made at all (a folder that cannot be written, no mutex): the copy runs unguarded
+    // then.
     bool Acquire();
+    // False after Acquire() ran unguarded; NoGuardText() then says why, for the operator.
+    bool Guarded() const { return guarded_; }
+    QString NoGuardText() const;
 
   signals:
     // A later copy was started: bring the window to the front (POSIX; on Windows the later copy
@@ -43,6 +48,7 @@ class CSingleInstance : public QObject {
 
     QString name_;
     std::unique_ptr<Lock> lock_;
+    bool guarded_ = true;
 };
 
 }  // namespace morvik

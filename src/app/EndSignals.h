@@ -1,11 +1,16 @@
 #pragma once
 // Ending the desktop tool from outside. SIGTERM, SIGINT and SIGHUP (a session that logs out, a
-// kill) end the run as closing the main window does, so that the single-instance lock and socket
-// are removed on the way out. On Windows, Qt already turns the session's end into a close.
+// kill, Ctrl+C in the terminal it was started from) are handed to the user-interface thread, each
+// one of them for as long as the program runs, where CEndOfRun ends the run. On Windows, Qt
+// already turns the session's end into a close.
+
+#include <functional>
 
 namespace morvik {
 
-// Installs the handling for the rest of the run; needs the QApplication.
-void QuitOnEndSignals();
+// Installs the handling (once per process; it needs the QApplication). From then on every end
+// signal calls onEnd on the user-interface thread; a later call replaces onEnd, and an empty one
+// leaves the signals without effect.
+void OnEndSignals(std::function<void()> onEnd);
 
 }  // namespace morvik

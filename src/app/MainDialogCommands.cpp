@@ -2,11 +2,11 @@
 // (the limit of open settings windows, the edition check, connect and disconnect, the modal
 // guard) is here; the window itself is opened by the command's hook (Hook*.cpp).
 
-#include <QFile>
 #include <QFileDialog>
 
 #include "app/AppStringIds.h"
 #include "app/CMVKAppDlg.h"
+#include "app/CommandIds.h"
 #include "app/QtText.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -18,30 +18,44 @@ void CMVKAppDlg::OnChangeSettings() {
         ErrorBox(Tr(res::ids::kTooManySettingsWindows));
         return;
     }
-    if (!terminal_.Connect(false)) {
+    bool opened = false;
+    EditionCode code = kEditionNone;
+    std::string terminalId;
+    RunTerminalTask(cmd::kChangeSettings, [&] {
+        if (!terminal_.Connect(false)) {
+            return;
+        }
+        if (!terminal_.OpenSession()) {
+            terminal_.Disconnect();
+            return;
+        }
+        opened = true;
+        code = terminal_.DetectEdition(true);
+        if (code == kEditionMini || code == kEditionMiniSx) {
+            // The chooser opens the editors, which run sessions of their own: the terminal is
+            // restarted and the port given up first.
+            terminal_.SendReboot();
+            terminal_.Disconnect();
+        } else if (code == kEditionSlim) {
+            terminalId = terminal_.TerminalIdQuery();
+        }
+    });
+    if (!opened) {
         return;
     }
-    if (!terminal_.OpenSession()) {
-        terminal_.Disconnect();
-        return;
-    }
-    const EditionCode code = terminal_.DetectEdition(true);
     if (code == kEditionMini || code == kEditionMiniSx) {
-        // The chooser opens the editors, which run sessions of their own: the terminal is
-        // restarted and the port given up first. The chooser turns the guard off when done.
+        // The chooser turns the guard off when done.
         ModalGuard(true);
-        terminal_.SendReboot();
-        terminal_.Disconnect();
         RunModeChooser(code);
         terminal_.Disconnect();
         return;
     }
     if (code == kEditionSlim) {
-        OpenSlimSettingsFromTerminal(terminal_.TerminalIdQuery());
+        OpenSlimSettingsFromTerminal(terminalId);
         // The window's read ends the session it was given; a Slim whose session is still open
         // stays in command mode until it is told to leave.
         if (terminal_.IsConnected()) {
-            terminal_.SendExit();
+            RunTerminalTask(cmd::kChangeSettings, [this] { terminal_.SendExit(); });
         }
     }
     terminal_.Disconnect();
@@ -59,12 +73,6 @@ void CMVKAppDlg::OnOpenSettingsFile() {
     if (path.isEmpty()) {
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ErrorBox(Tr(res::ids::kFileOpenFailed));
-        return;
-    }
-    file.close();
     OpenSettingsFileWindow(path);
 }
 
@@ -75,7 +83,7 @@ void CMVKAppDlg::OnSaveMaintenance() {
 }
 
 void CMVKAppDlg::OnUpdateFirmware() {
-    const EditionCode code = terminal_.DetectEdition(false);
+    const EditionCode code = DetectEditionAsTask(cmd::kUpdateFirmware);
     if (code == kEditionNone) {
         return;
     }
@@ -89,7 +97,7 @@ void CMVKAppDlg::OnUpdateFirmware() {
 }
 
 void CMVKAppDlg::OnGetDetectionLog() {
-    const EditionCode code = terminal_.DetectEdition(false);
+    const EditionCode code = DetectEditionAsTask(cmd::kGetDetectionLog);
     if (code == kEditionNone) {
         return;
     }
@@ -104,7 +112,7 @@ void CMVKAppDlg::OnGetDetectionLog() {
 }
 
 void CMVKAppDlg::OnServiceSettings() {
-    const EditionCode code = terminal_.DetectEdition(false);
+    const EditionCode code = DetectEditionAsTask(cmd::kServiceSettings);
     if (code != kEditionSlim && code != kEditionMini && code != kEditionMiniSx) {
         return;
     }

@@ -1,7 +1,6 @@
 // The main window's commands that need no window of their own: the information panel, the
 // clipboard, the terminal clock, the detection log's erasure, options and About. The exchanges
-// are short and run on the user-interface thread, as they always have; the wait cursor shows
-// while they do.
+// run on a worker with the progress window (MainTerminalTask.cpp).
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,27 +8,16 @@
 #include "app/CAboutDlg.h"
 #include "app/CMVKAppDlg.h"
 #include "app/COptionDlg.h"
+#include "app/CommandIds.h"
+#include "protocol/ProtocolTexts.h"
 
 namespace morvik {
 
-namespace {
-
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-}  // namespace
-
 void CMVKAppDlg::OnReadDeviceInfo() {
-    WaitCursor wait;
     // The panel takes whatever the opened session gave, all empty when the identification
     // failed; without a session it keeps the last terminal's texts.
     DeviceInfo info = PanelInfo();
-    terminal_.ReadDeviceInformation(info);
+    RunTerminalTask(cmd::kReadDeviceInfo, [this, &info] { terminal_.ReadDeviceInformation(info); });
     ShowDeviceInfo(info);
 }
 
@@ -40,13 +28,15 @@ void CMVKAppDlg::OnCopyDeviceInfo() {
 }
 
 void CMVKAppDlg::OnSetClock() {
-    WaitCursor wait;
-    terminal_.SetTerminalClockFromPc();
+    RunTerminalTask(cmd::kSetClock, [this] { terminal_.SetTerminalClockFromPc(); });
 }
 
 void CMVKAppDlg::OnEraseDetectionLog() {
-    WaitCursor wait;
-    terminal_.EraseDetectionLog(true);
+    // Asked before anything is sent, without a progress window behind the question.
+    if (!reporter_->Ask(Texts::EraseLogCaption(), Texts::EraseLogQuestion())) {
+        return;
+    }
+    RunTerminalTask(cmd::kEraseDetectionLog, [this] { terminal_.EraseDetectionLog(false); });
 }
 
 void CMVKAppDlg::OnOptions() {

@@ -8,8 +8,10 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include "app/AppStringIds.h"
 #include "app/CSingleInstance.h"
 #include "link/ConfigDir.h"
+#include "res/Strings.h"
 
 namespace morvik {
 
@@ -60,6 +62,13 @@ CSingleInstance::~CSingleInstance() = default;
 bool CSingleInstance::Acquire() {
     auto lock = std::make_unique<Lock>(name_);
     if (!lock->file.tryLock(0)) {
+        if (lock->file.error() != QLockFile::LockFailedError) {
+            // Not another copy's lock: no lock can be made here. Ending silently would leave the
+            // operator without the tool and without a word; it runs without the guard instead.
+            guarded_ = false;
+            lock_ = std::move(lock);
+            return true;
+        }
         AskFirstCopyToShow(name_);
         return false;
     }
@@ -76,6 +85,17 @@ bool CSingleInstance::Acquire() {
         }
     });
     return true;
+}
+
+QString CSingleInstance::NoGuardText() const {
+    const int reason = lock_ && lock_->file.error() == QLockFile::PermissionError
+                           ? res::ids::kAppLockNotPermitted
+                           : res::ids::kAppLockNoFolder;
+    const std::string text =
+        res::Format(res::Text(res::ids::kAppNoSingleInstance),
+                    QDir::toNativeSeparators(name_ + QStringLiteral(".lock")).toUtf8().constData(),
+                    std::string(res::Text(reason)).c_str());
+    return QString::fromStdString(text);
 }
 
 }  // namespace morvik

@@ -16,6 +16,7 @@
 
 namespace {
 
+constexpr int kExitOutputFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitNoDisplay = 3;
 constexpr int kExitNoConverter = 4;
@@ -39,17 +40,27 @@ bool DisplayAvailable(int argc, char** argv) {
     return HasEnv("DISPLAY") || HasEnv("WAYLAND_DISPLAY") || HasEnv("QT_QPA_PLATFORM");
 }
 
+// What --help and --version print goes to standard output; output that did not arrive (a full
+// disk, a closed pipe) is a failure, said on standard error.
+int Printed() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fprintf(stderr, "%s\n", Text(morvik::res::ids::kAppOutputWriteFailed).c_str());
+        return kExitOutputFailed;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::printf("%s\n", Text(morvik::res::ids::kAppUsage).c_str());
-            return 0;
+            return Printed();
         }
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("morvik-tool %s\n", morvik::kProgramVersion);
-            return 0;
+            return Printed();
         }
     }
     if (!morvik::Cp932ConverterAvailable()) {

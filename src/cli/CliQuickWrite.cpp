@@ -10,13 +10,12 @@
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
-#include "cli/MiniSxCommands.h"
+#include "cli/MiniFamilyCommands.h"
 #include "cli/SlimCommands.h"
 #include "files/Preferences.h"
 #include "model/Cp932.h"
 #include "model/FunctionPageFields.h"
 #include "res/StringIds.h"
-#include "sessions/MiniEasyWriteSession.h"
 #include "sessions/MiniSxQuickWrite.h"
 
 namespace morvik::cli {
@@ -136,26 +135,13 @@ void PrintAll(const std::vector<std::string>& messages) {
     }
 }
 
-int QuickMini(CTerminal& terminal, MiniQuickPlan plan, bool setClock) {
-    CMiniEasyWriteSession session(terminal, std::move(plan), setClock);
-    RunSession(session);
-    EndMiniWrite(terminal, session);
-    terminal.Disconnect();
-    if (session.Completed()) {
-        SetOutcome("written");
-        PrintOut(Text(res::ids::kWriteDoneRebooted));
-        return kExitOk;
-    }
-    return FailedSession(session, Text(ids::kWriteCancelled));
-}
-
 // What the options make of a write to each edition, worked out before any terminal is woken.
 // problems: the messages that forbid the write to that edition (empty when it may go ahead).
 struct QuickPlans {
     std::vector<std::string> miniProblems;
     MiniQuickPlan mini;
     std::vector<std::string> miniSxProblems;
-    MiniSXQuickPlan miniSx;
+    MiniQuickPlan miniSx;
     std::vector<std::string> slimProblems;  // UTF-8 (the service window only)
     std::optional<SlimEditorState> slim;
 };
@@ -257,7 +243,7 @@ int RunQuickWrite(CliContext& context, const CliArguments& args, QuickWindow win
             if (!plans.miniProblems.empty()) {
                 return Refuse(terminal, *code, plans.miniProblems);
             }
-            return QuickMini(terminal, std::move(plans.mini), options.setClock);
+            return QuickMiniFamily(terminal, std::move(plans.mini), options.setClock);
         case kEditionSlim:
             if (window != QuickWindow::Service) {
                 return NotThisEdition(terminal, *code);
@@ -272,7 +258,7 @@ int RunQuickWrite(CliContext& context, const CliArguments& args, QuickWindow win
             if (!plans.miniSxProblems.empty()) {
                 return Refuse(terminal, *code, plans.miniSxProblems);
             }
-            return QuickMiniSX(terminal, std::move(plans.miniSx), options.setClock);
+            return QuickMiniFamily(terminal, std::move(plans.miniSx), options.setClock);
         default:
             return NotThisEdition(terminal, *code);
     }

@@ -12,26 +12,13 @@
 #include "cli/CliSessionRun.h"
 #include "cli/CliSettingsOutput.h"
 #include "cli/CliStringIds.h"
-#include "cli/MiniSxCommands.h"
+#include "cli/MiniFamilyCommands.h"
 #include "cli/SlimCommands.h"
-#include "files/SettingsFileMini.h"
 #include "link/PartialFile.h"
 #include "res/StringIds.h"
-#include "sessions/MiniReadSession.h"
 
 namespace morvik::cli {
 namespace {
-
-int ReadMini(CTerminal& terminal, const std::string& path) {
-    CMiniReadSession session(terminal, false);
-    RunSession(session);
-    terminal.Disconnect();
-    if (!session.Loaded() || Interrupted()) {
-        return FailedSession(session, Text(res::ids::kReadFailed));
-    }
-    return DeliverSettings(path, MiniSettingsFileText(session.Settings()), session.Warnings(),
-                           kExitWarnings);
-}
 
 int RunRead(CliContext& context, const CliArguments& args) {
     const std::string& path = args.Operand(0);
@@ -48,11 +35,11 @@ int RunRead(CliContext& context, const CliArguments& args) {
     }
     switch (*code) {
         case kEditionMini:
-            return ReadMini(terminal, path);
+            return ReadMiniFamily<MiniEdition>(terminal, path);
         case kEditionSlim:
             return ReadSlim(terminal, path);
         case kEditionMiniSx:
-            return ReadMiniSX(terminal, path);
+            return ReadMiniFamily<MiniSxEdition>(terminal, path);
         default:
             return NotThisEdition(terminal, *code);
     }

@@ -14,29 +14,15 @@
 #include "cli/CliOutput.h"
 #include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
-#include "cli/MiniSxCommands.h"
+#include "cli/MiniFamilyCommands.h"
 #include "cli/SettingsVerdict.h"
 #include "cli/SlimCommands.h"
 #include "res/StringIds.h"
-#include "sessions/MiniWriteSession.h"
 
 namespace morvik::cli {
 namespace {
 
 constexpr std::string_view kSetClock = "--set-clock";
-
-int WriteMini(CTerminal& terminal, const MiniSettings& settings, bool setClock) {
-    CMiniWriteSession session(terminal, settings, setClock);
-    RunSession(session, [&session] { session.UpdateUploadProgress(); });
-    EndMiniWrite(terminal, session);
-    terminal.Disconnect();
-    if (session.Completed()) {
-        SetOutcome("written");
-        PrintOut(Text(res::ids::kWriteDoneRebooted));
-        return kExitOk;
-    }
-    return FailedSession(session, Text(ids::kWriteCancelled));
-}
 
 int RunWrite(CliContext& context, const CliArguments& args) {
     const bool setClock = args.Has(kSetClock);
@@ -66,13 +52,13 @@ int RunWrite(CliContext& context, const CliArguments& args) {
         return Interrupted() ? ReportInterrupted() : kExitFailure;
     }
     if (*code == kEditionMini && verdict.edition == SettingsFileEdition::Mini) {
-        return WriteMini(terminal, verdict.mini, setClock);
+        return WriteMiniFamily<MiniEdition>(terminal, verdict.mini, setClock);
     }
     if (*code == kEditionSlim && verdict.edition == SettingsFileEdition::Slim) {
         return WriteSlim(terminal, verdict.slim);
     }
     if (*code == kEditionMiniSx && verdict.edition == SettingsFileEdition::MiniSx) {
-        return WriteMiniSX(terminal, verdict.miniSx, setClock);
+        return WriteMiniFamily<MiniSxEdition>(terminal, verdict.miniSx, setClock);
     }
     return NotThisEdition(terminal, *code);
 }

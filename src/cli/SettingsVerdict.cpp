@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "files/MiniSxSettingsFile.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "files/SlimSettingsFile.h"
 #include "model/SlimValidation.h"
 #include "res/StringIds.h"
@@ -34,30 +33,29 @@ std::vector<std::string> LoadThenCheck(std::vector<std::string> loaded,
     return loaded;
 }
 
-void JudgeMini(const std::string& text, SettingsVerdict& verdict) {
-    MiniReadResult read = LoadMiniSettingsText(text, verdict.mini);
+// A Mini-family file: the load's messages, then those of the window's checks before a write
+// (its values, then its sounds).
+template <class Edition, class Settings = typename Edition::Settings>
+void JudgeMiniFamily(const std::string& text, Settings& settings, SettingsVerdict& verdict,
+                     std::vector<std::string> (*validate)(const Settings&)) {
+    MiniReadResult read = MiniFamilySettingsFile<Edition>::LoadText(text, settings);
     if (read.Failed()) {
         verdict.messages = {read.error};
         return;
     }
-    std::vector<std::string> checked = ValidateMiniSettings(verdict.mini);
-    for (std::string& message : CheckMiniSounds(verdict.mini)) {
+    std::vector<std::string> checked = validate(settings);
+    for (std::string& message : Edition::CheckSounds(settings)) {
         checked.push_back(std::move(message));
     }
     verdict.messages = LoadThenCheck(std::move(read.warnings), checked);
 }
 
+void JudgeMini(const std::string& text, SettingsVerdict& verdict) {
+    JudgeMiniFamily<MiniEdition>(text, verdict.mini, verdict, &ValidateMiniSettings);
+}
+
 void JudgeMiniSX(const std::string& text, SettingsVerdict& verdict) {
-    MiniReadResult read = LoadMiniSXSettingsText(text, verdict.miniSx);
-    if (read.Failed()) {
-        verdict.messages = {read.error};
-        return;
-    }
-    std::vector<std::string> checked = ValidateMiniSXSettings(verdict.miniSx);
-    for (std::string& message : CheckMiniSXSounds(verdict.miniSx)) {
-        checked.push_back(std::move(message));
-    }
-    verdict.messages = LoadThenCheck(std::move(read.warnings), checked);
+    JudgeMiniFamily<MiniSxEdition>(text, verdict.miniSx, verdict, &ValidateMiniSXSettings);
 }
 
 // A Slim file is taken whole or not at all; the window's checks before a write stop at their

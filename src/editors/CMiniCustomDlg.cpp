@@ -9,7 +9,7 @@
 #include "editors/CTermConfigDlg.h"
 #include "editors/MiniSetDialogs.h"
 #include "editors/MiniWriteRun.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "model/MiniEditorRules.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"

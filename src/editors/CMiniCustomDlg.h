@@ -6,8 +6,8 @@
 #include "editors/CMiniDetailEditionDlg.h"
 #include "model/LampRowChoices.h"
 #include "model/MiniSettings.h"
-#include "sessions/MiniReadSession.h"
-#include "sessions/MiniWriteSession.h"
+#include "sessions/MiniFamilyReadSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/dialogs/CMiniProgressDlg.h"
 
 namespace morvik {

@@ -18,8 +18,7 @@
 #include "model/SoundSlots.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniEasyWriteSession.h"
-#include "sessions/MiniSxEasyWriteSession.h"
+#include "sessions/MiniFamilyEasyWriteSession.h"
 #include "sessions/dialogs/CMiniProgressDlg.h"
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 
@@ -159,16 +158,14 @@ void CMiniEasyDlg::Write() {
         return;
     }
     if (edition_ == kEditionMiniSx) {
-        RunWrite<CMiniSXEasyWriteSession, CMiniSXProgressDlg>(
-            BuildMiniSXQuickPlan(quick, ProgramFolder()));
+        RunWrite<CMiniSXProgressDlg>(BuildMiniSXQuickPlan(quick, ProgramFolder()));
     } else {
-        RunWrite<CMiniEasyWriteSession, CMiniProgressDlg>(
-            BuildMiniQuickPlan(quick, ProgramFolder()));
+        RunWrite<CMiniProgressDlg>(BuildMiniQuickPlan(quick, ProgramFolder()));
     }
 }
 
-template <class Session, class Dialog, class Plan>
-void CMiniEasyDlg::RunWrite(Plan plan) {
+template <class Dialog>
+void CMiniEasyDlg::RunWrite(MiniQuickPlan plan) {
     if (!plan.problem.empty()) {
         main_.ErrorBox(FromCp932(plan.problem), this, false);
         return;
@@ -178,7 +175,7 @@ void CMiniEasyDlg::RunWrite(Plan plan) {
         return;
     }
     setEnabled(false);
-    Session session(terminal, std::move(plan), clock_->isChecked());
+    CMiniFamilyEasyWriteSession session(terminal, std::move(plan), clock_->isChecked());
     const bool done = RunWriteDialog<Dialog>(main_, this, session);
     setEnabled(true);
     ShowWriteOutcome(main_, this, done, session.ErrorText());

@@ -62,8 +62,8 @@ class CMiniEasyDlg : public QDialog, public ISettingsWindow {
     // The window's notes above the fields, by edition and window.
     std::vector<int> NoteIds() const;
     // Opens the terminal and runs the edition's write session over plan in its progress window.
-    template <class Session, class Dialog, class Plan>
-    void RunWrite(Plan plan);
+    template <class Dialog>
+    void RunWrite(MiniQuickPlan plan);
 
     CMVKAppDlg& main_;
     EditionCode edition_;

@@ -11,7 +11,7 @@
 #include "editors/CMiniSXSoundDlg.h"
 #include "editors/CSXTermConfigDlg.h"
 #include "editors/MiniWriteRun.h"
-#include "files/MiniSxSettingsFile.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "model/MiniSxEditorRules.h"
 #include "res/StringIds.h"
 

@@ -9,8 +9,8 @@
 #include "editors/CMiniDetailEditionDlg.h"
 #include "editors/CMiniSXLampDlg.h"
 #include "model/MiniSxSettings.h"
-#include "sessions/MiniSxReadSession.h"
-#include "sessions/MiniSxWriteSession.h"
+#include "sessions/MiniFamilyReadSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 
 namespace morvik {

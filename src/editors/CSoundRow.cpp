@@ -10,6 +10,7 @@
 #include "app/AppStringIds.h"
 #include "app/QtText.h"
 #include "app/SoundPlayer.h"
+#include "model/WavCheck.h"
 #include "res/StringIds.h"
 
 namespace morvik {
@@ -73,6 +74,12 @@ void CSoundRow::Browse() {
 void CSoundRow::Play() {
     if (player_ == nullptr) {
         player_ = new CSoundPlayer(this);
+    }
+    // A file the player cannot read simply stays silent: the OK checks of the dialog are where a
+    // wrong file is reported. Only a wave file the terminal would take reaches the player, whose
+    // loader would wait for ever on a FIFO under the name.
+    if (CheckWavFile(std::filesystem::path(LocalPath(Path()))).status != WavStatus::Accepted) {
+        return;
     }
     player_->Play(Path());
 }

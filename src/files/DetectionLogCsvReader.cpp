@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 #include "files/DetectionLogCsv.h"
@@ -319,23 +320,23 @@ DetectionLogCsvContent ParseDetectionLogCsv(std::string_view bytes) {
 
 DetectionLogCsvContent ReadDetectionLogCsv(const std::string& path) {
     DetectionLogCsvContent content;
+    // A file known to be too large is refused before any of it is read.
     std::error_code error;
-    const std::filesystem::path file(path);
-    if (!std::filesystem::exists(file, error)) {
-        content.error = DetectionLogCsvError{Problem::kCannotOpen};
-        return content;
-    }
-    if (const auto size = std::filesystem::file_size(file, error);
-        !error && size > kDetectionLogCsvMaxBytes) {
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > kDetectionLogCsvMaxBytes) {
         content.error = DetectionLogCsvError{Problem::kTooLarge};
         return content;
     }
-    const std::optional<std::string> bytes = ReadRegularFile(path, kDetectionLogCsvMaxBytes);
-    if (!bytes) {
+    const FileRead file = ReadRegularFile(path, kDetectionLogCsvMaxBytes);
+    if (file.status == FileReadStatus::TooLarge) {
+        content.error = DetectionLogCsvError{Problem::kTooLarge};  // it grew meanwhile
+        return content;
+    }
+    if (!file.Ok()) {
         content.error = DetectionLogCsvError{Problem::kCannotOpen};
         return content;
     }
-    return ParseDetectionLogCsv(*bytes);
+    return ParseDetectionLogCsv(file.bytes);
 }
 
 std::string DetectionLogCsvErrorText(const DetectionLogCsvError& error) {

@@ -1,11 +1,11 @@
 #include "files/FirmwareImage.h"
 
 #include <algorithm>
-#include <fstream>
 #include <numeric>
 #include <string_view>
 #include <vector>
 
+#include "link/RegularFile.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -122,34 +122,19 @@ FirmwareImageCheck CheckFirmwareImage(std::span<const std::uint8_t> image, bool 
 }
 
 FirmwareImageCheck CheckFirmwareImage(const std::filesystem::path& path, bool miniFamily) {
-    // A folder or a device is not an image; opening it as a file would fail later or block.
-    std::error_code error;
-    std::ifstream file;
-    if (std::filesystem::is_regular_file(path, error)) {
-        file.open(path, std::ios::binary);
-    }
-    if (!file.is_open()) {
-        FirmwareImageCheck check;
-        check.outcome = res::TextCp932(res::ids::kFileOpenFailed);
-        return check;
-    }
-    file.seekg(0, std::ios::end);
-    const std::streamoff length = file.tellg();
-    if (length < 0) {
-        FirmwareImageCheck check;
-        check.outcome = res::TextCp932(res::ids::kFileOpenFailed);
-        return check;
-    }
     // Only a file of an acceptable size is read, so a huge file chosen by mistake costs nothing.
-    if (!SizeAccepted(length)) {
+    const FileRead file = ReadRegularFile(
+        path, kFirmwareHeaderSize + static_cast<std::size_t>(kFirmwareMaxDataLength));
+    if (file.status == FileReadStatus::TooLarge) {
         return Invalid();
     }
-    std::vector<std::uint8_t> image(static_cast<std::size_t>(length));
-    file.seekg(0, std::ios::beg);
-    if (!file.read(reinterpret_cast<char*>(image.data()), length)) {
-        return Invalid();
+    if (!file.Ok()) {
+        FirmwareImageCheck check;
+        check.outcome = res::TextCp932(res::ids::kFileOpenFailed);
+        return check;
     }
-    return CheckFirmwareImage(image, miniFamily);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.bytes.data());
+    return CheckFirmwareImage(std::span<const std::uint8_t>(bytes, file.bytes.size()), miniFamily);
 }
 
 }  // namespace morvik

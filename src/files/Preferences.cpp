@@ -40,22 +40,15 @@ bool SameName(const std::string& a, const std::string& b) {
 // More than any preferences file holds; a bigger file is not read (and so never rewritten).
 constexpr size_t kMaxFileBytes = 1024 * 1024;
 
-// The file as lines without their line ends: empty when there is no file, nullopt when a file
-// is there but cannot be read whole. Only a regular file is read, and it is opened without
-// blocking: a FIFO or a device under the name must not hang start-up.
-std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+// A file's text as lines without their line ends.
+std::vector<std::string> LinesOf(std::string_view text) {
     std::vector<std::string> lines;
-    const std::optional<std::string> read = ReadRegularFile(path, kMaxFileBytes);
-    if (!read) {
-        return std::nullopt;
-    }
-    const std::string& text = *read;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        const size_t next = end == std::string::npos ? text.size() : end + 1;
-        end = end == std::string::npos ? text.size() : end;
-        std::string line = text.substr(start, end - start);
+        const size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        end = end == std::string_view::npos ? text.size() : end;
+        std::string line(text.substr(start, end - start));
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
@@ -63,6 +56,19 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
         start = next;
     }
     return lines;
+}
+
+// The file as lines: empty when there is no file, nullopt when a file is there but cannot be
+// read whole (not a regular file, no permission, too large).
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+    const FileRead read = ReadRegularFile(path, kMaxFileBytes);
+    if (read.status == FileReadStatus::NotFound) {
+        return std::vector<std::string>();
+    }
+    if (!read.Ok()) {
+        return std::nullopt;
+    }
+    return LinesOf(read.bytes);
 }
 
 // "[name]" gives name; anything else nullopt.
@@ -180,27 +186,9 @@ int ProfileInt(const std::optional<std::string>& value, int defaultValue) {
     return static_cast<int>(number);
 }
 
-}  // namespace
-
-std::optional<std::string> ReadProfileString(const std::string& path, const std::string& section,
-                                             const std::string& key) {
-    return ProfileValue(ReadLines(path).value_or(std::vector<std::string>()), section, key);
-}
-
-int ReadProfileInt(const std::string& path, const std::string& section, const std::string& key,
-                   int defaultValue) {
-    return ProfileInt(ReadProfileString(path, section, key), defaultValue);
-}
-
-bool WriteProfileStrings(const std::string& path, const std::string& section,
-                         const std::vector<std::pair<std::string, std::string>>& values) {
-    // A file that is there but could not be read is never written: the save would keep only
-    // the keys given here and lose the service texts and user lamps that the file holds.
-    std::optional<std::vector<std::string>> read = ReadLines(path);
-    if (!read) {
-        return false;
-    }
-    std::vector<std::string> lines = std::move(*read);
+// The text of a file of lines once every key of values is set in section.
+std::string ProfileLinesWith(std::vector<std::string> lines, const std::string& section,
+                             const std::vector<std::pair<std::string, std::string>>& values) {
     std::vector<bool> written(values.size(), false);
 
     // Where the section starts and ends (one past its last non-empty line).
@@ -253,6 +241,30 @@ bool WriteProfileStrings(const std::string& path, const std::string& section,
     for (const std::string& line : lines) {
         text += line + "\r\n";
     }
+    return text;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadProfileString(const std::string& path, const std::string& section,
+                                             const std::string& key) {
+    return ProfileValue(ReadLines(path).value_or(std::vector<std::string>()), section, key);
+}
+
+int ReadProfileInt(const std::string& path, const std::string& section, const std::string& key,
+                   int defaultValue) {
+    return ProfileInt(ReadProfileString(path, section, key), defaultValue);
+}
+
+bool WriteProfileStrings(const std::string& path, const std::string& section,
+                         const std::vector<std::pair<std::string, std::string>>& values) {
+    // A file that is there but could not be read is never written: the save would keep only
+    // the keys given here and lose the service texts and user lamps that the file holds.
+    std::optional<std::vector<std::string>> read = ReadLines(path);
+    if (!read) {
+        return false;
+    }
+    const std::string text = ProfileLinesWith(std::move(*read), section, values);
     std::error_code error;
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
     if (!parent.empty()) {
@@ -260,6 +272,11 @@ bool WriteProfileStrings(const std::string& path, const std::string& section,
     }
     PartialFile file;
     return file.Create(path) && file.Append(text) && file.Commit();
+}
+
+std::string ProfileTextWith(std::string_view text, const std::string& section,
+                            const std::vector<std::pair<std::string, std::string>>& values) {
+    return ProfileLinesWith(LinesOf(text), section, values);
 }
 
 std::string Preferences::DefaultPath() {
@@ -297,7 +314,14 @@ void Preferences::LoadServiceDefaults() {
 }
 
 void Preferences::Load() {
-    const std::vector<std::string> lines = FileLines();
+    LoadFrom(FileLines());
+}
+
+void Preferences::LoadText(std::string_view text) {
+    LoadFrom(LinesOf(text));
+}
+
+void Preferences::LoadFrom(const std::vector<std::string>& lines) {
     LoadCloseAfterWriteFrom(lines);
     LoadPortFrom(lines);
     LoadServiceDefaultsFrom(lines);
@@ -325,11 +349,17 @@ void Preferences::LoadServiceDefaultsFrom(const std::vector<std::string>& lines)
                  res::TextCp932(res::ids::kPrefServiceTorucaIconDefault), kServiceTorucaIconMax);
 }
 
+std::vector<std::pair<std::string, std::string>> Preferences::SavedValues() const {
+    return {{Key(res::ids::kPrefSerialPortNum), res::Format("%d", port_)},
+            {Key(res::ids::kPrefCloseCheck), res::Format("%d", closeAfterWrite_ ? 1 : 0)}};
+}
+
 bool Preferences::Save() const {
-    return WriteProfileStrings(
-        path_, Section(),
-        {{Key(res::ids::kPrefSerialPortNum), res::Format("%d", port_)},
-         {Key(res::ids::kPrefCloseCheck), res::Format("%d", closeAfterWrite_ ? 1 : 0)}});
+    return WriteProfileStrings(path_, Section(), SavedValues());
+}
+
+std::string Preferences::SavedText(std::string_view text) const {
+    return ProfileTextWith(text, Section(), SavedValues());
 }
 
 void Preferences::SetPort(int port) {
@@ -337,11 +367,19 @@ void Preferences::SetPort(int port) {
 }
 
 std::string Preferences::ReadUserLamp(int number) const {
+    return UserLampFrom(FileLines(), number);
+}
+
+std::string Preferences::UserLampInText(std::string_view text, int number) {
+    return UserLampFrom(LinesOf(text), number);
+}
+
+std::string Preferences::UserLampFrom(const std::vector<std::string>& lines, int number) {
     const std::optional<int> key = UserLampKey(number);
     if (!key) {
         return std::string();
     }
-    return ReadProfileString(path_, Section(), Key(*key)).value_or(std::string());
+    return ProfileValue(lines, Section(), Key(*key)).value_or(std::string());
 }
 
 bool Preferences::WriteUserLamp(int number, const std::string& pattern) const {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -36,6 +37,10 @@ int ReadProfileInt(const std::string& path, const std::string& section, const st
 // section, the file and the folder as needed. False when the file could not be written.
 bool WriteProfileStrings(const std::string& path, const std::string& section,
                          const std::vector<std::pair<std::string, std::string>>& values);
+
+// The text a file holding text becomes when WriteProfileStrings sets values in it.
+std::string ProfileTextWith(std::string_view text, const std::string& section,
+                            const std::vector<std::pair<std::string, std::string>>& values);
 
 // ---- The tool's preferences ----------------------------------------------------------------
 
@@ -63,9 +68,13 @@ class Preferences {
     void LoadServiceDefaults();
     // All three, for a program that picks no port.
     void Load();
+    // The same from a file's text already in memory.
+    void LoadText(std::string_view text);
 
     // Writes "SerialPortNum" and "CloseCheck" together, each with "%d".
     bool Save() const;
+    // The text that Save() makes of a file holding text.
+    std::string SavedText(std::string_view text) const;
 
     int Port() const { return port_; }
     // Any value outside 1..256 becomes 1, as when it is read.
@@ -83,6 +92,8 @@ class Preferences {
     // The user lamp patterns "userlamp1".."userlamp3" (number 1..3), read and written by the
     // lamp editors when they need them; empty when absent or for another number.
     std::string ReadUserLamp(int number) const;
+    // The same from a file's text already in memory.
+    static std::string UserLampInText(std::string_view text, int number);
     bool WriteUserLamp(int number, const std::string& pattern) const;
 
     // The rules applied to stored values, for every reader of the file.
@@ -92,6 +103,9 @@ class Preferences {
   private:
     // The file read once; empty when it is missing or cannot be read (every key its default).
     std::vector<std::string> FileLines() const;
+    void LoadFrom(const std::vector<std::string>& lines);
+    static std::string UserLampFrom(const std::vector<std::string>& lines, int number);
+    std::vector<std::pair<std::string, std::string>> SavedValues() const;
     void LoadCloseAfterWriteFrom(const std::vector<std::string>& lines);
     void LoadPortFrom(const std::vector<std::string>& lines);
     void LoadServiceDefaultsFrom(const std::vector<std::string>& lines);

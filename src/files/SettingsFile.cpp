@@ -1,10 +1,10 @@
 #include "files/SettingsFile.h"
 
 #include <array>
-#include <fstream>
 #include <system_error>
 
 #include "link/PartialFile.h"
+#include "link/RegularFile.h"
 #include "morvik/Version.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -17,7 +17,6 @@ namespace ids = res::ids;
 constexpr std::array kEditionsInSearchOrder = {SettingsFileEdition::Slim, SettingsFileEdition::Mini,
                                                SettingsFileEdition::MiniSx};
 
-constexpr std::size_t kReadBlock = 1024;
 constexpr std::string_view kLineEnd = "\r\n";
 
 SettingsFileText Refused(int messageId) {
@@ -53,51 +52,56 @@ SettingsFileEdition DetectSettingsFileEdition(std::string_view text) {
 }
 
 SettingsFileText ReadSettingsFileText(const std::filesystem::path& path, std::size_t maxSize) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return Refused(ids::kFileOpenFailed);
+    FileRead file = ReadRegularFile(path, maxSize);
+    if (file.status == FileReadStatus::TooLarge) {
+        return Refused(ids::kSettingsFileInvalid);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    if (!file.Ok()) {
         return Refused(ids::kFileOpenFailed);
     }
     SettingsFileText result;
-    char block[kReadBlock];
-    // The size is judged on what is read, not on what the directory says, so a file that grows
-    // while it is read cannot slip past the limit.
-    while (in) {
-        in.read(block, sizeof block);
-        result.text.append(block, static_cast<std::size_t>(in.gcount()));
-        if (result.text.size() > maxSize) {
-            return Refused(ids::kSettingsFileInvalid);
-        }
-    }
-    if (in.bad()) {
-        return Refused(ids::kFileOpenFailed);
-    }
+    result.text = std::move(file.bytes);
     result.text += kLineEnd;
     result.ok = true;
     return result;
 }
 
 std::string SettingsFileValue(std::string_view text, std::string_view key) {
+    const std::string keys[] = {std::string(key)};
+    return SettingsFileValues(text, keys).begin()->second;
+}
+
+std::map<std::string, std::string, std::less<>> SettingsFileValues(
+    std::string_view text, std::span<const std::string> keys) {
+    std::map<std::string, std::string, std::less<>> values;
+    for (const std::string& key : keys) {
+        values.emplace(key, std::string());
+    }
+    std::map<std::string_view, bool, std::less<>> found;
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t lineEnd = text.find('\n', pos);
         if (lineEnd == std::string_view::npos) {
             lineEnd = text.size();
         }
-        std::string_view line = text.substr(pos, lineEnd - pos);
-        if (line.size() > key.size() && line.starts_with(key) && line[key.size()] == ' ') {
-            std::string_view value = line.substr(key.size() + 1);
-            while (!value.empty() && (value.back() == '\r' || value.back() == '\n')) {
-                value.remove_suffix(1);
-            }
-            return std::string(value);
-        }
+        const std::string_view line = text.substr(pos, lineEnd - pos);
         pos = lineEnd + 1;
+        // A key has no space in it: the line's first word is the key it gives a value to.
+        const std::size_t space = line.find(' ');
+        if (space == std::string_view::npos) {
+            continue;
+        }
+        const auto entry = values.find(line.substr(0, space));
+        if (entry == values.end() || !found.emplace(entry->first, true).second) {
+            continue;  // not asked for, or not its first line
+        }
+        std::string_view value = line.substr(space + 1);
+        while (!value.empty() && (value.back() == '\r' || value.back() == '\n')) {
+            value.remove_suffix(1);
+        }
+        entry->second = std::string(value);
     }
-    return {};
+    return values;
 }
 
 std::string SettingsFileVersion() {

@@ -5,9 +5,11 @@
 //
 // This file holds what every edition shares: recognising the edition of a file, reading a file
 // whole, finding a key's value, and writing a file safely. Each edition's own lines are in its
-// own file (SettingsFileMini.h for the Mini and MiniS).
+// own file (MiniFamilySettingsFile.h for the Mini/MiniS and the MiniSx).
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -50,6 +52,11 @@ SettingsFileText ReadSettingsFileText(const std::filesystem::path& path, std::si
 // wins. Only whole lines count: a path or a text that happens to contain "key " inside a value
 // is never taken for the key's line.
 std::string SettingsFileValue(std::string_view text, std::string_view key);
+
+// The values of every key in keys, each as SettingsFileValue finds it, in one pass over the
+// text's lines (a file is read for some sixty keys).
+std::map<std::string, std::string, std::less<>> SettingsFileValues(
+    std::string_view text, std::span<const std::string> keys);
 
 // The "ver" line's value: the tool's own version.
 std::string SettingsFileVersion();

@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "files/SettingsFile.h"
-#include "res/StringIds.h"
-#include "res/Strings.h"
+#include "link/RegularFile.h"
 
 namespace morvik {
 
@@ -24,20 +23,31 @@ bool SaveSlimSettingsFile(const std::string& path, const SlimEditorState& state)
 }
 
 SlimFileText ReadSlimSettingsFile(const std::string& path) {
-    SettingsFileText file = ReadSettingsFileText(path, kSlimSettingsFileMaxSize);
-    SlimFileText result;
-    if (!file.ok) {
-        result.status = file.message == res::TextCp932(res::ids::kFileOpenFailed)
-                            ? SlimFileStatus::OpenFailed
-                            : SlimFileStatus::TooLarge;
+    FileRead file = ReadRegularFile(path, kSlimSettingsFileMaxSize);
+    if (file.status == FileReadStatus::TooLarge) {
+        SlimFileText result;
+        result.status = SlimFileStatus::TooLarge;
         return result;
     }
-    if (!HasSlimHeader(file.text)) {
+    if (!file.Ok()) {
+        return SlimFileText{};
+    }
+    return SlimSettingsFileFromBytes(std::move(file.bytes));
+}
+
+SlimFileText SlimSettingsFileFromBytes(std::string bytes) {
+    SlimFileText result;
+    if (bytes.size() > kSlimSettingsFileMaxSize) {
+        result.status = SlimFileStatus::TooLarge;
+        return result;
+    }
+    bytes += "\r\n";
+    if (!HasSlimHeader(bytes)) {
         result.status = SlimFileStatus::NoHeader;
         return result;
     }
     result.status = SlimFileStatus::Ok;
-    result.text = std::move(file.text);
+    result.text = std::move(bytes);
     return result;
 }
 

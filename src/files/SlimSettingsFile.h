@@ -85,6 +85,9 @@ struct SlimFileText {
 
 SlimFileText ReadSlimSettingsFile(const std::string& path);
 
+// The same on a file's bytes already in memory.
+SlimFileText SlimSettingsFileFromBytes(std::string bytes);
+
 // True when text holds the Slim header line.
 bool HasSlimHeader(std::string_view text);
 

@@ -1,9 +1,8 @@
 #include "files/TorucaFile.h"
 
 #include <cstdio>
-#include <fstream>
-#include <system_error>
 
+#include "link/RegularFile.h"
 #include "model/Escape.h"
 #include "model/FunctionRecordValidate.h"
 #include "model/Pack.h"
@@ -107,23 +106,13 @@ TorucaFileResult ParseTorucaFile(std::string_view content) {
 }
 
 TorucaFileResult ReadTorucaFile(const std::filesystem::path& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        return Refused(ids::kFileOpenFailed);
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Refused(ids::kFileOpenFailed);
-    }
     // One byte more than a Toruca file may hold tells a file that is too long, without reading
     // whatever large file was picked by mistake.
-    std::string content(kTorucaFileMaxSize + 1, '\0');
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    if (in.bad()) {
+    const FileRead file = ReadRegularFile(path, kTorucaFileMaxSize + 1);
+    if (file.status != FileReadStatus::Ok && file.status != FileReadStatus::TooLarge) {
         return Refused(ids::kFileOpenFailed);
     }
-    content.resize(static_cast<size_t>(in.gcount()));
-    return ParseTorucaFile(content);
+    return ParseTorucaFile(file.bytes);
 }
 
 }  // namespace morvik

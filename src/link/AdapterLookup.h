@@ -13,10 +13,10 @@ namespace morvik {
 constexpr uint16_t kAdapterUsbVendor = 0x5A3C;
 constexpr uint16_t kAdapterUsbProduct = 0x0C41;
 
-// The COM number of the first attached adapter (by kernel name; a device the udev rule linked as
-// /dev/morvik counts as the adapter), giving its device a number in
-// the port map when it has none yet. nullopt when no adapter is attached or the port map cannot
-// take its number.
+// The COM number of the attached adapter, giving its device a number in the port map when it has
+// none yet: the one the udev rule links as /dev/morvik, else the first by kernel name (a device
+// the rule links as /dev/morvik-<serial> counts as an adapter). nullopt when no adapter is
+// attached or the port map cannot take its number.
 std::optional<int> LookupAdapterPort(PortMap& map);
 
 // The same with the default ports folder and system roots.

@@ -2,10 +2,10 @@
 
 #include <chrono>
 #include <cstring>
-#include <fstream>
 #include <thread>
 
 #include "link/PartialFile.h"
+#include "link/RegularFile.h"
 #include "link/XmodemBlock.h"
 
 namespace morvik {
@@ -153,7 +153,7 @@ class Receiver {
         if (result == kContinue) {
             result = MainPhase();
         }
-        if (result == kReceiveCancelled) {
+        if (result == kReceiveCancelled || result == kReceiveOverrun) {
             WriteByte(port_, kCan);
         }
         if (result == kReceiveDone && complete_ && !complete_()) {
@@ -249,6 +249,9 @@ class Receiver {
                 case Arrival::kBlock:
                     switch (CheckBlock(block_, expected_)) {
                         case BlockCheck::kGood:
+                            if (complete_ && complete_()) {
+                                return kReceiveOverrun;
+                            }
                             if (!Accept()) {
                                 return Abandon();
                             }
@@ -288,20 +291,13 @@ class Receiver {
 }  // namespace
 
 bool SendFile(CSerialCommAPI& port, const std::string& path) {
-    if (!StartSending(port)) {
+    // Read whole before the terminal is started on it, so that a file that cannot be read never
+    // begins a transfer.
+    const FileRead file = ReadRegularFile(path, kSendFileMaxBytes);
+    if (!file.Ok()) {
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    return SendBlocks(port, [&in](uint8_t* data) -> long {
-        in.read(reinterpret_cast<char*>(data), kDataSize);
-        if (in.bad()) {
-            return -1;
-        }
-        return static_cast<long>(in.gcount());
-    });
+    return SendMemory(port, reinterpret_cast<const uint8_t*>(file.bytes.data()), file.bytes.size());
 }
 
 bool SendMemory(CSerialCommAPI& port, const uint8_t* data, size_t length) {

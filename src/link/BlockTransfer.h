@@ -15,8 +15,12 @@
 
 namespace morvik {
 
-// Sends the file's bytes as blocks, then EOT. False when the file cannot be read, when the
-// terminal keeps talking before the transfer, or when a block is not acknowledged.
+// Far more than any image a terminal takes; a larger file is not sent.
+constexpr size_t kSendFileMaxBytes = 16 * 1024 * 1024;
+
+// Sends the file's bytes as blocks, then EOT. False when the file cannot be read (or is not a
+// regular file, or is larger than kSendFileMaxBytes), when the terminal keeps talking before the
+// transfer, or when a block is not acknowledged.
 bool SendFile(CSerialCommAPI& port, const std::string& path);
 
 // The same with the bytes taken from memory. A length of 0 sends only EOT.
@@ -34,6 +38,10 @@ constexpr int kReceiveShort = -4;
 constexpr int kReceiveWriteFailed = -5;
 // The same for want of space on the output's disk.
 constexpr int kReceiveDiskFull = -6;
+// A new block came after the complete check had said that everything had arrived: a sender that
+// goes on past what it announced is damaged, and is stopped with CAN rather than followed for
+// ever.
+constexpr int kReceiveOverrun = -7;
 
 // Turns one accepted block into the text appended to the output file. It gets the whole
 // 132-byte block, a running record number (0 for the first block, growing by 4 per block) and
@@ -49,7 +57,8 @@ using BlockHandler =
 // The caller clears the port's receive-cancel flag before starting; setting it stops the
 // receive with CAN.
 // A complete check, when given, is asked at EOT: false leaves no file and gives kReceiveShort (a
-// sender that ends early must not leave a file that looks whole).
+// sender that ends early must not leave a file that looks whole). It is asked too when a new
+// block arrives: true then stops the receive with CAN and kReceiveOverrun, leaving no file.
 int ReceiveFile(CSerialCommAPI& port, const std::string& path, int passThrough,
                 const BlockHandler& handler = {}, const std::function<bool()>& complete = {});
 

@@ -53,37 +53,55 @@ void FindUsbIds(const fs::path& sysfsRoot, const fs::path& device, SerialDevice*
     }
 }
 
-// Stable names: /dev/serial/by-id/<name> -> ../../ttyUSB0, keyed by the kernel name. The udev
-// rule's /dev/morvik comes first: whichever cable of the terminal is plugged in, it is the same
-// device to the port map and so keeps one COM number.
-std::map<std::string, std::string> StableNames(const fs::path& devRoot) {
-    std::map<std::string, std::string> names;
+struct StableName {
+    std::string path;
+    bool terminalLink = false;
+};
+
+// The one-step target of each link of folder whose name passes wanted, keyed by kernel name: udev
+// links straight to "ttyUSB0" or "../../ttyUSB0", so the kernel name is the link's own target,
+// whatever that device node may lead on to. Links are taken in name order; the first link to a
+// device wins over later ones and over those already in names.
+template <typename Wanted>
+void AddLinks(const fs::path& folder, Wanted wanted, bool terminalLink,
+              std::map<std::string, StableName>* names) {
     std::error_code ec;
-    const fs::path terminal = devRoot / kTerminalLinkName;
-    if (fs::is_symlink(terminal, ec)) {
-        // One step, as for the by-id links below: udev links it straight to "ttyUSB0".
-        fs::path target = fs::read_symlink(terminal, ec);
-        if (!ec) {
-            names.emplace(target.filename().string(), terminal.string());
-        }
-    }
-    fs::directory_iterator it(devRoot / "serial" / "by-id", ec);
+    fs::directory_iterator it(folder, ec);
     if (ec) {
-        return names;
+        return;
     }
     std::vector<fs::path> links;
     for (const auto& entry : it) {
-        links.push_back(entry.path());
+        if (wanted(entry.path().filename().string()) && entry.is_symlink(ec)) {
+            links.push_back(entry.path());
+        }
     }
     std::sort(links.begin(), links.end());
     for (const auto& link : links) {
-        // One step only (udev links straight to "../../ttyUSB0"): the kernel name is the link's
-        // own target, whatever that device node may lead on to.
         fs::path target = fs::read_symlink(link, ec);
         if (!ec) {
-            names.emplace(target.filename().string(), link.string());
+            names->emplace(target.filename().string(), StableName{link.string(), terminalLink});
         }
     }
+}
+
+// Stable names by kernel name. The udev rule's /dev/morvik comes first: whichever cable of the
+// terminal is plugged in alone, it is the same device to the port map and so keeps one COM
+// number. Every other cable of the terminal is /dev/morvik-<serial>; other devices have their
+// /dev/serial/by-id names.
+std::map<std::string, StableName> StableNames(const fs::path& devRoot) {
+    std::map<std::string, StableName> names;
+    const std::string prefix = kTerminalLinkPrefix;
+    AddLinks(
+        devRoot, [](const std::string& name) { return name == kTerminalLinkName; }, true, &names);
+    AddLinks(
+        devRoot,
+        [&prefix](const std::string& name) {
+            return name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0;
+        },
+        true, &names);
+    AddLinks(
+        devRoot / "serial" / "by-id", [](const std::string&) { return true; }, false, &names);
     return names;
 }
 
@@ -131,7 +149,7 @@ std::vector<SerialDevice> ScanSerialDevices(const SystemRoots& roots) {
     if (ec) {
         return devices;
     }
-    const auto byId = StableNames(roots.dev);
+    const auto stableNames = StableNames(roots.dev);
     const auto consoles = ConsoleNames(roots.sysfs);
     for (const auto& entry : it) {
         const fs::path tty = entry.path();
@@ -150,9 +168,12 @@ std::vector<SerialDevice> ScanSerialDevices(const SystemRoots& roots) {
         }
         SerialDevice device;
         device.name = tty.filename().string();
-        auto stable = byId.find(device.name);
-        device.path =
-            stable != byId.end() ? stable->second : (fs::path(roots.dev) / device.name).string();
+        if (auto stable = stableNames.find(device.name); stable != stableNames.end()) {
+            device.path = stable->second.path;
+            device.terminalLink = stable->second.terminalLink;
+        } else {
+            device.path = (fs::path(roots.dev) / device.name).string();
+        }
         fs::path real = fs::weakly_canonical(deviceLink, linkEc);
         if (!linkEc) {
             FindUsbIds(roots.sysfs, real, &device);

@@ -9,8 +9,10 @@
 
 namespace morvik {
 
-// The link that the package's udev rule gives the terminal's cable (<dev>/morvik).
+// The links that the package's udev rule gives the terminal's cables: <dev>/morvik for the first
+// one plugged in, <dev>/morvik-<USB serial number> for each.
 inline constexpr const char* kTerminalLinkName = "morvik";
+inline constexpr const char* kTerminalLinkPrefix = "morvik-";
 
 struct SystemRoots {
     std::string sysfs = "/sys";
@@ -22,10 +24,12 @@ struct SystemRoots {
 
 struct SerialDevice {
     std::string name;        // kernel name, e.g. "ttyUSB0"
-    std::string path;        // what to open: /dev/morvik for the terminal's cable, else the
-                             // stable /dev/serial/by-id name when there is one
+    std::string path;        // what to open: /dev/morvik or /dev/morvik-<serial> for a
+                             // terminal's cable, else the stable /dev/serial/by-id name when
+                             // there is one
     uint16_t usbVendor = 0;  // 0 when the device does not hang off a USB device
     uint16_t usbProduct = 0;
+    bool terminalLink = false;  // path is one of the udev rule's links
 };
 
 // Every tty that has hardware behind it, sorted by kernel name. Virtual consoles and ptys have

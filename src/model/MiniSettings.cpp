@@ -29,14 +29,8 @@ std::vector<std::string> CheckMiniSounds(const MiniSettings& settings) {
         if (path.empty()) {
             continue;
         }
-        switch (CheckSoundFile(path)) {
-            case SoundStatus::Ok:
-                break;
-            case SoundStatus::CannotOpen:
-            case SoundStatus::SizeUnknown:
-                return {res::TextCp932(res::ids::kFileOpenFailed)};
-            default:
-                return {res::TextCp932(res::ids::kSoundFileInvalid)};
+        if (const SoundStatus status = CheckSoundFile(path); status != SoundStatus::Ok) {
+            return {SoundFailureText(status)};
         }
     }
     SoundSizeResult size = TotalSoundSize(settings.soundPaths);

@@ -7,7 +7,7 @@
 #include "model/Escape.h"
 #include "model/FunctionRecordQuery.h"
 #include "model/LampPattern.h"
-#include "model/MiniSettings.h"
+#include "model/MiniFamilyEdition.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -16,33 +16,7 @@ namespace {
 
 namespace ids = res::ids;
 
-struct SetKeys {
-    int psA, psB, que, kanaId, reId, colorId;
-    std::size_t firstSoundSlot;
-};
-constexpr std::array<SetKeys, 2> kSetKeys = {{
-    {ids::kKeyPsA1, ids::kKeyPsB1, ids::kKeyQue1, ids::kKeyPsA1KanaId, ids::kKeyPsA1ReId,
-     ids::kKeyPsA1ColorId, 0},
-    {ids::kKeyPsA2, ids::kKeyPsB2, ids::kKeyQue2, ids::kKeyPsA2KanaId, ids::kKeyPsA2ReId,
-     ids::kKeyPsA2ColorId, 6},
-}};
 constexpr std::size_t kSoundSlotsPerSet = 6;
-
-constexpr std::array<int, kMiniSoundSlots> kSoundPathKeyIds = {
-    ids::kKeySov1Path, ids::kKeySnv1Path, ids::kKeySpv1Path, ids::kKeySob1Path,
-    ids::kKeySnb1Path, ids::kKeySpb1Path, ids::kKeySov2Path, ids::kKeySnv2Path,
-    ids::kKeySpv2Path, ids::kKeySob2Path, ids::kKeySnb2Path, ids::kKeySpb2Path};
-
-class ValueList {
-  public:
-    void Add(int keyId, std::string value) {
-        list_.push_back({keyId, res::TextCp932(keyId), std::move(value)});
-    }
-    std::vector<MiniKeyValue> Take() { return std::move(list_); }
-
-  private:
-    std::vector<MiniKeyValue> list_;
-};
 
 // The device code of a lamp; a pattern that is no valid user pattern (none of the editors
 // produces one) is written empty, so the terminal clears the lamp instead of taking garbage.
@@ -50,14 +24,14 @@ std::string LampCode(const std::string& pattern, bool idle) {
     return EncodeLampPattern(pattern, idle).value_or(std::string());
 }
 
-void AddSetLamps(ValueList& list, const MiniSettings& settings, std::size_t set) {
+void AddSetLamps(MiniKeyValueList& list, const MiniSettings& settings, std::size_t set) {
     for (std::size_t row = 0; row < kLampRowsPerSet; ++row) {
         list.Add(kMiniSetLampKeyIds[set][row],
                  LampCode(settings.lamps.sets[set][row], IsIdleLampRow(row)));
     }
 }
 
-void AddGuidanceLamp(ValueList& list, const MiniSettings& settings, std::size_t index) {
+void AddGuidanceLamp(MiniKeyValueList& list, const MiniSettings& settings, std::size_t index) {
     // Periodic guidance lamps play 100 ms steps like success and failure.
     list.Add(kGuidanceLampKeyIds[index], LampCode(settings.lamps.guidance[index], false));
 }
@@ -67,9 +41,9 @@ std::vector<int> SoundNumbers(const MiniSettings& settings) {
     return SoundKeyValues(settings.soundPaths, DistinctSoundPaths(settings.soundPaths));
 }
 
-void AddSetSounds(ValueList& list, const std::vector<int>& numbers, std::size_t set) {
+void AddSetSounds(MiniKeyValueList& list, const std::vector<int>& numbers, std::size_t set) {
     for (std::size_t i = 0; i < kSoundSlotsPerSet; ++i) {
-        std::size_t slot = kSetKeys[set].firstSoundSlot + i;
+        std::size_t slot = set * kSoundSlotsPerSet + i;
         list.Add(kMiniSoundKeyIds[slot], std::to_string(numbers[slot]));
     }
 }
@@ -77,7 +51,8 @@ void AddSetSounds(ValueList& list, const std::vector<int>& numbers, std::size_t 
 // The terminal page in the order rslt, fchg, tlog, pow, isc, rtcc. A write sends the code as
 // typed and only when there is one; a file always has the line, the code packed so that it does
 // not read as plain digits.
-void AddTerminalSettings(ValueList& list, const MiniTerminalSettings& terminal, bool forFile) {
+void AddTerminalSettings(MiniKeyValueList& list, const MiniTerminalSettings& terminal,
+                         bool forFile) {
     for (auto& [keyId, value] : EncodeMiniTerminalSettings(terminal)) {
         if (keyId == ids::kKeyIsc) {
             if (!forFile) {
@@ -98,17 +73,11 @@ void AddTerminalSettings(ValueList& list, const MiniTerminalSettings& terminal, 
 }  // namespace
 
 std::vector<MiniKeyValue> MiniWriteValues(const MiniSettings& settings) {
-    ValueList list;
+    MiniKeyValueList list;
     AddTerminalSettings(list, settings.terminal, false);
     std::vector<int> soundNumbers = SoundNumbers(settings);
-    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
-        const FunctionSet& functions = settings.sets[set];
-        const SetKeys& keys = kSetKeys[set];
-        list.Add(keys.psA, TransferEscape(BuildGroupRecord(functions, PhoneGroup::Docomo,
-                                                           RecordTarget::Terminal)));
-        list.Add(keys.psB, TransferEscape(BuildGroupRecord(functions, PhoneGroup::Other,
-                                                           RecordTarget::Terminal)));
-        list.Add(keys.que, FormatQueryFlags(BuildQueryFlags(functions)));
+    for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
+        AddMiniSetWriteValues(list, settings.sets[set], set);
         // Without registration no sound key is sent: the keys would point at entries of an
         // image that the terminal may not hold.
         if (settings.registerSounds) {
@@ -125,22 +94,15 @@ std::vector<MiniKeyValue> MiniWriteValues(const MiniSettings& settings) {
 }
 
 std::vector<MiniKeyValue> MiniFileValues(const MiniSettings& settings) {
-    ValueList list;
-    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
-        const FunctionSet& functions = settings.sets[set];
-        const SetKeys& keys = kSetKeys[set];
-        list.Add(keys.psA, BuildGroupRecord(functions, PhoneGroup::Docomo, RecordTarget::File));
-        TorucaExtras extras = TorucaExtrasOf(functions);
-        list.Add(keys.kanaId, std::move(extras.kanaId));
-        list.Add(keys.reId, std::move(extras.redistributionId));
-        list.Add(keys.colorId, std::move(extras.colorId));
-        list.Add(keys.psB, BuildGroupRecord(functions, PhoneGroup::Other, RecordTarget::File));
+    MiniKeyValueList list;
+    for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
+        AddMiniSetFileRecords(list, settings.sets[set], set);
     }
-    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
-        list.Add(kSetKeys[set].que, FormatQueryFlags(BuildQueryFlags(settings.sets[set])));
+    for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
+        list.Add(kMiniSetKeys[set].que, FormatQueryFlags(BuildQueryFlags(settings.sets[set])));
     }
     std::vector<int> soundNumbers = SoundNumbers(settings);
-    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
+    for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
         AddSetSounds(list, soundNumbers, set);
     }
     // Lamps by set, each power state's guidance lamp after its idle lamp.
@@ -156,8 +118,9 @@ std::vector<MiniKeyValue> MiniFileValues(const MiniSettings& settings) {
     list.Add(ids::kKeyPnt, GuidanceUseValue(settings.guidance));
     list.Add(ids::kKeyPntT, GuidanceTimesValue(settings.guidance));
     AddTerminalSettings(list, settings.terminal, true);
+    const std::span<const int> pathKeyIds = MiniEdition::SoundPathKeyIds();
     for (std::size_t slot = 0; slot < kMiniSoundSlots; ++slot) {
-        list.Add(kSoundPathKeyIds[slot], settings.soundPaths[slot]);
+        list.Add(pathKeyIds[slot], settings.soundPaths[slot]);
     }
     list.Add(ids::kKeySoundRegist, settings.registerSounds ? "1" : "0");
     return list.Take();

@@ -1,10 +1,9 @@
-// Key lists, checks before a write and write error codes of the MiniSx settings model.
+// Key lists and checks before a write of the MiniSx settings model.
 
 #include "model/MiniSxSettings.h"
 
 #include <algorithm>
 
-#include "model/MiniCatalogue.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -61,21 +60,6 @@ std::vector<std::string> CheckMiniSXSounds(const MiniSXSettings& settings) {
     asMini.registerSounds = settings.registerSounds;
     std::copy(settings.soundPaths.begin(), settings.soundPaths.end(), asMini.soundPaths.begin());
     return CheckMiniSounds(asMini);
-}
-
-std::string MiniSXWriteErrorCode(const std::string& key) {
-    struct Code {
-        int keyId;
-        int codeId;
-    };
-    for (const Code& code : {Code{ids::kKeySmp, ids::kCodeSmp}, Code{ids::kKeyNfc, ids::kCodeNfc},
-                             Code{ids::kCmdNdef, ids::kCodeNdef}}) {
-        if (key == res::TextCp932(code.keyId)) {
-            return res::TextCp932(code.codeId);
-        }
-    }
-    const MiniParameter* parameter = FindMiniParameter(key);
-    return parameter != nullptr ? MiniWriteErrorCode(*parameter) : std::string();
 }
 
 }  // namespace morvik

@@ -81,9 +81,4 @@ std::vector<std::string> ValidateMiniSXSettings(const MiniSXSettings& settings);
 // the Mini. Empty when the sounds are not registered or can be packed.
 std::vector<std::string> CheckMiniSXSounds(const MiniSXSettings& settings);
 
-// The write error code that names a MiniSx key in a checksum-failure message: "(367)" smp,
-// "(368)" nfc, "(382)" the NDEF write (key "ndef"), the Mini code for every other key; empty
-// when the key has none.
-std::string MiniSXWriteErrorCode(const std::string& key);
-
 }  // namespace morvik

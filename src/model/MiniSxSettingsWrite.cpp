@@ -3,10 +3,9 @@
 
 #include <array>
 
-#include "model/Escape.h"
 #include "model/FunctionRecordQuery.h"
 #include "model/LampPattern.h"
-#include "model/MiniSxSettings.h"
+#include "model/MiniFamilyEdition.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 
@@ -14,20 +13,6 @@ namespace morvik {
 namespace {
 
 namespace ids = res::ids;
-
-struct SetKeys {
-    int psA, psB, que, kanaId, reId, colorId;
-};
-constexpr std::array<SetKeys, 2> kSetKeys = {{
-    {ids::kKeyPsA1, ids::kKeyPsB1, ids::kKeyQue1, ids::kKeyPsA1KanaId, ids::kKeyPsA1ReId,
-     ids::kKeyPsA1ColorId},
-    {ids::kKeyPsA2, ids::kKeyPsB2, ids::kKeyQue2, ids::kKeyPsA2KanaId, ids::kKeyPsA2ReId,
-     ids::kKeyPsA2ColorId},
-}};
-
-constexpr std::array<int, kMiniSXSoundSlots> kSoundPathKeyIds = {
-    ids::kKeySov1Path, ids::kKeySnv1Path, ids::kKeySob1Path,
-    ids::kKeySnb1Path, ids::kKeySov2Path, ids::kKeySob2Path};
 
 // Slots and lamps of the function results (set 1) and of the KelTouch completion (set 2), as
 // index ranges into kMiniSXSoundKeyIds and kMiniSXLampKeyIds.
@@ -37,17 +22,6 @@ struct Range {
 constexpr std::array<Range, 2> kSoundsOfSet = {{{0, 4}, {4, 2}}};
 constexpr std::array<Range, 2> kLampsOfSet = {{{0, 6}, {6, 2}}};
 
-class ValueList {
-  public:
-    void Add(int keyId, std::string value) {
-        list_.push_back({keyId, res::TextCp932(keyId), std::move(value)});
-    }
-    std::vector<MiniKeyValue> Take() { return std::move(list_); }
-
-  private:
-    std::vector<MiniKeyValue> list_;
-};
-
 // A pattern that is no valid user pattern (none of the editors produces one) is written empty,
 // so the terminal clears the lamp instead of taking garbage.
 std::string LampCode(const MiniSXSettings& settings, std::size_t index) {
@@ -56,7 +30,7 @@ std::string LampCode(const MiniSXSettings& settings, std::size_t index) {
         .value_or(std::string());
 }
 
-void AddLamps(ValueList& list, const MiniSXSettings& settings, Range range) {
+void AddLamps(MiniKeyValueList& list, const MiniSXSettings& settings, Range range) {
     for (std::size_t i = range.first; i < range.first + range.count; ++i) {
         list.Add(kMiniSXLampKeyIds[i], LampCode(settings, i));
     }
@@ -67,38 +41,21 @@ std::vector<int> SoundNumbers(const MiniSXSettings& settings) {
     return SoundKeyValues(settings.soundPaths, DistinctSoundPaths(settings.soundPaths));
 }
 
-void AddSounds(ValueList& list, const std::vector<int>& numbers, Range range) {
+void AddSounds(MiniKeyValueList& list, const std::vector<int>& numbers, Range range) {
     for (std::size_t i = range.first; i < range.first + range.count; ++i) {
         list.Add(kMiniSXSoundKeyIds[i], std::to_string(numbers[i]));
     }
 }
 
-void AddSet(ValueList& list, const MiniSXSettings& settings, std::size_t set,
+void AddSet(MiniKeyValueList& list, const MiniSXSettings& settings, std::size_t set,
             const std::vector<int>& soundNumbers) {
-    const FunctionSet& functions = settings.sets[set];
-    const SetKeys& keys = kSetKeys[set];
-    list.Add(keys.psA, TransferEscape(BuildGroupRecord(functions, PhoneGroup::Docomo,
-                                                       RecordTarget::Terminal)));
-    list.Add(keys.psB, TransferEscape(
-                           BuildGroupRecord(functions, PhoneGroup::Other, RecordTarget::Terminal)));
-    list.Add(keys.que, FormatQueryFlags(BuildQueryFlags(functions)));
+    AddMiniSetWriteValues(list, settings.sets[set], set);
     // Without registration no sound key is sent: the keys would point at entries of an image
     // that the terminal may not hold.
     if (settings.registerSounds) {
         AddSounds(list, soundNumbers, kSoundsOfSet[set]);
     }
     AddLamps(list, settings, kLampsOfSet[set]);
-}
-
-void AddFileRecords(ValueList& list, const MiniSXSettings& settings, std::size_t set) {
-    const FunctionSet& functions = settings.sets[set];
-    const SetKeys& keys = kSetKeys[set];
-    list.Add(keys.psA, BuildGroupRecord(functions, PhoneGroup::Docomo, RecordTarget::File));
-    TorucaExtras extras = TorucaExtrasOf(functions);
-    list.Add(keys.kanaId, std::move(extras.kanaId));
-    list.Add(keys.reId, std::move(extras.redistributionId));
-    list.Add(keys.colorId, std::move(extras.colorId));
-    list.Add(keys.psB, BuildGroupRecord(functions, PhoneGroup::Other, RecordTarget::File));
 }
 
 std::string Flag(bool on) {
@@ -108,7 +65,7 @@ std::string Flag(bool on) {
 }  // namespace
 
 std::vector<MiniKeyValue> MiniSXWriteValues(const MiniSXSettings& settings) {
-    ValueList list;
+    MiniKeyValueList list;
     const std::vector<int> soundNumbers = SoundNumbers(settings);
     list.Add(ids::kKeyRtcc, Flag(settings.clockCheck));
     AddSet(list, settings, 0, soundNumbers);
@@ -120,13 +77,13 @@ std::vector<MiniKeyValue> MiniSXWriteValues(const MiniSXSettings& settings) {
 }
 
 std::vector<MiniKeyValue> MiniSXFileValues(const MiniSXSettings& settings) {
-    ValueList list;
-    AddFileRecords(list, settings, 0);
+    MiniKeyValueList list;
+    AddMiniSetFileRecords(list, settings.sets[0], 0);
     list.Add(ids::kKeyFchg, std::to_string(settings.smartphone.mode));
     list.Add(ids::kKeySmp, std::to_string(settings.smartphone.variant));
-    AddFileRecords(list, settings, 1);
-    for (std::size_t set = 0; set < kSetKeys.size(); ++set) {
-        list.Add(kSetKeys[set].que, FormatQueryFlags(BuildQueryFlags(settings.sets[set])));
+    AddMiniSetFileRecords(list, settings.sets[1], 1);
+    for (std::size_t set = 0; set < kMiniSetKeys.size(); ++set) {
+        list.Add(kMiniSetKeys[set].que, FormatQueryFlags(BuildQueryFlags(settings.sets[set])));
     }
     list.Add(ids::kKeyNfc, std::to_string(settings.nfc.mode));
     list.Add(ids::kKeyNque, std::to_string(settings.nfc.query));
@@ -140,8 +97,9 @@ std::vector<MiniKeyValue> MiniSXFileValues(const MiniSXSettings& settings) {
         AddLamps(list, settings, range);
     }
     list.Add(ids::kKeyRtcc, Flag(settings.clockCheck));
+    const std::span<const int> pathKeyIds = MiniSxEdition::SoundPathKeyIds();
     for (std::size_t slot = 0; slot < kMiniSXSoundSlots; ++slot) {
-        list.Add(kSoundPathKeyIds[slot], settings.soundPaths[slot]);
+        list.Add(pathKeyIds[slot], settings.soundPaths[slot]);
     }
     list.Add(ids::kKeySoundRegist, Flag(settings.registerSounds));
     return list.Take();

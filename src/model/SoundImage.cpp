@@ -1,9 +1,8 @@
 #include "model/SoundImage.h"
 
 #include <algorithm>
-#include <fstream>
-#include <system_error>
 
+#include "link/RegularFile.h"
 #include "model/Cp932.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -45,22 +44,18 @@ SoundStatus FromWav(WavStatus status) {
     }
 }
 
-// Reads a whole file, refusing one longer than limit bytes (so a file that grew after it was
-// checked cannot overrun the image).
-SoundStatus ReadFile(const std::filesystem::path& path, std::size_t limit, std::string& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::error_code error;
-        return std::filesystem::exists(path, error) ? SoundStatus::CannotOpen
-                                                    : SoundStatus::NotFound;
+SoundStatus FromRead(FileReadStatus status) {
+    switch (status) {
+        case FileReadStatus::Ok:
+            return SoundStatus::Ok;
+        case FileReadStatus::NotFound:
+            return SoundStatus::NotFound;
+        case FileReadStatus::TooLarge:
+            return SoundStatus::TooLarge;
+        case FileReadStatus::CannotOpen:
+            break;
     }
-    out.assign(limit + 1, '\0');
-    in.read(out.data(), static_cast<std::streamsize>(out.size()));
-    if (in.bad()) {
-        return SoundStatus::CannotOpen;
-    }
-    out.resize(static_cast<std::size_t>(in.gcount()));
-    return out.size() > limit ? SoundStatus::TooLarge : SoundStatus::Ok;
+    return SoundStatus::CannotOpen;
 }
 
 }  // namespace
@@ -78,6 +73,18 @@ std::string SoundSizeLimitMessage() {
                        static_cast<int>(kSoundDataLimit / 1024));
 }
 
+std::string SoundFailureText(SoundStatus status) {
+    switch (status) {
+        case SoundStatus::CannotOpen:
+        case SoundStatus::SizeUnknown:
+            return res::TextCp932(res::ids::kFileOpenFailed);
+        case SoundStatus::TooLarge:
+            return SoundSizeLimitMessage();
+        default:
+            return res::TextCp932(res::ids::kSoundFileInvalid);
+    }
+}
+
 std::vector<std::string> DistinctSoundPaths(std::span<const std::string> slotPaths) {
     std::vector<std::string> distinct;
     for (const std::string& path : slotPaths) {
@@ -91,26 +98,14 @@ std::vector<std::string> DistinctSoundPaths(std::span<const std::string> slotPat
 SoundSizeResult TotalSoundSize(std::span<const std::string> slotPaths) {
     SoundSizeResult result;
     for (const std::string& path : DistinctSoundPaths(slotPaths)) {
-        const std::filesystem::path file = SoundFilePath(path);
-        std::error_code error;
-        std::ifstream in;
-        if (std::filesystem::is_regular_file(file, error)) {
-            in.open(file, std::ios::binary);
-        }
-        if (!in.is_open()) {
-            result.status = std::filesystem::exists(file, error) ? SoundStatus::CannotOpen
-                                                                 : SoundStatus::NotFound;
+        // Only whether it opens, and its size: at most a byte of it is read.
+        const FileRead file = ReadRegularFile(SoundFilePath(path), 0);
+        if (file.status != FileReadStatus::Ok && file.status != FileReadStatus::TooLarge) {
+            result.status = FromRead(file.status);
             result.failedPath = path;
             return result;
         }
-        in.seekg(0, std::ios::end);
-        const std::streamoff size = in.tellg();
-        if (!in || size < 0) {
-            result.status = SoundStatus::SizeUnknown;
-            result.failedPath = path;
-            return result;
-        }
-        result.total += static_cast<std::uint64_t>(size);
+        result.total += file.size;
     }
     return result;
 }
@@ -149,13 +144,13 @@ SoundPackResult PackSounds(std::span<const std::string> slotPaths) {
     std::fill(std::begin(directory), std::end(directory), kBlank);
     std::size_t writeAt = kSoundHeaderSize;
     unsigned sampleSum = 0;
-    std::string file;
     for (std::size_t k = 0; k < paths.size(); ++k) {
-        const SoundStatus read =
-            ReadFile(SoundFilePath(paths[k]), kSoundImageCapacity - writeAt, file);
-        if (read != SoundStatus::Ok) {
-            return fail(read, paths[k]);
+        // A file that grew after it was checked cannot overrun the image.
+        FileRead read = ReadRegularFile(SoundFilePath(paths[k]), kSoundImageCapacity - writeAt);
+        if (!read.Ok()) {
+            return fail(FromRead(read.status), paths[k]);
         }
+        const std::string file = std::move(read.bytes);
         // Check again what was actually read: the file may have changed since the first look.
         const WavInfo info = CheckWavHeader(file, file.size());
         if (info.status != WavStatus::Accepted) {

@@ -67,6 +67,10 @@ inline bool FitsSoundMemory(std::uint64_t total) {
 // The message for files that do not fit (339 with the limit in kilobytes), code page 932.
 std::string SoundSizeLimitMessage();
 
+// The message of a sound status that stops a write (code page 932): 907 for a file that cannot
+// be opened or measured, 339 for files that do not fit, 116 for a missing or unusable file.
+std::string SoundFailureText(SoundStatus status);
+
 // Packs the slots' files (paths as held in the settings, code page 932; empty = no sound) into
 // an image. Every file is checked first, and the whole is refused when it would not fit, so a
 // failed pack never yields a partial image. Sample bytes are scaled to 230/256 of their value

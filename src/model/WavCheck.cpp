@@ -1,7 +1,6 @@
 #include "model/WavCheck.h"
 
-#include <fstream>
-#include <system_error>
+#include "link/RegularFile.h"
 
 namespace morvik {
 namespace {
@@ -92,37 +91,14 @@ WavInfo CheckWavHeader(std::string_view head, std::uint64_t fileSize) {
 }
 
 WavInfo CheckWavFile(const std::filesystem::path& path) {
-    WavInfo info;
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status)) {
-        info.status = WavStatus::NotFound;
+    const FileRead file = ReadRegularFile(path, kLongestHead);
+    if (file.status != FileReadStatus::Ok && file.status != FileReadStatus::TooLarge) {
+        WavInfo info;
+        info.status =
+            file.status == FileReadStatus::NotFound ? WavStatus::NotFound : WavStatus::CannotOpen;
         return info;
     }
-    if (!std::filesystem::is_regular_file(status)) {
-        info.status = WavStatus::CannotOpen;
-        return info;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        info.status = WavStatus::CannotOpen;
-        return info;
-    }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size < 0 || !in) {
-        info.status = WavStatus::CannotOpen;
-        return info;
-    }
-    std::string head(kLongestHead, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) {
-        info.status = WavStatus::CannotOpen;
-        return info;
-    }
-    return CheckWavHeader(head, static_cast<std::uint64_t>(size));
+    return CheckWavHeader(file.bytes, file.size);
 }
 
 }  // namespace morvik

@@ -39,13 +39,19 @@ void Sleep(milliseconds duration) {
 
 // A prompt ends a reply only where it starts a line: the terminal puts it after the last CR LF
 // of its answer (or alone). A "%" or "#" inside a value (a percent-encoded URL, a fragment
-// anchor) must not end the wait while the rest of the value is still on its way.
+// anchor) must not end the wait while the rest of the value is still on its way. Blanks before
+// it on its line (zero bytes a terminal put there, which are spaces by now) leave it the line's
+// start: a value never holds a raw space, so they cannot be part of one.
 bool HasPrompt(const std::string& reply, size_t from) {
     for (size_t i = from; i < reply.size(); ++i) {
         if (reply[i] != kPromptReady && reply[i] != kPromptNormal) {
             continue;
         }
-        if (i == 0 || reply[i - 1] == '\n' || reply[i - 1] == '\r') {
+        size_t start = i;
+        while (start > 0 && reply[start - 1] == ' ') {
+            --start;
+        }
+        if (start == 0 || reply[start - 1] == '\n' || reply[start - 1] == '\r') {
             return true;
         }
     }

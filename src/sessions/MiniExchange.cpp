@@ -1,6 +1,6 @@
 #include "sessions/MiniExchange.h"
 
-#include "model/MiniCatalogue.h"
+#include "model/MiniFamilyEdition.h"
 #include "model/TextExtract.h"
 #include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
@@ -18,11 +18,23 @@ std::string Line(int commandId, const std::string& key) {
     return res::TextCp932(commandId) + " " + key;
 }
 
+// A reply that carries a value: without the prompt, then without the line end before it.
+std::string ValueReply(const std::string& reply) {
+    return TrimRight(TrimRight(reply, kPrompt), kLineEndCharacters);
+}
+
 }  // namespace
 
 std::string MiniGetValue(CTerminal& terminal, const std::string& key) {
-    const std::string reply = terminal.Exchange(Line(ids::kCmdPget, key), true);
-    return TrimRight(TrimRight(reply, kPrompt), kLineEndCharacters);
+    return ValueReply(terminal.Exchange(Line(ids::kCmdPget, key), true));
+}
+
+std::string MiniReadValue(CTerminal& terminal, int keyId) {
+    if (keyId == ids::kKeyNdefUrl) {
+        return ValueReply(
+            terminal.Exchange(Line(ids::kCmdNdef, res::TextCp932(ids::kCmdNdefGetUrlArg)), true));
+    }
+    return MiniGetValue(terminal, res::TextCp932(keyId));
 }
 
 std::string MiniSetValue(CTerminal& terminal, const std::string& key, const std::string& value) {
@@ -31,15 +43,20 @@ std::string MiniSetValue(CTerminal& terminal, const std::string& key, const std:
     return TrimRight(terminal.Exchange(line, true), kPrompt);
 }
 
+std::string MiniSetNdef(CTerminal& terminal, const MiniSXNfcSettings& nfc) {
+    return TrimRight(terminal.Exchange(NdefWriteLine(nfc), true), kPrompt);
+}
+
+const std::string& MiniNdefWriteKey() {
+    return res::TextCp932(ids::kCmdNdef);
+}
+
 std::string MiniWriteFailureText(const std::string& key, int outcome) {
     switch (outcome) {
         case kReplyNoReply:
             return res::TextCp932(ids::kSerialTimeout);
-        case kReplyChecksumError: {
-            const MiniParameter* parameter = FindMiniParameter(key);
-            return res::TextCp932(ids::kWriteChecksumError) +
-                   (parameter != nullptr ? MiniWriteErrorCode(*parameter) : std::string());
-        }
+        case kReplyChecksumError:
+            return res::TextCp932(ids::kWriteChecksumError) + MiniFamilyWriteErrorCode(key);
         default:
             return res::TextCp932(ids::kWriteFailed);
     }

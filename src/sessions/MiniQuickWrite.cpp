@@ -74,14 +74,11 @@ int MiniQuickQueryFlags(QuickWindow window) {
     return window == QuickWindow::Service ? kServiceQueryFlags : 0;
 }
 
-MiniQuickPlan BuildMiniQuickPlan(const MiniQuickSettings& quick,
-                                 const std::filesystem::path& programFolder) {
+MiniQuickPlan MiniFamilyQuickPlan(const MiniQuickSettings& quick, QuickSoundPlan sound,
+                                  const std::vector<std::pair<std::string, std::string>>& lamps) {
     MiniQuickPlan plan;
-    QuickSoundPlan sound = MiniQuickSoundPlan(quick.sound, programFolder);
     if (sound.status != SoundStatus::Ok) {
-        const bool unreadable =
-            sound.status == SoundStatus::CannotOpen || sound.status == SoundStatus::SizeUnknown;
-        plan.problem = res::TextCp932(unreadable ? ids::kFileOpenFailed : ids::kSoundFileInvalid);
+        plan.problem = SoundFailureText(sound.status);
         return plan;
     }
     plan.upload = sound.upload;
@@ -100,10 +97,16 @@ MiniQuickPlan BuildMiniQuickPlan(const MiniQuickSettings& quick,
     for (auto& [key, value] : sound.keys) {
         Add(plan.values, key, std::move(value));
     }
-    for (auto& [key, value] : MiniPresetLampValues(quick.lamp)) {
-        Add(plan.values, key, std::move(value));
+    for (const auto& [key, value] : lamps) {
+        Add(plan.values, key, value);
     }
     return plan;
+}
+
+MiniQuickPlan BuildMiniQuickPlan(const MiniQuickSettings& quick,
+                                 const std::filesystem::path& programFolder) {
+    return MiniFamilyQuickPlan(quick, MiniQuickSoundPlan(quick.sound, programFolder),
+                               MiniPresetLampValues(quick.lamp));
 }
 
 }  // namespace morvik

@@ -1,23 +1,26 @@
 #pragma once
-// What the easy window (かんたん設定) and the service window (サービス設定) of a Mini/MiniS hand
-// to their write session: one browser launch for every group of both sets, a sound choice and a
-// lamp choice. The service window appends an encrypted query for both groups and has smaller
-// limits so that the query fits.
+// What the easy window (かんたん設定) and the service window (サービス設定) of a Mini-family
+// terminal hand to their write session: one browser launch for every group of both sets, a sound
+// choice and a lamp choice. The service window appends an encrypted query for both groups and
+// has smaller limits so that the query fits. The fields and their checks are the same for every
+// edition; the plan of a MiniSx adds its own keys and the NDEF write (MiniSxQuickWrite.h).
 //
 //   MiniQuickSettings quick{.window = QuickWindow::Easy, .url = ..., .message = ...};
 //   std::vector<std::string> problems = ValidateMiniQuick(quick);   // shown together
 //   MiniQuickPlan plan = BuildMiniQuickPlan(quick, ProgramFolder());
 //   if (!plan.problem.empty()) ...                                  // standard sounds missing
-//   CMiniEasyWriteSession session(terminal, plan, setClock);
+//   CMiniFamilyEasyWriteSession session(terminal, plan, setClock);
 //
 // Every text is code page 932, as typed (not escaped).
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/LampPresets.h"
 #include "model/MiniSettings.h"
+#include "model/MiniSxAdditions.h"
 #include "model/SoundImage.h"
 #include "model/SoundSlots.h"
 
@@ -52,18 +55,28 @@ std::vector<std::string> ValidateMiniQuick(const MiniQuickSettings& quick);
 int MiniQuickQueryFlags(QuickWindow window);
 
 struct MiniQuickPlan {
-    // Why nothing may be sent (907 or 116 when the standard sounds cannot be packed); empty
-    // when the plan can be written.
+    // Why nothing may be sent (the message of SoundFailureText when the standard sounds cannot
+    // be packed); empty when the plan can be written.
     std::string problem;
     bool upload = false;
     SoundImage image;
     // In the order they are sent: psA1, psB1, psA2, psB2, que1, que2, the sound keys (none when
-    // the sounds stay as they are), the lamp keys of the preset.
+    // the sounds stay as they are), the lamp keys of the preset, then the edition's own keys.
     std::vector<MiniKeyValue> values;
+    // The NDEF write that follows the values (a MiniSx's plan only).
+    std::optional<MiniSXNfcSettings> ndef;
 };
 
-// The plan of a write; programFolder is where the "wav" folder of the standard sounds lies.
+// The plan of a Mini/MiniS write; programFolder is where the "wav" folder of the standard sounds
+// lies.
 MiniQuickPlan BuildMiniQuickPlan(const MiniQuickSettings& quick,
                                  const std::filesystem::path& programFolder);
+
+// What every edition's plan holds: the standard sound image when sound.upload, the browser
+// record in the four groups, both query flags, the sound keys and the lamp keys (the edition's,
+// from its sound plan and lamp preset). The problem is set, and nothing else, when the sound
+// plan failed.
+MiniQuickPlan MiniFamilyQuickPlan(const MiniQuickSettings& quick, QuickSoundPlan sound,
+                                  const std::vector<std::pair<std::string, std::string>>& lamps);
 
 }  // namespace morvik

@@ -49,20 +49,29 @@ bool CMiniWriteFrame::UploadImage(std::span<const std::uint8_t> image, int progr
     return true;
 }
 
+bool CMiniWriteFrame::Confirm(const std::string& reply, const std::string& key) {
+    const int outcome = ReplyCheck(reply);
+    if (outcome != kReplyOk) {
+        Fail(MiniWriteFailureText(key, outcome));
+        return false;
+    }
+    ++steps_;
+    SetPosition(steps_);
+    return true;
+}
+
 bool CMiniWriteFrame::SendValues(std::span<const MiniKeyValue> values) {
     for (const MiniKeyValue& value : values) {
-        if (StopIfCancelled()) {
+        if (StopIfCancelled() ||
+            !Confirm(MiniSetValue(terminal_, value.key, value.value), value.key)) {
             return false;
         }
-        const int outcome = ReplyCheck(MiniSetValue(terminal_, value.key, value.value));
-        if (outcome != kReplyOk) {
-            Fail(MiniWriteFailureText(value.key, outcome));
-            return false;
-        }
-        ++steps_;
-        SetPosition(steps_);
     }
     return true;
+}
+
+bool CMiniWriteFrame::SendNdefWrite(const MiniSXNfcSettings& nfc) {
+    return !StopIfCancelled() && Confirm(MiniSetNdef(terminal_, nfc), MiniNdefWriteKey());
 }
 
 void CMiniWriteFrame::FinishWrite() {

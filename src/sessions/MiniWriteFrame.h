@@ -1,6 +1,7 @@
 #pragma once
-// What the two Mini/MiniS write sessions (detailed, and easy/service) share: the sound upload,
-// one confirmed exchange per parameter, the optional clock setting and the applying reboot.
+// What every Mini-family write session (detailed, and easy/service, of each edition) shares: the
+// sound upload, one confirmed exchange per parameter, the MiniSx's NDEF write, the optional clock
+// setting and the applying reboot.
 //
 // The caller connects and opens the command session before the session starts and disconnects
 // once it has finished. A write that completes ends with "reboot" (the terminal applies what it
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "model/MiniSettings.h"
+#include "model/MiniSxAdditions.h"
 #include "protocol/Terminal.h"
 #include "sessions/SessionWorker.h"
 
@@ -48,6 +50,11 @@ class CMiniWriteFrame : public CSessionWorker {
     // each confirmed one. False, with the session failed, at the first one that is not.
     bool SendValues(std::span<const MiniKeyValue> values);
 
+    // The NDEF write ("ndef s <query> <url>", confirmed by the terminal's upper-case checksum of
+    // the URL, "(382)" when it does not match), one step of the bar. False, with the session
+    // failed, when it is not confirmed.
+    bool SendNdefWrite(const MiniSXNfcSettings& nfc);
+
     // The clock (when asked for), the bar at its maximum, "reboot", completion. A "reboot" that
     // cannot be sent fails the session with 2950: the values are written but not applied.
     void FinishWrite();
@@ -56,6 +63,10 @@ class CMiniWriteFrame : public CSessionWorker {
     bool StopIfCancelled();
 
   private:
+    // Classifies a write's reply: fails the session with the text that names key, or moves the
+    // bar one step.
+    bool Confirm(const std::string& reply, const std::string& key);
+
     CTerminal& terminal_;
     bool setClock_;
     // Where the bar stands, counted by the worker alone: the upload tick may write the shared

@@ -45,6 +45,9 @@ class CSessionWorker {
     // ---- What a poller may ask ---------------------------------------------------------------
     void RequestCancel() { cancel_.store(true, std::memory_order_release); }
     bool CancelRequested() const { return cancel_.load(std::memory_order_acquire); }
+    // The request itself, for an exchange that must end as soon as it is made
+    // (CTerminal::SetExchangeCancel).
+    const std::atomic<bool>& CancelFlag() const { return cancel_; }
 
     // Set by the caller before the session starts.
     void SetMaximum(int maximum) { maximum_.store(maximum, std::memory_order_release); }

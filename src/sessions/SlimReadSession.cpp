@@ -34,12 +34,16 @@ CSlimReadSession::CSlimReadSession(std::string filePath) : filePath_(std::move(f
     SetMaximum(kSlimSessionRange);
 }
 
+CSlimReadSession::CSlimReadSession(SlimFileText file) : file_(std::move(file)) {
+    SetMaximum(kSlimSessionRange);
+}
+
 CSlimReadSession::~CSlimReadSession() {
     Join();
 }
 
 bool CSlimReadSession::ReadFile() {
-    SlimFileText file = ReadSlimSettingsFile(filePath_);
+    SlimFileText file = file_ ? std::move(*file_) : ReadSlimSettingsFile(filePath_);
     switch (file.status) {
         case SlimFileStatus::Ok:
             fileText_ = std::move(file.text);

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "files/SlimSettingsFile.h"
 #include "model/SlimCatalogue.h"
 #include "model/SlimSettings.h"
 #include "protocol/Terminal.h"
@@ -27,8 +28,10 @@ class CSlimReadSession : public CSessionWorker {
     // From a terminal whose command session is open. The caller ends the exchange (disconnects)
     // once the session has finished.
     explicit CSlimReadSession(CTerminal& terminal);
-    // From the Slim settings file at filePath.
+    // From the Slim settings file at filePath ...
     explicit CSlimReadSession(std::string filePath);
+    // ... or from a file already read (SlimSettingsFileFromBytes).
+    explicit CSlimReadSession(SlimFileText file);
     ~CSlimReadSession() override;
 
     bool FromFile() const { return terminal_ == nullptr; }
@@ -51,6 +54,8 @@ class CSlimReadSession : public CSessionWorker {
 
     CTerminal* terminal_ = nullptr;
     std::string filePath_;
+    // The file once read; read by Run() when the session was given a path.
+    std::optional<SlimFileText> file_;
     std::string fileText_;
     SlimSettings values_;
     SlimEditorState state_;

@@ -91,7 +91,9 @@ std::string BlockSender::Block(int index) {
     auto number = static_cast<unsigned char>((index + 1) & 0xFF);
     block += static_cast<char>(number);
     block += static_cast<char>(0xFF - number);
-    std::string data = data_.substr(static_cast<size_t>(index) * kBlockData, kBlockData);
+    // Past the end of the data (an endless log) the blocks take it again from the start.
+    const size_t blocks = data_.size() / kBlockData;
+    std::string data = data_.substr((static_cast<size_t>(index) % blocks) * kBlockData, kBlockData);
     unsigned sum = 0;
     for (char c : data) {
         sum += static_cast<unsigned char>(c);
@@ -134,7 +136,8 @@ std::string BlockSender::Feed(char byte) {
                 ++acked_;
                 ++current_;
                 attempts_ = 0;
-                if (static_cast<size_t>(current_) * kBlockData >= data_.size()) {
+                if (static_cast<size_t>(current_) * kBlockData >= data_.size() &&
+                    !faults_.EndlessLog()) {
                     status_ = Status::Ending;
                 }
             }

@@ -68,6 +68,10 @@ bool Faults::Add(std::string_view text, std::string& error) {
         noNak_ = true;
         return true;
     }
+    if (name == "endless-log" && value.empty()) {
+        endlessLog_ = true;
+        return true;
+    }
     if (name == "silent-key")
         return needsValue(silentKeys_);
     if (name == "silent-from")

@@ -22,6 +22,8 @@ class Faults {
     bool AnswersError(std::string_view line) const;
     bool FalsifiesToken(std::string_view key) const;
     bool NoNak() const { return noNak_; }
+    // The detection log never ends: after its last block come further blocks instead of EOT.
+    bool EndlessLog() const { return endlessLog_; }
     bool Vanishes(std::string_view line) const;
     // True once, for the given 1-based block of a detection log transfer.
     bool TakeBadBlock(int block);
@@ -33,6 +35,7 @@ class Faults {
   private:
     bool noReply_ = false;
     bool noNak_ = false;
+    bool endlessLog_ = false;
     bool silentFromReached_ = false;
     std::vector<std::string> silentKeys_, silentFrom_, errorKeys_, badTokens_, vanish_;
     std::optional<int> badBlock_, dropAck_;

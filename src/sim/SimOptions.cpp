@@ -43,6 +43,7 @@ SIGTERM または SIGINT を受けるまで動作します。
       bad-token=KEY          KEY の pset (ndef は ndef s) に誤ったトークンを返す
       no-nak                 アップロード・ファームウェア更新で NAK を送らない
       bad-block=N            検出ログ送信で第Nブロックを一度だけ壊して送る
+      endless-log            検出ログ送信で最後のブロックの後も EOT を送らず、ブロックを送り続ける
       drop-ack=N             受信時に第Nブロックの ACK を一度だけ送らない
       vanish=KEY             KEY を受けたら装置を閉じて終了する
   --pieces                   出力を小さな断片に分け、間を置いて送る

@@ -8,13 +8,17 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 
+#include "link/RegularFile.h"
 #include "sim/TerminalText.h"
 
 namespace morvik::sim {
 namespace {
+
+// Far more than a state file of any edition holds (the detection log is at most some 10,000
+// records).
+constexpr std::size_t kStateFileMaxBytes = 64 * 1024 * 1024;
 
 std::string Encode(const std::string& value) {
     std::string out;
@@ -67,10 +71,17 @@ SimState SimState::Factory(const Edition& edition) {
 
 bool LoadState(const std::string& path, const Edition& edition, SimState& state,
                std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    // A state file that is not there yet starts from the factory state; one that is there but
+    // cannot be read (a FIFO, a folder) is an error rather than a hang or a silent start afresh.
+    const FileRead file = ReadRegularFile(path, kStateFileMaxBytes);
+    if (file.status == FileReadStatus::NotFound) {
         return true;
     }
+    if (!file.Ok()) {
+        error = "状態ファイルを読めません: " + path;
+        return false;
+    }
+    std::istringstream in(file.bytes);
     std::string line;
     int number = 0;
     std::vector<DetectionRecord> records;

@@ -10,11 +10,10 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 
+#include "link/RegularFile.h"
 #include "model/Cp932.h"
 #include "morvik/Version.h"
 #include "sim/DetectionLog.h"
@@ -28,6 +27,9 @@
 namespace {
 
 using namespace morvik::sim;
+
+// Far more than the largest detection log a terminal keeps (32 bytes a record).
+constexpr std::size_t kDlogFileMaxBytes = 64 * 1024 * 1024;
 
 int g_signalPipe[2] = {-1, -1};
 
@@ -95,14 +97,13 @@ bool BuildState(const SimOptions& o, const Edition& edition, SimState& state, st
         }
     }
     if (!o.dlogFile.empty()) {
-        std::ifstream in(o.dlogFile, std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const morvik::FileRead file = morvik::ReadRegularFile(o.dlogFile, kDlogFileMaxBytes);
         state.detectionLog.clear();
-        if (!in.good() && !in.eof()) {
+        if (!file.Ok()) {
             error = "検出ログファイルを読めません: " + o.dlogFile;
             return false;
         }
-        if (!SplitDetectionRecords(bytes, state.detectionLog)) {
+        if (!SplitDetectionRecords(file.bytes, state.detectionLog)) {
             error = "検出ログファイルの大きさが32バイトの倍数ではありません: " + o.dlogFile;
             return false;
         }
@@ -224,13 +225,22 @@ bool EndWithStarter() {
     return getppid() == starter;
 }
 
+// Output that did not arrive (a full disk, a closed pipe) is a failure, said on standard error.
+int Printed() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fputs("morvik-sim: 標準出力に書き込めませんでした。\n", stderr);
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // Alone, --version names this program's version; with a value it sets the terminal's.
     if (argc == 2 && std::string_view(argv[1]) == "--version") {
         std::printf("morvik-sim %s\n", morvik::kProgramVersion);
-        return 0;
+        return Printed();
     }
     if (!morvik::Cp932ConverterAvailable()) {
         std::fprintf(stderr, "morvik-sim: %s", morvik::Cp932MissingMessage());
@@ -248,7 +258,7 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(UsageText().c_str(), stdout);
-        return 0;
+        return Printed();
     }
     return Run(options);
 }

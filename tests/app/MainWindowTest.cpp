@@ -6,14 +6,19 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "app/CommandIds.h"
+#include "sessions/dialogs/CProgressDlg.h"
 #include "support/ScopedEnv.h"
 #include "support/StderrCapture.h"
 #include "support/qt/AppFixture.h"
+#include "support/qt/MiniWindowDriver.h"
 
 namespace morvik {
 namespace {
@@ -30,16 +35,7 @@ QStringList PanelTexts(const CMVKAppDlg& window) {
     return texts;
 }
 
-// Only the boxes that are not the once-per-run notice of the first session.
-std::vector<std::string> Messages(const test::BoxAnswerer& boxes) {
-    std::vector<std::string> out;
-    for (const std::string& box : boxes.Boxes()) {
-        if (!box.starts_with(kFirstNotice)) {
-            out.push_back(box);
-        }
-    }
-    return out;
-}
+using test::Messages;
 
 class MainWindowTest : public AppFixture {};
 
@@ -257,6 +253,44 @@ TEST_F(MainWindowTest, SettingsWindowsAreLimitedAndGuarded) {
     windows.pop_back();  // a destroyed window leaves its list
     EXPECT_FALSE(window.SettingsWindowLimitReached());
     EXPECT_TRUE(window.RegisterSettingsWindow(CMVKAppDlg::Family::Mini, &extra));
+}
+
+// A FIFO picked as a settings file (nothing ever writes to it) is refused at once instead of
+// hanging the window in its open.
+TEST_F(MainWindowTest, AFifoPickedAsASettingsFileIsRefusedWithoutHanging) {
+    const std::string fifo = Config().File("settings.dat");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    CMVKAppDlg& window = Window();
+    test::AnswerFileDialog(&window, QString::fromStdString(fifo));
+    window.Action(cmd::kOpenSettingsFile)->trigger();
+    EXPECT_EQ(Messages(boxes_),
+              std::vector<std::string>{"エラー|ファイルのオープンに失敗しました。"});
+    EXPECT_EQ(window.SettingsWindowCount(CMVKAppDlg::Family::Mini), 0);
+}
+
+// A terminal that leaves "ver" unanswered holds 機器情報の読み込み for the whole wait: the command
+// runs in its progress window meanwhile (the main window goes on painting), and キャンセル there
+// ends it without a message.
+TEST_F(MainWindowTest, ACommandWaitingOnTheTerminalShowsItsProgressAndCancels) {
+    test::SimProcess& sim = StartSim("mini", {"--fault", "silent-key=ver"});
+    CMVKAppDlg& window = Window(sim.DevicePath());
+    boxes_.Clear();
+    QString title;
+    test::WindowActor cancel([&](QWidget* widget) {
+        auto* progress = qobject_cast<CProgressDlg*>(widget);
+        QPushButton* button = progress != nullptr ? progress->findChild<QPushButton*>() : nullptr;
+        if (button == nullptr || !Logged(sim, "ver")) {
+            return false;
+        }
+        title = progress->windowTitle();
+        button->click();
+        return true;
+    });
+    window.Action(cmd::kReadDeviceInfo)->trigger();
+    EXPECT_EQ(title, QStringLiteral("機器情報の読み込み"));
+    EXPECT_TRUE(Messages(boxes_).empty());
+    EXPECT_FALSE(window.Terminal().IsConnected());
+    EXPECT_FALSE(window.Guarded());
 }
 
 TEST_F(MainWindowTest, AcceleratorsReachTheirCommands) {

@@ -7,8 +7,8 @@
 
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniSxReadSession.h"
-#include "sessions/MiniSxWriteSession.h"
+#include "sessions/MiniFamilyReadSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 #include "support/SimProcess.h"
 #include "support/SimTerminal.h"

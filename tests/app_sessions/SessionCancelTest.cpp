@@ -9,11 +9,9 @@
 #include <algorithm>
 
 #include "minisessions/MiniTestData.h"
-#include "sessions/MiniReadSession.h"
-#include "sessions/MiniSxReadSession.h"
-#include "sessions/MiniSxWriteSession.h"
+#include "sessions/MiniFamilyReadSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/MiniWriteFrame.h"
-#include "sessions/MiniWriteSession.h"
 #include "sessions/dialogs/CMiniProgressDlg.h"
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 #include "support/SimTerminal.h"

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliStringIds.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "support/SimProcess.h"

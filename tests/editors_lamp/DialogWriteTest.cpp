@@ -12,7 +12,7 @@
 #include "editors/CLampRow.h"
 #include "editors/CSoundDlg.h"
 #include "editors_lamp/ModalDriver.h"
-#include "sessions/MiniWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "support/SimTerminal.h"
 #include "support/qt/AppFixture.h"
 

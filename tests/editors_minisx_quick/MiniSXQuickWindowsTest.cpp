@@ -20,7 +20,7 @@
 #include "editors/CSelectModeDlg.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniSxReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 #include "sessions/dialogs/CMiniSXProgressDlg.h"
 #include "support/qt/AppFixture.h"
 #include "support/qt/MiniWindowDriver.h"

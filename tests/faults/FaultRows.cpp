@@ -14,13 +14,10 @@
 #include "protocol/ProtocolTexts.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniEasyWriteSession.h"
-#include "sessions/MiniReadSession.h"
-#include "sessions/MiniSxEasyWriteSession.h"
+#include "sessions/MiniFamilyEasyWriteSession.h"
+#include "sessions/MiniFamilyReadSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/MiniSxQuickWrite.h"
-#include "sessions/MiniSxReadSession.h"
-#include "sessions/MiniSxWriteSession.h"
-#include "sessions/MiniWriteSession.h"
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
 #include "support/FirmwareImageFile.h"
@@ -145,14 +142,14 @@ Runner SessionRunner(const std::string& edition, Kind kind, bool easy) {
     }
     if (minisx && easy) {
         return [](const CellContext& c) {
-            MiniSXQuickPlan plan = BuildMiniSXQuickPlan(QuickModel(), ProgramFolder());
+            MiniQuickPlan plan = BuildMiniSXQuickPlan(QuickModel(), ProgramFolder());
             if (!plan.problem.empty()) {
                 return PlanProblem(plan.problem);
             }
             return RunSession(
                 c, Frame::kCallerOpensMiniWrite,
                 [plan](CTerminal& t) {
-                    return std::make_unique<CMiniSXEasyWriteSession>(t, plan, false);
+                    return std::make_unique<CMiniFamilyEasyWriteSession>(t, plan, false);
                 },
                 Completed);
         };
@@ -178,7 +175,7 @@ Runner SessionRunner(const std::string& edition, Kind kind, bool easy) {
             return RunSession(
                 c, Frame::kCallerOpensMiniWrite,
                 [plan](CTerminal& t) {
-                    return std::make_unique<CMiniEasyWriteSession>(t, plan, false);
+                    return std::make_unique<CMiniFamilyEasyWriteSession>(t, plan, false);
                 },
                 Completed);
         };

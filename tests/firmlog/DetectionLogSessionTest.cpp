@@ -91,6 +91,20 @@ TEST_F(DetectionLog, ADamagedBlockIsAskedForAgainNotWritten) {
     EXPECT_EQ(test::ReadWholeFile(path), test::ExpectedCsv(records));
 }
 
+// A terminal that goes on sending blocks after the records it announced (it never sends EOT) has
+// a damaged log: the transfer is stopped, nothing is saved, the terminal is restarted.
+TEST_F(DetectionLog, ALogThatGoesOnPastItsCountIsStoppedAsDamaged) {
+    StartSim(test::MakeRecords(4), {"--fault", "endless-log"});
+    const std::string path = files_.File("log.csv");
+    test::WriteWholeFile(path, "before");
+    EXPECT_EQ(Retrieve(path, 4), DetectionLogOutcome::kFailed);
+    EXPECT_EQ(reporter_.Shown(), std::vector<std::string>{"error: 検出ログの取得に失敗しました。"});
+    EXPECT_EQ(test::ReadWholeFile(path), "before");
+    EXPECT_TRUE(Logged("[dlog cancelled after 1 blocks]"));
+    EXPECT_TRUE(Logged("reboot s"));
+    EXPECT_FALSE(terminal_.IsConnected());
+}
+
 TEST_F(DetectionLog, EmptyLogEndsWithCanAndRestart) {
     StartSim({});
     EXPECT_EQ(Request(), 0);

@@ -66,17 +66,25 @@ TEST_F(FileSeam, CommitReplacesTheFileWholeAndAnAbandonedSaveLeavesItAsItWas) {
 TEST_F(FileSeam, AFolderIsNeitherSavedOverNorRead) {
     fs::create_directory(Path("folder"));
     EXPECT_FALSE(PartialFile::CanCreate(Path("folder")));
-    EXPECT_FALSE(ReadRegularFile(Path("folder"), 1024).has_value());
+    EXPECT_EQ(ReadRegularFile(Path("folder"), 1024).status, FileReadStatus::CannotOpen);
     EXPECT_FALSE(PartialFile::CanCreate(Path("missing-folder/settings.dat")));
     EXPECT_EQ(Entries(), 1u);
 }
 
-TEST_F(FileSeam, ReadGivesTheBytesAsTheyAreNothingForNoFileAndRefusesAnOversizedOne) {
+TEST_F(FileSeam, ReadGivesTheBytesAsTheyAreAndNoMoreThanAskedFor) {
     const std::string path = Path("MorvikTool.ini");
-    EXPECT_EQ(ReadRegularFile(path, 1024), std::string());
+    EXPECT_EQ(ReadRegularFile(path, 1024).status, FileReadStatus::NotFound);
+    EXPECT_EQ(ReadRegularFile(Path("missing-folder/MorvikTool.ini"), 1024).status,
+              FileReadStatus::NotFound);
     Write(path, kBinary);
-    EXPECT_EQ(ReadRegularFile(path, 1024), kBinary);
-    EXPECT_FALSE(ReadRegularFile(path, kBinary.size() - 1).has_value());
+    const FileRead whole = ReadRegularFile(path, 1024);
+    EXPECT_EQ(whole.status, FileReadStatus::Ok);
+    EXPECT_EQ(whole.bytes, kBinary);
+    EXPECT_EQ(whole.size, kBinary.size());
+    const FileRead head = ReadRegularFile(path, 4);
+    EXPECT_EQ(head.status, FileReadStatus::TooLarge);
+    EXPECT_EQ(head.bytes, kBinary.substr(0, 4));
+    EXPECT_EQ(head.size, kBinary.size());
 }
 
 }  // namespace

@@ -55,6 +55,11 @@ class FakeMachine {
         fs::create_symlink(name, dev_ / "morvik");
     }
 
+    // The udev rule's name of each cable: <dev>/morvik-<serial> -> name.
+    void LinkCable(const std::string& name, const std::string& serial) {
+        fs::create_symlink(name, dev_ / ("morvik-" + serial));
+    }
+
     void Unplug(const std::string& name) {
         fs::remove_all(sysfs_ / "class" / "tty" / name);
         fs::remove(dev_ / name);
@@ -200,6 +205,44 @@ TEST(AdapterLookup, FindsTheTerminalCableThroughTheUdevLink) {
     machine.Unplug("ttyUSB2");
     machine.LinkTerminal("ttyUSB0");
     EXPECT_EQ(LookupAdapterPort(map), 1);
+}
+
+TEST(AdapterLookup, TwoCablesHaveANameEachAndTheFirstKeepsTheNumber) {
+    test::TempDir dir;
+    FakeMachine machine(dir.path());
+    // The first cable plugged in came back as ttyUSB1 and holds /dev/morvik; the second one,
+    // ttyUSB0, has only its own name.
+    machine.AddUsbTty("ttyUSB1", "1-2", "5a3c", "0c41", "usb-Morvik_Cable_A-if00-port0");
+    machine.LinkTerminal("ttyUSB1");
+    machine.LinkCable("ttyUSB1", "A");
+    machine.AddUsbTty("ttyUSB0", "1-3", "5a3c", "0c41", "usb-Morvik_Cable_B-if00-port0");
+    machine.LinkCable("ttyUSB0", "B");
+
+    auto devices = ScanSerialDevices(machine.Roots());
+    ASSERT_EQ(devices.size(), 3u);
+    EXPECT_FALSE(devices[0].terminalLink);  // ttyS1
+    EXPECT_EQ(devices[1].path, machine.Dev("morvik-B"));
+    EXPECT_TRUE(devices[1].terminalLink);
+    EXPECT_EQ(devices[2].path, machine.Dev("morvik"));
+    EXPECT_TRUE(devices[2].terminalLink);
+
+    PortMap map(dir.File("ports"), machine.Roots());
+    ASSERT_EQ(LookupAdapterPort(map), 1);
+    EXPECT_EQ(fs::read_symlink(map.LinkPath(1)).string(), machine.Dev("morvik"));
+    // The port search tries every cable, each under its own name.
+    auto list = map.SystemPortList();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->size(), 3u);
+    EXPECT_NE(map.NumberOf(machine.Dev("morvik-B")), 0);
+
+    // A cable with other IDs that a site added to the rule, alone: found by its own name.
+    test::TempDir other;
+    FakeMachine site(other.path());
+    site.AddUsbTty("ttyUSB0", "1-2", "0403", "6015");
+    site.LinkCable("ttyUSB0", "C");
+    PortMap siteMap(other.File("ports"), site.Roots());
+    ASSERT_EQ(LookupAdapterPort(siteMap), 1);
+    EXPECT_EQ(fs::read_symlink(siteMap.LinkPath(1)).string(), site.Dev("morvik-C"));
 }
 
 TEST(PortMap, TheSerialConsoleIsNeverListed) {

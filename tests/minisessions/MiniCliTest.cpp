@@ -8,7 +8,7 @@
 #include <regex>
 #include <sstream>
 
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "files/SlimSettingsFile.h"
 #include "minisessions/MiniTestData.h"
 #include "support/CliFixture.h"

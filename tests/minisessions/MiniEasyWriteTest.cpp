@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "minisessions/MiniTestData.h"
-#include "sessions/MiniEasyWriteSession.h"
+#include "sessions/MiniFamilyEasyWriteSession.h"
 #include "sessions/MiniQuickWrite.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
@@ -33,7 +33,7 @@ void Append(Lines& lines, const Lines& more) {
 Lines RunQuick(test::SimTerminal& mini, const MiniQuickSettings& quick, bool setClock) {
     MiniQuickPlan plan = BuildMiniQuickPlan(quick, test::RequiredEnv("MORVIK_BINARY_DIR"));
     EXPECT_EQ(plan.problem, "");
-    CMiniEasyWriteSession session(mini.Terminal(), plan, setClock);
+    CMiniFamilyEasyWriteSession session(mini.Terminal(), plan, setClock);
     test::SimTerminal::RunToEnd(session);
     EXPECT_TRUE(session.Completed()) << session.ErrorText();
     EXPECT_EQ(session.Maximum(), 42);

@@ -8,12 +8,12 @@
 #include <thread>
 #include <vector>
 
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "minisessions/MiniTestData.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniReadSession.h"
-#include "sessions/MiniWriteSession.h"
+#include "sessions/MiniFamilyReadSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "settings/MiniSettingsGen.h"
 #include "support/AfterTerminal.h"
 #include "support/Files.h"

@@ -12,7 +12,7 @@
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniExchange.h"
-#include "sessions/MiniWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/SoundUpload.h"
 #include "support/Files.h"
 #include "support/SimTerminal.h"

@@ -6,8 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "files/MiniSxSettingsFile.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "minisessions/MiniTestData.h"
 #include "minisx/MiniSxGen.h"
 #include "res/StringIds.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "files/MiniSxSettingsFile.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "minisx/MiniSxGen.h"
 
 namespace morvik {

@@ -4,13 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "files/MiniSxSettingsFile.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "minisx/MiniSxGen.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniSxReadSession.h"
-#include "sessions/MiniSxWriteSession.h"
+#include "sessions/MiniFamilyReadSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "support/AfterTerminal.h"
 #include "support/SimTerminal.h"
 

@@ -7,8 +7,8 @@
 #include "model/MiniSxSettings.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "sessions/MiniSxEasyWriteSession.h"
-#include "sessions/MiniSxWriteSession.h"
+#include "sessions/MiniFamilyEasyWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 #include "support/SimProcess.h"
 #include "support/SimTerminal.h"
 
@@ -156,11 +156,11 @@ TEST(MiniSxEasyWriteSession, EasyAndServiceWriteOrders) {
                                 .sound = c.sound,
                                 .lamp = c.lamp};
         ASSERT_TRUE(ValidateMiniQuick(quick).empty());
-        MiniSXQuickPlan plan = BuildMiniSXQuickPlan(quick, test::RequiredEnv("MORVIK_SOURCE_DIR"));
+        MiniQuickPlan plan = BuildMiniSXQuickPlan(quick, test::RequiredEnv("MORVIK_SOURCE_DIR"));
         ASSERT_TRUE(plan.problem.empty());
         test::SimTerminal sim("minisx");
         ASSERT_TRUE(sim.Open());
-        CMiniSXEasyWriteSession session(sim.Terminal(), plan, false);
+        CMiniFamilyEasyWriteSession session(sim.Terminal(), plan, false);
         session.RunHere();
         ASSERT_TRUE(session.Completed()) << session.ErrorText();
         ASSERT_TRUE(sim.Sim().WaitForLogLine("reboot"));
@@ -189,12 +189,12 @@ TEST(MiniSxEasyWriteSession, StandardSoundsAreUploaded) {
                             .message = "",
                             .sound = SoundChoice::Standard,
                             .lamp = LampPreset::Off};
-    MiniSXQuickPlan plan = BuildMiniSXQuickPlan(quick, test::RequiredEnv("MORVIK_SOURCE_DIR"));
+    MiniQuickPlan plan = BuildMiniSXQuickPlan(quick, test::RequiredEnv("MORVIK_SOURCE_DIR"));
     ASSERT_TRUE(plan.problem.empty()) << plan.problem;
     ASSERT_TRUE(plan.upload);
     test::SimTerminal sim("minisx");
     ASSERT_TRUE(sim.Open());
-    CMiniSXEasyWriteSession session(sim.Terminal(), plan, false);
+    CMiniFamilyEasyWriteSession session(sim.Terminal(), plan, false);
     session.RunHere();
     ASSERT_TRUE(session.Completed()) << session.ErrorText();
     ASSERT_TRUE(sim.Sim().WaitForLogLine("reboot"));

@@ -81,6 +81,17 @@ TEST_F(ExchangeFraming, ZeroBytesBecomeSpaces) {
     auto reply = Start("pget pntT", false);
     pty_.Write(std::string("pget pntT\r\npntT a\0b\r\n%", 22));
     EXPECT_EQ(reply.get(), "a b\r\n");
+
+    // Zero bytes before the prompt on its line, in the same piece or an earlier one, leave it the
+    // prompt that starts the line.
+    reply = Start("pget que1", true);
+    pty_.Write(std::string("pget que1\r\nque1 5\r\n\0\0%", 22));
+    EXPECT_EQ(reply.get(), "5\r\n  %");
+    reply = Start("pget que1", true);
+    pty_.Write(std::string("pget que1\r\nque1 5\r\n\0", 20));
+    Pause(300);
+    pty_.Write("%");
+    EXPECT_EQ(reply.get(), "5\r\n %");
 }
 
 TEST_F(ExchangeFraming, PieceByPieceDelivery) {

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "model/Cp932.h"
 #include "res/Strings.h"
 #include "settings/MiniSettingsGen.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "model/Cp932.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"

@@ -5,8 +5,8 @@
 
 #include <map>
 
+#include "files/MiniFamilySettingsFile.h"
 #include "files/SettingsFile.h"
-#include "files/SettingsFileMini.h"
 #include "model/FunctionRecordBuild.h"
 #include "model/TextExtract.h"
 #include "res/Strings.h"

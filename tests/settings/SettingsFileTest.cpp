@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "files/MiniFamilySettingsFile.h"
 #include "files/SettingsFile.h"
-#include "files/SettingsFileMini.h"
 #include "model/FunctionRecordValidate.h"
 #include "morvik/Version.h"
 #include "res/Strings.h"

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "files/SlimSettingsFile.h"
 #include "minisessions/MiniTestData.h"
 #include "support/CliFixture.h"

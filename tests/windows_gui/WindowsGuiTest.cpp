@@ -21,7 +21,7 @@
 #include "editors/CFunctionPageDlg.h"
 #include "editors/CMiniConfigDlg.h"
 #include "editors/CMiniCustomDlg.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "support/qt/BoxAnswerer.h"
 #include "support/qt/MiniWindowDriver.h"
 

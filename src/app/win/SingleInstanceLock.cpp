@@ -6,10 +6,12 @@
 
 #include <QFileInfo>
 
+#include "app/AppStringIds.h"
 #include "app/CSingleInstance.h"
 #include "app/QtText.h"
 #include "link/ConfigDir.h"
 #include "res/StringIds.h"
+#include "res/Strings.h"
 
 namespace morvik {
 
@@ -30,9 +32,14 @@ void BringFirstCopyForward() {
 }  // namespace
 
 struct CSingleInstance::Lock {
-    explicit Lock(HANDLE mutex) : handle(mutex) {}
-    ~Lock() { ::CloseHandle(handle); }
+    explicit Lock(HANDLE mutex, DWORD why = 0) : handle(mutex), error(why) {}
+    ~Lock() {
+        if (handle != nullptr) {
+            ::CloseHandle(handle);
+        }
+    }
     HANDLE handle;
+    DWORD error;  // why there is no mutex
 };
 
 QString CSingleInstance::Folder() {
@@ -51,7 +58,9 @@ bool CSingleInstance::Acquire() {
     const QString name = QStringLiteral("Local\\") + QFileInfo(name_).fileName();
     HANDLE mutex = ::CreateMutexW(nullptr, TRUE, reinterpret_cast<const wchar_t*>(name.utf16()));
     if (mutex == nullptr) {
-        // No mutex at all (out of handles): run rather than refuse to start.
+        // No mutex at all (out of handles): run unguarded rather than refuse to start.
+        lock_ = std::make_unique<Lock>(nullptr, ::GetLastError());
+        guarded_ = false;
         return true;
     }
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -61,6 +70,22 @@ bool CSingleInstance::Acquire() {
     }
     lock_ = std::make_unique<Lock>(mutex);
     return true;
+}
+
+QString CSingleInstance::NoGuardText() const {
+    // The system's own words for why the mutex could not be made.
+    wchar_t* message = nullptr;
+    const DWORD error = lock_ ? lock_->error : 0;
+    ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
+    const QString why =
+        message ? QString::fromWCharArray(message).trimmed() : QString::number(error);
+    ::LocalFree(message);
+    const std::string text =
+        res::Format(res::Text(res::ids::kAppNoSingleInstance),
+                    QFileInfo(name_).fileName().toUtf8().constData(), why.toUtf8().constData());
+    return QString::fromStdString(text);
 }
 
 }  // namespace morvik

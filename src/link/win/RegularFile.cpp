@@ -2,39 +2,44 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace morvik {
 
-std::optional<std::string> ReadRegularFile(const std::string& path, size_t maxBytes) {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+FileRead ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    FileRead result;
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = ::GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
-            return std::string();
+            result.status = FileReadStatus::NotFound;
         }
-        return std::nullopt;
+        return result;
     }
     // A device name (NUL, CON, COMn) or a pipe opens too; only a disk file is read.
-    std::string text;
-    bool ok = ::GetFileType(file) == FILE_TYPE_DISK;
-    while (ok) {
+    LARGE_INTEGER size{};
+    bool ok = ::GetFileType(file) == FILE_TYPE_DISK && ::GetFileSizeEx(file, &size);
+    std::string bytes;
+    while (ok && bytes.size() <= maxBytes) {
         char buffer[8192];
+        const DWORD want =
+            static_cast<DWORD>(std::min<std::size_t>(sizeof buffer, maxBytes + 1 - bytes.size()));
         DWORD n = 0;
-        if (!::ReadFile(file, buffer, sizeof buffer, &n, nullptr)) {
+        if (!::ReadFile(file, buffer, want, &n, nullptr)) {
             ok = false;
             break;
         }
         if (n == 0) {
             break;
         }
-        text.append(buffer, n);
-        ok = text.size() <= maxBytes;
+        bytes.append(buffer, n);
     }
     ::CloseHandle(file);
     if (!ok) {
-        return std::nullopt;
+        return result;
     }
-    return text;
+    return FinishedRead(std::move(bytes), static_cast<std::uint64_t>(size.QuadPart), maxBytes);
 }
 
 }  // namespace morvik

@@ -16,6 +16,7 @@
 
 #include "link/SerialCommAPI.h"
 #include "protocol/Edition.h"
+#include "sessions/dialogs/SessionWindowMark.h"
 
 class QLabel;
 class QLineEdit;
@@ -97,6 +98,8 @@ class CFirmDlg : public QDialog {
     QProgressBar* bar_ = nullptr;
     QPushButton* next_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    // The end of the program stops this window as its cancel button does.
+    CSessionWindowMark mark_{*this};
 };
 
 }  // namespace morvik

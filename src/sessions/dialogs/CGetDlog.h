@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "sessions/dialogs/SessionWindowMark.h"
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -61,6 +63,8 @@ class CGetDlog : public QDialog {
     QPushButton* close_ = nullptr;
     QString path_;
     QString savedPath_;
+    // The end of the program stops this window as its cancel button does.
+    CSessionWindowMark mark_{*this};
 };
 
 }  // namespace morvik

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "sessions/dialogs/SessionWindowMark.h"
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -48,6 +50,8 @@ class CLogDlg : public QDialog {
     QProgressBar* bar_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* close_ = nullptr;
+    // The end of the program stops this window as its cancel button does.
+    CSessionWindowMark mark_{*this};
 };
 
 }  // namespace morvik

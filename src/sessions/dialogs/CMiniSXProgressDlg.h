@@ -23,7 +23,7 @@ class CMiniSXProgressDlg : public CMiniProgressDlg {
     Q_OBJECT
 
   public:
-    // A read (CMiniSXReadSession) or an easy/service write (CMiniSXEasyWriteSession).
+    // A read (CMiniSXReadSession) or an easy/service write (CMiniFamilyEasyWriteSession).
     explicit CMiniSXProgressDlg(CSessionWorker& worker, QWidget* parent = nullptr);
     // A detailed write (CMiniSXWriteSession): the bar also follows the sound upload.
     explicit CMiniSXProgressDlg(CMiniWriteFrame& write, QWidget* parent = nullptr);

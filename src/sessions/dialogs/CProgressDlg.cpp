@@ -1,12 +1,15 @@
 #include "sessions/dialogs/CProgressDlg.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "res/StringIds.h"
 #include "res/Strings.h"
 
 namespace morvik {
@@ -35,6 +38,16 @@ CProgressDlg::~CProgressDlg() {
     worker_.Join();
 }
 
+void CProgressDlg::AddCancelButton() {
+    cancel_ = new QPushButton(QString::fromUtf8(res::Text(res::ids::kButtonCancel)), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cancel_);
+    buttons->addStretch(1);
+    static_cast<QVBoxLayout*>(layout())->addLayout(buttons);
+    connect(cancel_, &QPushButton::clicked, this, &CProgressDlg::reject);
+}
+
 void CProgressDlg::SetExchangeEndedHandler(std::function<void()> handler, bool readsFile) {
     exchangeEnded_ = std::move(handler);
     readsFile_ = readsFile;
@@ -46,7 +59,9 @@ void CProgressDlg::showEvent(QShowEvent* event) {
         return;
     }
     started_ = true;
-    setWindowTitle(TitleText(worker_.TitleId()));
+    if (worker_.TitleId() != 0) {
+        setWindowTitle(TitleText(worker_.TitleId()));
+    }
     bar_->setRange(0, worker_.Maximum());
     bar_->setValue(std::min(worker_.Position(), worker_.Maximum()));
     worker_.Start();
@@ -81,9 +96,15 @@ void CProgressDlg::Finish(int result) {
 }
 
 void CProgressDlg::reject() {
-    // Esc and the close box: the session cannot be cancelled; only Finish ends the window.
+    // Only Finish ends the window: a cancel asks the worker, which ends the session as its rules
+    // say (the terminal left as after a failure) before the window closes.
     if (finishing_) {
         QDialog::reject();
+        return;
+    }
+    worker_.RequestCancel();
+    if (cancel_ != nullptr) {
+        cancel_->setEnabled(false);
     }
 }
 

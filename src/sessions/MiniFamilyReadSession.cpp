@@ -1,7 +1,6 @@
-#include "sessions/MiniReadSession.h"
+#include "sessions/MiniFamilyReadSession.h"
 
-#include "files/SettingsFile.h"
-#include "files/SettingsFileMini.h"
+#include "files/MiniFamilySettingsFile.h"
 #include "protocol/ReplyCheck.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -11,59 +10,60 @@ namespace morvik {
 
 namespace ids = res::ids;
 
-CMiniReadSession::CMiniReadSession(CTerminal& terminal, bool openSession,
-                                   const MiniSettings& settings)
+template <class Edition>
+CMiniFamilyReadSession<Edition>::CMiniFamilyReadSession(CTerminal& terminal, bool openSession,
+                                                        const SettingsType& settings)
     : terminal_(&terminal), openSession_(openSession), settings_(settings) {
     SetMaximum(kMiniReadRange);
 }
 
-CMiniReadSession::CMiniReadSession(std::string filePath, const MiniSettings& settings)
+template <class Edition>
+CMiniFamilyReadSession<Edition>::CMiniFamilyReadSession(std::string filePath,
+                                                        const SettingsType& settings)
     : filePath_(std::move(filePath)), settings_(settings) {
     SetMaximum(kMiniReadRange);
 }
 
-CMiniReadSession::~CMiniReadSession() {
+template <class Edition>
+CMiniFamilyReadSession<Edition>::~CMiniFamilyReadSession() {
     Join();
 }
 
-bool CMiniReadSession::ReadFile(MiniValues& values) {
-    SettingsFileText file =
-        ReadSettingsFileText(std::filesystem::path(filePath_), kMiniFamilySettingsFileMaxSize);
-    if (!file.ok) {
-        Fail(file.message);
+template <class Edition>
+bool CMiniFamilyReadSession<Edition>::ReadFile(MiniValues& values) {
+    MiniFamilyFileValues file =
+        MiniFamilySettingsFile<Edition>::Read(std::filesystem::path(filePath_));
+    if (!file.error.empty()) {
+        Fail(file.error);
         return false;
     }
     fileText_ = std::move(file.text);
-    // The header may stand anywhere in the file.
-    if (fileText_.find(SettingsFileHeader(SettingsFileEdition::Mini)) == std::string::npos) {
-        Fail(res::TextCp932(ids::kSettingsFileInvalid));
-        return false;
-    }
-    values = MiniSettingsFileValues(fileText_);
+    values = std::move(file.values);
     SetPosition(Maximum());
     return true;
 }
 
-bool CMiniReadSession::ReadTerminal(MiniValues& values) {
-    for (int keyId : MiniReadKeyIds()) {
+template <class Edition>
+bool CMiniFamilyReadSession<Edition>::ReadTerminal(MiniValues& values) {
+    for (int keyId : Edition::ReadKeyIds()) {
         if (CancelRequested()) {
             Fail({});
             return false;
         }
-        const std::string& key = res::TextCp932(keyId);
-        std::string value = MiniGetValue(*terminal_, key);
+        std::string value = MiniReadValue(*terminal_, keyId);
         if (ReplyCheck(value) != kReplyOk) {
             Fail(res::TextCp932(ids::kReadFailed));
             return false;
         }
-        values.insert_or_assign(key, std::move(value));
+        values.insert_or_assign(res::TextCp932(keyId), std::move(value));
         Advance();
     }
     return true;
 }
 
-void CMiniReadSession::Conclude(MiniValueSource source, const MiniValues& values) {
-    const MiniReadResult result = ReadMiniSettings(values, source, settings_);
+template <class Edition>
+void CMiniFamilyReadSession<Edition>::Conclude(MiniValueSource source, const MiniValues& values) {
+    const MiniReadResult result = ReadMiniFamilySettings<Edition>(values, source, settings_);
     if (result.Failed()) {
         Fail(result.error);
         return;
@@ -72,16 +72,15 @@ void CMiniReadSession::Conclude(MiniValueSource source, const MiniValues& values
     warnings_ = result.warnings;
     SetPosition(Maximum());
     if (!warnings_.empty()) {
-        for (const std::string& warning : warnings_) {
-            AppendError(warning + "\r\n");
-        }
+        AppendError(MessageLines(warnings_));
         FailWithWarnings();
         return;
     }
     Complete();
 }
 
-void CMiniReadSession::Run() {
+template <class Edition>
+void CMiniFamilyReadSession<Edition>::Run() {
     SetTitle(ids::kReadingCaption);
     SetPosition(0);
     MiniValues values;
@@ -110,5 +109,8 @@ void CMiniReadSession::Run() {
         Conclude(MiniValueSource::Terminal, values);
     }
 }
+
+template class CMiniFamilyReadSession<MiniEdition>;
+template class CMiniFamilyReadSession<MiniSxEdition>;
 
 }  // namespace morvik

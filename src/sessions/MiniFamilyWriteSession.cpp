@@ -1,8 +1,7 @@
-#include "sessions/MiniWriteSession.h"
+#include "sessions/MiniFamilyWriteSession.h"
 
 #include "model/SoundImage.h"
 #include "res/StringIds.h"
-#include "res/Strings.h"
 
 namespace morvik {
 namespace {
@@ -10,37 +9,30 @@ namespace {
 // The bar moves twice per sound while the image travels.
 constexpr int kStepsPerSound = 2;
 
-std::string PackFailureText(SoundStatus status) {
-    switch (status) {
-        case SoundStatus::CannotOpen:
-        case SoundStatus::SizeUnknown:
-            return res::TextCp932(res::ids::kFileOpenFailed);
-        case SoundStatus::TooLarge:
-            return SoundSizeLimitMessage();
-        default:
-            return res::TextCp932(res::ids::kSoundFileInvalid);
-    }
-}
-
 }  // namespace
 
-CMiniWriteSession::CMiniWriteSession(CTerminal& terminal, const MiniSettings& settings,
-                                     bool setClock)
+template <class Edition>
+CMiniFamilyWriteSession<Edition>::CMiniFamilyWriteSession(CTerminal& terminal,
+                                                          const SettingsType& settings,
+                                                          bool setClock)
     : CMiniWriteFrame(terminal, setClock), settings_(settings) {}
 
-CMiniWriteSession::~CMiniWriteSession() {
+template <class Edition>
+CMiniFamilyWriteSession<Edition>::~CMiniFamilyWriteSession() {
     Join();
 }
 
-bool CMiniWriteSession::RegisterSounds() {
-    if (const std::vector<std::string> problems = CheckMiniSounds(settings_); !problems.empty()) {
+template <class Edition>
+bool CMiniFamilyWriteSession<Edition>::RegisterSounds() {
+    if (const std::vector<std::string> problems = Edition::CheckSounds(settings_);
+        !problems.empty()) {
         Fail(problems.front());
         return false;
     }
     SoundPackResult packed = PackSounds(settings_.soundPaths);
     if (packed.status != SoundStatus::Ok) {
         // A file changed between the check and the packing.
-        Fail(PackFailureText(packed.status));
+        Fail(SoundFailureText(packed.status));
         return false;
     }
     const int sounds = packed.image.entries;
@@ -49,18 +41,25 @@ bool CMiniWriteSession::RegisterSounds() {
     return UploadImage(packed.image.bytes, kStepsPerSound * sounds);
 }
 
-void CMiniWriteSession::Run() {
+template <class Edition>
+void CMiniFamilyWriteSession<Edition>::Run() {
     SetTitle(res::ids::kWritingCaption);
     SetPosition(0);
     if (settings_.registerSounds && !RegisterSounds()) {
         return;
     }
     // The sound keys are among these only with registration, numbered as the image was packed.
-    const std::vector<MiniKeyValue> values = MiniWriteValues(settings_);
-    if (!SendValues(values)) {
+    if (!SendValues(Edition::WriteValues(settings_))) {
+        return;
+    }
+    if (const MiniSXNfcSettings* ndef = Edition::NdefRecord(settings_);
+        ndef != nullptr && !SendNdefWrite(*ndef)) {
         return;
     }
     FinishWrite();
 }
+
+template class CMiniFamilyWriteSession<MiniEdition>;
+template class CMiniFamilyWriteSession<MiniSxEdition>;
 
 }  // namespace morvik

@@ -1,24 +1,25 @@
-#include "sessions/MiniEasyWriteSession.h"
+#include "sessions/MiniFamilyEasyWriteSession.h"
 
 #include "res/StringIds.h"
 
 namespace morvik {
 
-CMiniEasyWriteSession::CMiniEasyWriteSession(CTerminal& terminal, MiniQuickPlan plan, bool setClock)
+CMiniFamilyEasyWriteSession::CMiniFamilyEasyWriteSession(CTerminal& terminal, MiniQuickPlan plan,
+                                                         bool setClock)
     : CMiniWriteFrame(terminal, setClock), plan_(std::move(plan)) {}
 
-CMiniEasyWriteSession::~CMiniEasyWriteSession() {
+CMiniFamilyEasyWriteSession::~CMiniFamilyEasyWriteSession() {
     Join();
 }
 
-void CMiniEasyWriteSession::Run() {
+void CMiniFamilyEasyWriteSession::Run() {
     SetTitle(res::ids::kWritingCaption);
     SetPosition(0);
     // The standard image is small; the bar of these windows counts the parameters only.
     if (plan_.upload && !UploadImage(plan_.image.bytes, 0)) {
         return;
     }
-    if (!SendValues(plan_.values)) {
+    if (!SendValues(plan_.values) || (plan_.ndef && !SendNdefWrite(*plan_.ndef))) {
         return;
     }
     FinishWrite();
