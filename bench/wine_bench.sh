@@ -4,7 +4,8 @@
 #   - a Mini read by morvik.exe and by the Linux morvik, against a simulated Mini on a 115200
 #     baud line (paced both ways); Wine's own start-up (morvik.exe --version) is printed apart;
 #   - the first window of morvik-tool.exe and of the Linux morvik-tool on a virtual screen (Xvfb):
-#     from the start to the main window's mapping, which xev sees on the screen's root window.
+#     from the start to the main window's mapping, which xev sees on the screen's root window;
+#   - the size of the Windows setup program and of the zip.
 #
 #   bash bench/wine_bench.sh [LINUX_BUILD]   (default build/release, whose morvik, morvik-tool
 #                                             and morvik-sim it uses; the Windows programs come
@@ -59,19 +60,17 @@ linux=$PWD/${1:-build/release}
 windows=$PWD/build/windows
 runs=${MORVIK_BENCH_RUNS:-3}
 
+source scripts/wine_prefix.sh
 work=$(mktemp -d "${TMPDIR:-/tmp}/morvik-wine-bench.XXXXXX")
-export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 sim=
 cleanup() {
   [ -n "$sim" ] && { kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; }
-  wineserver -k >/dev/null 2>&1 || true
+  wine_prefix_end
   rm -rf "$work"
 }
 trap cleanup EXIT
-mkdir -p "$WINEPREFIX"
-wineserver -p >/dev/null 2>&1
-wineboot --init >/dev/null 2>&1
+wine_prefix "$work"
 
 seconds() {
   local s e
@@ -116,6 +115,16 @@ else
     "(bash scripts/windows_test.sh)"
 fi
 
+# What an operator downloads.
+for file in "$windows"/morvik-tool-*-windows-x64-setup.exe "$windows"/morvik-tool-*-windows-x64.zip; do
+  if [ -f "$file" ]; then
+    printf '%-44s %8d KB\n' "size, $(basename "$file" | sed 's/-[0-9.]*-windows-x64/-<ver>-windows-x64/')" \
+      $(($(stat -c %s "$file") / 1024))
+  fi
+done
+compgen -G "$windows/morvik-tool-*-windows-x64-setup.exe" >/dev/null ||
+  echo "size of the setup program and the zip: skipped: not built (bash scripts/windows_test.sh)"
+
 if ! command -v xvfb-run >/dev/null || ! command -v xev >/dev/null; then
   echo "first window: skipped: xvfb-run and xev (x11-utils) are needed"
   exit 0
@@ -128,10 +137,16 @@ on_screen() {
 linux_window=$(on_screen "$linux/morvik-tool" | median)
 printf '%-44s %8.2f s\n' "first window, Linux morvik-tool (Xvfb)" "${linux_window:-0}"
 if [ -x "$windows/morvik-tool.exe" ]; then
-  # The first start of Wine on a screen sets up its desktop process: one start more, not counted.
+  # Wine's desktop process, started without a display by the read above, would show no window on
+  # the virtual screen: it starts again there. Its first start on a screen sets it up: one start
+  # more, not counted.
+  wine_restart
   wine_window=$(on_screen wine "$windows/morvik-tool.exe" | tail -n +2 | median)
-  printf '%-44s %8.2f s  ratio %s\n' "first window, morvik-tool.exe under Wine" "${wine_window:-0}" \
-    "$( [ -n "$wine_window" ] && [ -n "$linux_window" ] && ratio "$wine_window" "$linux_window")"
+  # Wine's own start of a windowed program (its server, the desktop process, the display driver)
+  # is most of this, so the goal is the desktop tool's own (0.5 s), not Linux's figure.
+  printf '%-44s %8.2f s  %s\n' "first window, morvik-tool.exe under Wine" "${wine_window:-0}" \
+    "$(awk -v w="${wine_window:-99}" -v l="${linux_window:-0}" 'BEGIN {
+      printf "%.1f x Linux; goal 0.50 s %s", (l > 0 ? w / l : 0), (w <= 0.5 ? "ok" : "MISS") }')"
 else
   echo "first window, morvik-tool.exe under Wine: skipped: $windows/morvik-tool.exe is not built" \
     "(the Windows build of the desktop tool)"

@@ -2,7 +2,7 @@
 # tool). Each platform seam has its Windows side in a "win" folder beside the POSIX file of the
 # same name; on Windows that file replaces the POSIX one, so neither side carries #ifdefs.
 
-# Resource scripts (the programs' manifests).
+# Resource scripts (the programs' manifests, icon and version resource).
 enable_language(RC)
 
 # morvik.exe runs from a plain folder (no installer, no DLLs beside it): the C++ runtime,
@@ -32,4 +32,20 @@ function(morvik_windows_sources sources_var folder)
   endforeach()
   list(APPEND sources ${win_sources})
   set(${sources_var} ${sources} PARENT_SCOPE)
+endfunction()
+
+# The resources of a Windows program: its manifest (UTF-8 as its code page), the program icon and
+# a version resource whose file description is description.
+function(morvik_windows_resources target description)
+  set(MORVIK_RC_NAME ${target})
+  set(MORVIK_RC_DESCRIPTION ${description})
+  set(MORVIK_RC_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest)
+  set(MORVIK_RC_ICON ${CMAKE_SOURCE_DIR}/packaging/morvik-tool.ico)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/WindowsProgram.manifest.in ${MORVIK_RC_MANIFEST} @ONLY)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/WindowsProgram.rc.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+  # The resource compiler does not see that the script includes these.
+  set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}.rc PROPERTIES
+    OBJECT_DEPENDS "${MORVIK_RC_MANIFEST};${MORVIK_RC_ICON}")
 endfunction()

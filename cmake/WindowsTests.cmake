@@ -80,3 +80,23 @@ endforeach()
 string(REPLACE ";" "\n" morvik_test_list "${MORVIK_WINDOWS_TESTS}")
 file(WRITE ${CMAKE_BINARY_DIR}/windows-tests.txt "${morvik_test_list}\n")
 add_custom_target(windows_tests DEPENDS ${MORVIK_WINDOWS_TESTS})
+
+# The window tests that run on both platforms (tests/windows_gui), as a Windows program beside
+# morvik-tool.exe and its Qt; scripts/windows_test.sh starts their terminals. Only with the
+# desktop tool.
+if(TARGET morvik_qt)
+  find_package(Qt6 REQUIRED COMPONENTS Test)
+  add_library(morvik_test_support_qt_win STATIC ${MORVIK_TESTS_DIR}/support/qt/BoxAnswerer.cpp
+              ${MORVIK_TESTS_DIR}/support/qt/MiniWindowDriver.cpp)
+  set_target_properties(morvik_test_support_qt_win PROPERTIES AUTOMOC ON)
+  target_link_libraries(morvik_test_support_qt_win PUBLIC morvik_qt morvik_test_support_win
+                        Qt6::Widgets Qt6::Test gtest)
+  add_executable(test_windows_gui ${MORVIK_TESTS_DIR}/windows_gui/WindowsGuiTest.cpp)
+  set_target_properties(test_windows_gui PROPERTIES AUTOMOC ON
+                                                    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  target_link_libraries(test_windows_gui PRIVATE morvik_test_support_qt_win)
+  # The manifest of the desktop tool (UTF-8 as the code page), so that file names behave alike.
+  morvik_windows_resources(test_windows_gui "morvik-tool window tests")
+  add_dependencies(test_windows_gui windows_deploy)
+  add_dependencies(windows_tests test_windows_gui)
+endif()

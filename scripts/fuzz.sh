@@ -31,7 +31,7 @@ while [ $# -gt 0 ]; do
 done
 
 if ! command -v clang++ >/dev/null 2>&1; then
-  bash scripts/setup.sh
+  bash scripts/setup.sh --no-windows-qt
 fi
 
 build=build/fuzz

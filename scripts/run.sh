@@ -6,7 +6,7 @@
 #   MORVIK_SIM_EDITION=slim|mini|minis|minisx   the simulated terminal's edition (default mini)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh --no-windows-qt
 bash scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release -DMORVIK_WERROR=ON -DMORVIK_TESTS=OFF
 ./build/release/morvik --help
 

@@ -132,9 +132,8 @@ class CMVKAppDlg : public QDialog {
     // Escape, the Close box and Exit all end here: the window closes only while the port is
     // closed and no modal work runs.
     void reject() override;
-#ifdef Q_OS_WIN
+    // Windows: the system menu's About entry (app/win/SystemMenu.cpp).
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-#endif
 
   private:
     void BuildWindow();

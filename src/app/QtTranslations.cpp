@@ -1,6 +1,7 @@
 #include "app/QtTranslations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -10,13 +11,19 @@ namespace morvik {
 bool InstallQtJapanese(QCoreApplication& app) {
     // Owned by the application, so it lives as long as the texts it translates.
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    // A program that carries its Qt (Windows) has the file in "translations" beside it; an
+    // installed Qt keeps it in its own folder.
+    const QStringList folders = {
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations")),
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    for (const QString& folder : folders) {
+        if (translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            return QCoreApplication::installTranslator(translator);
+        }
     }
-    return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }
 
 }  // namespace morvik

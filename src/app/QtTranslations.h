@@ -1,6 +1,7 @@
 #pragma once
 // Qt's own texts (file dialogs, the standard buttons of message boxes) in Japanese, like the
-// rest of the tool: the translations Qt ships (qtbase_ja), installed on the application.
+// rest of the tool: the translations Qt ships (qtbase_ja), installed on the application, from the
+// "translations" folder beside the program when there is one, else from the Qt installation.
 
 class QCoreApplication;
 

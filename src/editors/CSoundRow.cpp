@@ -5,17 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QUrl>
-
-#ifdef MORVIK_HAVE_MULTIMEDIA
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#endif
 
 #include "app/AppStringIds.h"
 #include "app/FileDialogs.h"
 #include "app/QtText.h"
+#include "app/SoundPlayer.h"
 #include "model/Utf8Path.h"
 #include "model/WavCheck.h"
 #include "res/StringIds.h"
@@ -67,11 +61,7 @@ void CSoundRow::SetBold(bool bold) {
 }
 
 bool CSoundRow::PlaybackAvailable() {
-#ifdef MORVIK_HAVE_MULTIMEDIA
-    return !QMediaDevices::audioOutputs().isEmpty();
-#else
-    return false;
-#endif
+    return CSoundPlayer::Available();
 }
 
 void CSoundRow::Browse() {
@@ -83,20 +73,16 @@ void CSoundRow::Browse() {
 }
 
 void CSoundRow::Play() {
-#ifdef MORVIK_HAVE_MULTIMEDIA
-    if (effect_ == nullptr) {
-        effect_ = new QSoundEffect(this);
+    if (player_ == nullptr) {
+        player_ = new CSoundPlayer(this);
     }
     // A file the player cannot read simply stays silent: the OK checks of the dialog are where a
     // wrong file is reported. Only a wave file the terminal would take reaches the player, whose
     // loader would wait for ever on a FIFO under the name.
-    effect_->stop();
     if (CheckWavFile(PathFromUtf8(LocalPath(Path()))).status != WavStatus::Accepted) {
         return;
     }
-    effect_->setSource(QUrl::fromLocalFile(Path()));
-    effect_->play();
-#endif
+    player_->Play(Path());
 }
 
 void CSoundRow::UpdatePlayButton() {

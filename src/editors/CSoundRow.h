@@ -11,10 +11,11 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSoundEffect;
 class QWidget;
 
 namespace morvik {
+
+class CSoundPlayer;
 
 class CSoundRow : public QObject {
     Q_OBJECT
@@ -45,7 +46,7 @@ class CSoundRow : public QObject {
     QPushButton* browse_;
     QPushButton* play_;
     bool device_;
-    QSoundEffect* effect_ = nullptr;
+    CSoundPlayer* player_ = nullptr;
 };
 
 }  // namespace morvik
