@@ -32,8 +32,7 @@ CMiniFamilyReadSession<Edition>::~CMiniFamilyReadSession() {
 
 template <class Edition>
 bool CMiniFamilyReadSession<Edition>::ReadFile(MiniValues& values) {
-    MiniFamilyFileValues file =
-        MiniFamilySettingsFile<Edition>::Read(PathFromUtf8(filePath_));
+    MiniFamilyFileValues file = MiniFamilySettingsFile<Edition>::Read(PathFromUtf8(filePath_));
     if (!file.error.empty()) {
         Fail(file.error);
         return false;
