@@ -142,9 +142,9 @@ done <"$windows/windows-tests.txt"
 echo "== Wine window tests =="
 wine_headless
 mkdir -p "$work/gui-machine/config/ports" "$work/gui-machine/sys" "$work/gui-machine/dev"
-for spec in MainWindowReadsTheTerminalsInformation:mini MiniFileOpensChangesAndIsWritten:mini \
+for row in MainWindowReadsTheTerminalsInformation:mini MiniFileOpensChangesAndIsWritten:mini \
     SlimEditorWritesWhatItShows:slim; do
-  test=${spec%:*} edition=${spec#*:}
+  test=${row%:*} edition=${row#*:}
   for side in linux windows; do
     start_sim "$test-$side" --edition "$edition" --state "$work/$test-$side.state"
     mkdir -p "$work/$test-$side-run"
