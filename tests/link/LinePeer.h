@@ -62,6 +62,23 @@ class LineProgram {
     LineProgram(const LineProgram&) = delete;
     LineProgram& operator=(const LineProgram&) = delete;
 
+    // True when the program has ended within timeoutMs; it is left running otherwise.
+    bool EndsWithin(int timeoutMs) {
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (exitCode_ == kRunning) {
+            int status = 0;
+            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+                exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+                break;
+            }
+            if (std::chrono::steady_clock::now() > deadline) {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return true;
+    }
+
     // The exit code, or -1 when the program is still running after timeoutMs (it is then
     // killed).
     int Wait(int timeoutMs) {
