@@ -229,8 +229,8 @@ MiniSettings FullMiniSettings(const std::filesystem::path& dir) {
     return m;
 }
 
-MiniSXSettings FullMiniSxSettings() {
-    MiniSXSettings m;
+MiniSxSettings FullMiniSxSettings() {
+    MiniSxSettings m;
     m.sets[0].docomo.Select(BrowserRecord{"http://www.example.jp/touch?", "Welcome"});
     m.sets[0].other.Select(MailerRecord{"info@example.jp", "", "subject", "body text", "m"});
     m.sets[1].docomo.Select(BrowserRecord{"http://www.example.jp/second?", "Hello"});
@@ -252,7 +252,7 @@ std::vector<Session> Sessions(const std::filesystem::path& dir) {
          nullptr, "read window: the worker probes"});
     sessions.push_back(
         {"MiniSx read", "minisx", Opening::Probe,
-         WorkerRun([](CTerminal& t) { return std::make_unique<CMiniSXReadSession>(t, true); },
+         WorkerRun([](CTerminal& t) { return std::make_unique<CMiniSxReadSession>(t, true); },
                    false),
          nullptr, "read window: the worker probes"});
     sessions.push_back(
@@ -277,11 +277,11 @@ std::vector<Session> Sessions(const std::filesystem::path& dir) {
              true, false),
          [image](bench::Account& a) { bench::AddUpload(a, image); },
          "sound image " + std::to_string(image) + " B"});
-    const MiniSXSettings minisx = FullMiniSxSettings();
+    const MiniSxSettings minisx = FullMiniSxSettings();
     sessions.push_back({"MiniSx write, clock", "minisx", Opening::Open,
                         WorkerRun(
                             [minisx](CTerminal& t) {
-                                return std::make_unique<CMiniSXWriteSession>(t, minisx, true);
+                                return std::make_unique<CMiniSxWriteSession>(t, minisx, true);
                             },
                             true, false),
                         nullptr, "no sounds"});

@@ -48,7 +48,7 @@
 #include "editors/CConfigDlg.h"
 #include "editors/CMiniCustomDlg.h"
 #include "editors/CMiniDetailFrameDlg.h"
-#include "editors_minisx/MiniSxWindowDriver.h"
+#include "editors/minisx/MiniSxWindowDriver.h"
 #include "files/MiniFamilySettingsFile.h"
 #include "files/SlimSettingsFile.h"
 #include "model/Cp932.h"
@@ -277,7 +277,7 @@ struct Edition {
 
 std::vector<Edition> Editions() {
     const MiniSettings mini = test::EveryRecordKind();
-    const MiniSXSettings minisx = test::EveryMiniSXPage();
+    const MiniSxSettings minisx = test::EveryMiniSxPage();
     const SlimEditorState slim = FullSlim();
     return {
         {"mini", "Mini", test::SeedArgs(mini),
@@ -285,10 +285,10 @@ std::vector<Edition> Editions() {
              std::string message;
              return SaveMiniSettingsFile(path, mini, message);
          }},
-        {"minisx", "MiniSx", test::MiniSXSeedArgs(minisx),
+        {"minisx", "MiniSx", test::MiniSxSeedArgs(minisx),
          [minisx](const std::string& path) {
              std::string message;
-             return SaveMiniSXSettingsFile(path, minisx, message);
+             return SaveMiniSxSettingsFile(path, minisx, message);
          }},
         {"slim", "Slim", SlimSeedArgs(slim),
          [slim](const std::string& path) { return SaveSlimSettingsFile(path, slim); }},

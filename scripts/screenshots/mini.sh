@@ -5,4 +5,4 @@
 set -euo pipefail
 build="${MORVIK_BUILD_DIR:-build/release}"
 cmake --build "$build" --target mini_screenshots morvik-sim >/dev/null
-"$build/tests/editors_mini/mini_screenshots" "${MORVIK_DOCS_DIR:-docs}"
+"$build/tests/editors/mini/mini_screenshots" "${MORVIK_DOCS_DIR:-docs}"

@@ -4,4 +4,4 @@
 set -euo pipefail
 build="${MORVIK_BUILD_DIR:-build/release}"
 cmake --build "$build" --target minisx_screenshots morvik-sim >/dev/null
-"$build/tests/editors_minisx/minisx_screenshots" "${MORVIK_DOCS_DIR:-docs}"
+"$build/tests/editors/minisx/minisx_screenshots" "${MORVIK_DOCS_DIR:-docs}"

@@ -3,4 +3,4 @@
 set -euo pipefail
 build="${MORVIK_BUILD_DIR:-build/release}"
 cmake --build "$build" --target minisx_quick_screenshots morvik-sim >/dev/null
-"$build/tests/editors_minisx_quick/minisx_quick_screenshots" "${MORVIK_DOCS_DIR:-docs}"
+"$build/tests/editors/minisx_quick/minisx_quick_screenshots" "${MORVIK_DOCS_DIR:-docs}"

@@ -155,7 +155,7 @@ QuickPlans PlanQuickWrite(const MiniQuickSettings& quick) {
         if (!plans.mini.problem.empty()) {
             plans.miniProblems.push_back(plans.mini.problem);
         }
-        plans.miniSx = BuildMiniSXQuickPlan(quick, ProgramFolder());
+        plans.miniSx = BuildMiniSxQuickPlan(quick, ProgramFolder());
         if (!plans.miniSx.problem.empty()) {
             plans.miniSxProblems.push_back(plans.miniSx.problem);
         }

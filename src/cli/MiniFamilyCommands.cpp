@@ -59,6 +59,6 @@ int QuickMiniFamily(CTerminal& terminal, MiniQuickPlan plan, bool setClock) {
 template int ReadMiniFamily<MiniEdition>(CTerminal&, const std::string&);
 template int ReadMiniFamily<MiniSxEdition>(CTerminal&, const std::string&);
 template int WriteMiniFamily<MiniEdition>(CTerminal&, const MiniSettings&, bool);
-template int WriteMiniFamily<MiniSxEdition>(CTerminal&, const MiniSXSettings&, bool);
+template int WriteMiniFamily<MiniSxEdition>(CTerminal&, const MiniSxSettings&, bool);
 
 }  // namespace morvik::cli

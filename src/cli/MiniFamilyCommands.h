@@ -29,6 +29,6 @@ int QuickMiniFamily(CTerminal& terminal, MiniQuickPlan plan, bool setClock);
 extern template int ReadMiniFamily<MiniEdition>(CTerminal&, const std::string&);
 extern template int ReadMiniFamily<MiniSxEdition>(CTerminal&, const std::string&);
 extern template int WriteMiniFamily<MiniEdition>(CTerminal&, const MiniSettings&, bool);
-extern template int WriteMiniFamily<MiniSxEdition>(CTerminal&, const MiniSXSettings&, bool);
+extern template int WriteMiniFamily<MiniSxEdition>(CTerminal&, const MiniSxSettings&, bool);
 
 }  // namespace morvik::cli

@@ -55,8 +55,8 @@ void JudgeMini(const std::string& text, SettingsVerdict& verdict) {
     JudgeMiniFamily<MiniEdition>(text, verdict.mini, verdict, &ValidateMiniSettings);
 }
 
-void JudgeMiniSX(const std::string& text, SettingsVerdict& verdict) {
-    JudgeMiniFamily<MiniSxEdition>(text, verdict.miniSx, verdict, &ValidateMiniSXSettings);
+void JudgeMiniSx(const std::string& text, SettingsVerdict& verdict) {
+    JudgeMiniFamily<MiniSxEdition>(text, verdict.miniSx, verdict, &ValidateMiniSxSettings);
 }
 
 // A Slim file is taken whole or not at all; the window's checks before a write stop at their
@@ -90,7 +90,7 @@ struct EditionJudge {
 constexpr std::array kJudges = {
     EditionJudge{SettingsFileEdition::Slim, kSlimSettingsFileMaxSize, JudgeSlim},
     EditionJudge{SettingsFileEdition::Mini, kMiniFamilySettingsFileMaxSize, JudgeMini},
-    EditionJudge{SettingsFileEdition::MiniSx, kMiniFamilySettingsFileMaxSize, JudgeMiniSX},
+    EditionJudge{SettingsFileEdition::MiniSx, kMiniFamilySettingsFileMaxSize, JudgeMiniSx},
 };
 
 }  // namespace

@@ -24,7 +24,7 @@ struct SettingsVerdict {
     std::vector<std::string> messages;
     // The settings loaded, of the file's edition.
     MiniSettings mini;
-    MiniSXSettings miniSx;
+    MiniSxSettings miniSx;
     SlimEditorState slim;
 
     bool Writable() const { return !unreadable && messages.empty(); }

@@ -160,7 +160,7 @@ void CMiniEasyDlg::Write() {
         return;
     }
     if (edition_ == kEditionMiniSx) {
-        RunWrite<CMiniSXProgressDlg>(BuildMiniSXQuickPlan(quick, ProgramFolder()));
+        RunWrite<CMiniSXProgressDlg>(BuildMiniSxQuickPlan(quick, ProgramFolder()));
     } else {
         RunWrite<CMiniProgressDlg>(BuildMiniQuickPlan(quick, ProgramFolder()));
     }

@@ -82,16 +82,16 @@ void CMiniSXCustomDlg::RefreshAll() {
 }
 
 void CMiniSXCustomDlg::OpenLamp() {
-    RunMiniSXLampDialog(this, Main(), settings_.lamps, lampChoices_);
+    RunMiniSxLampDialog(this, Main(), settings_.lamps, lampChoices_);
 }
 
 void CMiniSXCustomDlg::OpenSound() {
-    RunMiniSXSoundDialog(this, Main(), settings_.soundPaths, settings_.registerSounds);
+    RunMiniSxSoundDialog(this, Main(), settings_.soundPaths, settings_.registerSounds);
     UpdateNote();
 }
 
-std::vector<std::string> MiniSXDetailEdition::Validate(const Settings& settings) {
-    // The checks of ValidateMiniSXSettings, each line naming its tab (and group).
+std::vector<std::string> MiniSxDetailEdition::Validate(const Settings& settings) {
+    // The checks of ValidateMiniSxSettings, each line naming its tab (and group).
     PlacedProblems problems;
     problems.AddSets(settings.sets,
                      std::array{ids::kBasicSettings, ids::kOsaifuSmartphoneSettings});
@@ -99,17 +99,17 @@ std::vector<std::string> MiniSXDetailEdition::Validate(const Settings& settings)
     return problems.lines;
 }
 
-bool MiniSXDetailEdition::WriteAllowed(const Settings& settings) {
-    return MiniSXWriteButtonsEnabled(settings);
+bool MiniSxDetailEdition::WriteAllowed(const Settings& settings) {
+    return MiniSxWriteButtonsEnabled(settings);
 }
 
-int MiniSXDetailEdition::NoteId(const Settings& settings) {
-    return MiniSXSoundNoteId(settings);
+int MiniSxDetailEdition::NoteId(const Settings& settings) {
+    return MiniSxSoundNoteId(settings);
 }
 
-bool MiniSXDetailEdition::Save(const std::filesystem::path& path, const Settings& settings,
+bool MiniSxDetailEdition::Save(const std::filesystem::path& path, const Settings& settings,
                                std::string& message) {
-    return SaveMiniSXSettingsFile(path, settings, message);
+    return SaveMiniSxSettingsFile(path, settings, message);
 }
 
 }  // namespace morvik

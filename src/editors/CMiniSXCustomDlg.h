@@ -21,10 +21,10 @@ class CMiniSXNFCDlg;
 class CSXTermConfigDlg;
 
 // What the detailed window of this edition reads, writes, checks and saves.
-struct MiniSXDetailEdition {
-    using Settings = MiniSXSettings;
-    using ReadSession = CMiniSXReadSession;
-    using WriteSession = CMiniSXWriteSession;
+struct MiniSxDetailEdition {
+    using Settings = MiniSxSettings;
+    using ReadSession = CMiniSxReadSession;
+    using WriteSession = CMiniSxWriteSession;
     using ProgressDlg = CMiniSXProgressDlg;
     static std::vector<std::string> Validate(const Settings& settings);
     static bool WriteAllowed(const Settings& settings);
@@ -33,14 +33,14 @@ struct MiniSXDetailEdition {
                      std::string& message);
 };
 
-class CMiniSXCustomDlg : public CMiniDetailEditionDlg<MiniSXDetailEdition> {
+class CMiniSXCustomDlg : public CMiniDetailEditionDlg<MiniSxDetailEdition> {
     Q_OBJECT
 
   public:
     explicit CMiniSXCustomDlg(CMVKAppDlg& main);
     ~CMiniSXCustomDlg() override;
 
-    MiniSXLampChoices& LampChoices() { return lampChoices_; }
+    MiniSxLampChoices& LampChoices() { return lampChoices_; }
     void RefreshAll() override;
 
     // setIndex 0: the basic settings page; 1: the smartphone settings page of tab 1.
@@ -57,7 +57,7 @@ class CMiniSXCustomDlg : public CMiniDetailEditionDlg<MiniSXDetailEdition> {
     void ShowSmartphonePage();
 
     // The lamp rows' list selections, kept between openings of the lamp window.
-    MiniSXLampChoices lampChoices_{};
+    MiniSxLampChoices lampChoices_{};
     CMiniSXConfigDlg* configPages_[2];
     CMiniSXFSmartConfigDlg* detectionPage_;
     CMiniSXNFCDlg* nfcPage_;

@@ -37,7 +37,7 @@ CMiniSXFSmartConfigDlg::CMiniSXFSmartConfigDlg(QWidget* parent) : QWidget(parent
     });
 }
 
-void CMiniSXFSmartConfigDlg::Bind(MiniSXSmartphoneDetection* detection) {
+void CMiniSXFSmartConfigDlg::Bind(MiniSxSmartphoneDetection* detection) {
     detection_ = detection;
     Refresh();
 }

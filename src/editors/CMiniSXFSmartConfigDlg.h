@@ -18,7 +18,7 @@ class CMiniSXFSmartConfigDlg : public QWidget {
   public:
     explicit CMiniSXFSmartConfigDlg(QWidget* parent = nullptr);
 
-    void Bind(MiniSXSmartphoneDetection* detection);
+    void Bind(MiniSxSmartphoneDetection* detection);
     // Shows the choice the bound value gives.
     void Refresh();
 
@@ -29,7 +29,7 @@ class CMiniSXFSmartConfigDlg : public QWidget {
     void Chosen(SmartphoneChoice choice);
 
   private:
-    MiniSXSmartphoneDetection* detection_ = nullptr;
+    MiniSxSmartphoneDetection* detection_ = nullptr;
     QRadioButton* buttons_[3];
 };
 

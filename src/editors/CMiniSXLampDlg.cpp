@@ -11,22 +11,22 @@
 
 namespace morvik {
 
-CMiniSXLampDlg::CMiniSXLampDlg(QWidget* parent, CMVKAppDlg& main, const MiniSXLamps& patterns,
-                               const MiniSXLampChoices& choices)
+CMiniSXLampDlg::CMiniSXLampDlg(QWidget* parent, CMVKAppDlg& main, const MiniSxLamps& patterns,
+                               const MiniSxLampChoices& choices)
     : CLampRowsDlg(parent, main, Tr(res::ids::kLamp)) {
     setObjectName(QStringLiteral("CMiniSXLampDlg"));
     QGroupBox* boxes[2] = {nullptr, nullptr};
-    const MiniSXRowGroup* current = nullptr;
-    for (const MiniSXWindowRow& row : kMiniSXLampRows) {
+    const MiniSxRowGroup* current = nullptr;
+    for (const MiniSxWindowRow& row : kMiniSxLampRows) {
         if (current == nullptr || *current != row.group) {
             current = &row.group;
-            auto* group = new QGroupBox(Tr(MiniSXRowGroupTitleId(row.group)), this);
+            auto* group = new QGroupBox(Tr(MiniSxRowGroupTitleId(row.group)), this);
             auto* inner = new QVBoxLayout(group);
             boxes[0] = AddBox(inner, Tr(res::ids::kPowerAc), group);
             boxes[1] = AddBox(inner, Tr(res::ids::kPowerBattery), group);
             Body()->addWidget(group);
         }
-        const bool idle = IsIdleLampKey(res::Text(kMiniSXLampKeyIds[row.index]));
+        const bool idle = IsIdleLampKey(res::Text(kMiniSxLampKeyIds[row.index]));
         AddRow(boxes[row.battery ? 1 : 0], Tr(row.labelId), idle, patterns[row.index],
                choices[row.index]);
     }
@@ -41,32 +41,32 @@ CMiniSXLampDlg::CMiniSXLampDlg(QWidget* parent, CMVKAppDlg& main, const MiniSXLa
 }
 
 CLampRow* CMiniSXLampDlg::RowOfLamp(std::size_t lamp) const {
-    for (std::size_t i = 0; i < kMiniSXLampRows.size(); ++i) {
-        if (kMiniSXLampRows[i].index == lamp) {
+    for (std::size_t i = 0; i < kMiniSxLampRows.size(); ++i) {
+        if (kMiniSxLampRows[i].index == lamp) {
             return Row(static_cast<int>(i));
         }
     }
     return nullptr;
 }
 
-MiniSXLamps CMiniSXLampDlg::Patterns() const {
-    MiniSXLamps patterns;
+MiniSxLamps CMiniSXLampDlg::Patterns() const {
+    MiniSxLamps patterns;
     for (std::size_t lamp = 0; lamp < patterns.size(); ++lamp) {
         patterns[lamp] = RowOfLamp(lamp)->Pattern();
     }
     return patterns;
 }
 
-MiniSXLampChoices CMiniSXLampDlg::Choices() const {
-    MiniSXLampChoices choices;
+MiniSxLampChoices CMiniSXLampDlg::Choices() const {
+    MiniSxLampChoices choices;
     for (std::size_t lamp = 0; lamp < choices.size(); ++lamp) {
         choices[lamp] = RowOfLamp(lamp)->Choice();
     }
     return choices;
 }
 
-bool RunMiniSXLampDialog(QWidget* parent, CMVKAppDlg& main, MiniSXLamps& patterns,
-                         MiniSXLampChoices& choices) {
+bool RunMiniSxLampDialog(QWidget* parent, CMVKAppDlg& main, MiniSxLamps& patterns,
+                         MiniSxLampChoices& choices) {
     CMiniSXLampDlg dialog(parent, main, patterns, choices);
     if (dialog.exec() != QDialog::Accepted) {
         return false;

@@ -83,7 +83,7 @@ CMiniSXNFCDlg::CMiniSXNFCDlg(QWidget* parent)
     });
 }
 
-void CMiniSXNFCDlg::Bind(MiniSXNfcSettings* nfc) {
+void CMiniSXNFCDlg::Bind(MiniSxNfcSettings* nfc) {
     nfc_ = nfc;
     Refresh();
 }

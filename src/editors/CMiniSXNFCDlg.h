@@ -23,7 +23,7 @@ class CMiniSXNFCDlg : public QWidget {
   public:
     explicit CMiniSXNFCDlg(QWidget* parent = nullptr);
 
-    void Bind(MiniSXNfcSettings* nfc);
+    void Bind(MiniSxNfcSettings* nfc);
     // Shows what the bound value holds.
     void Refresh();
 
@@ -47,7 +47,7 @@ class CMiniSXNFCDlg : public QWidget {
     void ShowMode();
     void Recount();
 
-    MiniSXNfcSettings* nfc_ = nullptr;
+    MiniSxNfcSettings* nfc_ = nullptr;
     QRadioButton* modes_[3];
     QGroupBox* browser_;
     CByteField* url_;

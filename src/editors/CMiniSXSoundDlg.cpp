@@ -22,9 +22,9 @@ constexpr int kInitialWidth = 860;
 }  // namespace
 
 CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
-                                 const std::array<std::string, kMiniSXSoundSlots>& paths,
+                                 const std::array<std::string, kMiniSxSoundSlots>& paths,
                                  bool registerSounds)
-    : CSoundRowsDlg(parent, main, kMiniSXSoundSlots, res::ids::kSoundExplanationMiniSx,
+    : CSoundRowsDlg(parent, main, kMiniSxSoundSlots, res::ids::kSoundExplanationMiniSx,
                     registerSounds) {
     setObjectName(QStringLiteral("CMiniSXSoundDlg"));
     QVBoxLayout* layout = Body();
@@ -33,11 +33,11 @@ CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
     QGridLayout* grids[2] = {nullptr, nullptr};
     int rowsIn[2] = {0, 0};
     std::vector<QLabel*> labels;
-    const MiniSXRowGroup* current = nullptr;
-    for (const MiniSXWindowRow& entry : kMiniSXSoundRows) {
+    const MiniSxRowGroup* current = nullptr;
+    for (const MiniSxWindowRow& entry : kMiniSxSoundRows) {
         if (current == nullptr || *current != entry.group) {
             current = &entry.group;
-            auto* group = new QGroupBox(Tr(MiniSXRowGroupTitleId(entry.group)), this);
+            auto* group = new QGroupBox(Tr(MiniSxRowGroupTitleId(entry.group)), this);
             auto* inner = new QVBoxLayout(group);
             const int powerTitles[] = {res::ids::kPowerAc, res::ids::kPowerBattery};
             for (int power = 0; power < 2; ++power) {
@@ -69,20 +69,20 @@ CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
     resize(sizeHint().expandedTo(QSize(kInitialWidth, 0)));
 }
 
-std::array<std::string, kMiniSXSoundSlots> CMiniSXSoundDlg::Paths() const {
+std::array<std::string, kMiniSxSoundSlots> CMiniSXSoundDlg::Paths() const {
     const std::vector<std::string> list = PathList();
-    std::array<std::string, kMiniSXSoundSlots> paths;
+    std::array<std::string, kMiniSxSoundSlots> paths;
     std::copy(list.begin(), list.end(), paths.begin());
     return paths;
 }
 
 std::vector<std::string> CMiniSXSoundDlg::StandardPaths() const {
-    const auto standard = StandardMiniSXSoundPaths(ProgramFolder());
+    const auto standard = StandardMiniSxSoundPaths(ProgramFolder());
     return {standard.begin(), standard.end()};
 }
 
-bool RunMiniSXSoundDialog(QWidget* parent, CMVKAppDlg& main,
-                          std::array<std::string, kMiniSXSoundSlots>& paths, bool& registerSounds) {
+bool RunMiniSxSoundDialog(QWidget* parent, CMVKAppDlg& main,
+                          std::array<std::string, kMiniSxSoundSlots>& paths, bool& registerSounds) {
     CMiniSXSoundDlg dialog(parent, main, paths, registerSounds);
     if (dialog.exec() != QDialog::Accepted) {
         return false;

@@ -61,9 +61,9 @@ inline constexpr auto& LoadMiniSettingsText = MiniFamilySettingsFile<MiniEdition
 inline constexpr auto& LoadMiniSettingsFile = MiniFamilySettingsFile<MiniEdition>::Load;
 
 // The MiniSx names.
-inline constexpr auto& MiniSXSettingsFileText = MiniFamilySettingsFile<MiniSxEdition>::Text;
-inline constexpr auto& SaveMiniSXSettingsFile = MiniFamilySettingsFile<MiniSxEdition>::Save;
-inline constexpr auto& LoadMiniSXSettingsText = MiniFamilySettingsFile<MiniSxEdition>::LoadText;
-inline constexpr auto& LoadMiniSXSettingsFile = MiniFamilySettingsFile<MiniSxEdition>::Load;
+inline constexpr auto& MiniSxSettingsFileText = MiniFamilySettingsFile<MiniSxEdition>::Text;
+inline constexpr auto& SaveMiniSxSettingsFile = MiniFamilySettingsFile<MiniSxEdition>::Save;
+inline constexpr auto& LoadMiniSxSettingsText = MiniFamilySettingsFile<MiniSxEdition>::LoadText;
+inline constexpr auto& LoadMiniSxSettingsFile = MiniFamilySettingsFile<MiniSxEdition>::Load;
 
 }  // namespace morvik

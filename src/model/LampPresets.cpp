@@ -73,17 +73,17 @@ std::vector<std::pair<std::string, std::string>> MiniPresetLampValues(LampPreset
     return values;
 }
 
-std::vector<std::pair<std::string, std::string>> MiniSXPresetLampValues(LampPreset preset) {
+std::vector<std::pair<std::string, std::string>> MiniSxPresetLampValues(LampPreset preset) {
     std::vector<std::pair<std::string, std::string>> values;
     const PresetCodes* codes = CodesOf(preset);
     if (codes == nullptr) {
         return values;
     }
     for (std::size_t row = 0; row < kLampRowsPerSet; ++row) {
-        values.emplace_back(res::TextCp932(kMiniSXLampKeyIds[row]), std::string((*codes)[row]));
+        values.emplace_back(res::TextCp932(kMiniSxLampKeyIds[row]), std::string((*codes)[row]));
     }
-    values.emplace_back(res::TextCp932(kMiniSXLampKeyIds[6]), std::string((*codes)[kAcSuccessRow]));
-    values.emplace_back(res::TextCp932(kMiniSXLampKeyIds[7]),
+    values.emplace_back(res::TextCp932(kMiniSxLampKeyIds[6]), std::string((*codes)[kAcSuccessRow]));
+    values.emplace_back(res::TextCp932(kMiniSxLampKeyIds[7]),
                         std::string((*codes)[kBatterySuccessRow]));
     return values;
 }

@@ -28,6 +28,6 @@ std::vector<std::pair<std::string, std::string>> MiniPresetLampValues(LampPreset
 
 // The same for a MiniSx: lov1, lnv1, liv1, lob1, lnb1, lib1, then the KelTouch completion lamps
 // lov2 and lob2, which take the success codes. A MiniSx has no periodic guidance lamps.
-std::vector<std::pair<std::string, std::string>> MiniSXPresetLampValues(LampPreset preset);
+std::vector<std::pair<std::string, std::string>> MiniSxPresetLampValues(LampPreset preset);
 
 }  // namespace morvik

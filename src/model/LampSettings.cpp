@@ -101,13 +101,13 @@ std::string DecodeMiniLamps(const MiniLamps& codes, MiniLamps& patterns) {
     return res::Format(res::TextCp932(res::ids::kLampValueInvalidInGroup), failed.c_str());
 }
 
-std::optional<MiniSXLamps> EncodeMiniSXLamps(const MiniSXLamps& patterns) {
+std::optional<MiniSxLamps> EncodeMiniSxLamps(const MiniSxLamps& patterns) {
     return EncodeGroup(patterns, [](std::size_t i) {
-        return IsIdleLampKey(res::TextCp932(kMiniSXLampKeyIds[i]));
+        return IsIdleLampKey(res::TextCp932(kMiniSxLampKeyIds[i]));
     });
 }
 
-std::string DecodeMiniSXLamps(const MiniSXLamps& codes, MiniSXLamps& patterns) {
+std::string DecodeMiniSxLamps(const MiniSxLamps& codes, MiniSxLamps& patterns) {
     if (DecodeLampGroup(codes, patterns).empty()) {
         return {};
     }

@@ -61,18 +61,18 @@ std::string DecodeMiniLamps(const MiniLamps& codes, MiniLamps& patterns);
 
 // The MiniSx keeps one set of eight lamps: function success and failure, idle, and the KelTouch
 // completion lamp (set 2's success keys).
-inline constexpr std::size_t kMiniSXLampCount = 8;
-using MiniSXLamps = std::array<std::string, kMiniSXLampCount>;
-inline constexpr std::array<int, kMiniSXLampCount> kMiniSXLampKeyIds = {
+inline constexpr std::size_t kMiniSxLampCount = 8;
+using MiniSxLamps = std::array<std::string, kMiniSxLampCount>;
+inline constexpr std::array<int, kMiniSxLampCount> kMiniSxLampKeyIds = {
     res::ids::kKeyLov1, res::ids::kKeyLnv1, res::ids::kKeyLiv1, res::ids::kKeyLob1,
     res::ids::kKeyLnb1, res::ids::kKeyLib1, res::ids::kKeyLov2, res::ids::kKeyLob2};
 
 // Device codes of the eight MiniSx patterns (idle steps for liv1 and lib1), or nothing when one
 // is not a valid user pattern.
-std::optional<MiniSXLamps> EncodeMiniSXLamps(const MiniSXLamps& patterns);
+std::optional<MiniSxLamps> EncodeMiniSxLamps(const MiniSxLamps& patterns);
 
 // Decodes the MiniSx lamps row by row; returns warning 993 (code page 932) when a code cannot
 // be shown, its row emptied, and empty otherwise.
-std::string DecodeMiniSXLamps(const MiniSXLamps& codes, MiniSXLamps& patterns);
+std::string DecodeMiniSxLamps(const MiniSxLamps& codes, MiniSxLamps& patterns);
 
 }  // namespace morvik

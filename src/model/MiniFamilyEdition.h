@@ -82,23 +82,23 @@ struct MiniEdition {
     static constexpr auto WriteValues = &MiniWriteValues;
     static constexpr auto FileValues = &MiniFileValues;
     static constexpr auto CheckSounds = &CheckMiniSounds;
-    static const MiniSXNfcSettings* NdefRecord(const Settings&) { return nullptr; }
+    static const MiniSxNfcSettings* NdefRecord(const Settings&) { return nullptr; }
 };
 
 struct MiniSxEdition {
-    using Settings = MiniSXSettings;
-    static constexpr auto ReadKeyIds = &MiniSXReadKeyIds;
-    static constexpr auto FileOnlyKeyIds = &MiniSXFileOnlyKeyIds;
+    using Settings = MiniSxSettings;
+    static constexpr auto ReadKeyIds = &MiniSxReadKeyIds;
+    static constexpr auto FileOnlyKeyIds = &MiniSxFileOnlyKeyIds;
     static std::span<const int> SoundPathKeyIds();
     // Smartphone detection, NFC and time check: bad values warn and fall back, never ending
     // the read.
     static MiniOwnPagesRead ReadOwnPages(const MiniValues& values, Settings& settings);
     // The lamps as one group (993).
     static std::string ReadLamps(const MiniValues& values, Settings& settings);
-    static constexpr auto WriteValues = &MiniSXWriteValues;
-    static constexpr auto FileValues = &MiniSXFileValues;
-    static constexpr auto CheckSounds = &CheckMiniSXSounds;
-    static const MiniSXNfcSettings* NdefRecord(const Settings& settings) { return &settings.nfc; }
+    static constexpr auto WriteValues = &MiniSxWriteValues;
+    static constexpr auto FileValues = &MiniSxFileValues;
+    static constexpr auto CheckSounds = &CheckMiniSxSounds;
+    static const MiniSxNfcSettings* NdefRecord(const Settings& settings) { return &settings.nfc; }
 };
 
 // The value of a key among values read; empty when the key is missing.
@@ -109,7 +109,7 @@ std::string MiniValueOf(const MiniValues& values, int keyId);
 // function records and queries of set 1 and set 2 (a record its group cannot show is 911 from a
 // terminal and ends a file read with 914), the lamps, and from a file only the sound paths and
 // sound_regist. A read that ends leaves settings exactly as they were. Defined for MiniEdition and
-// MiniSxEdition (ReadMiniSettings, ReadMiniSXSettings).
+// MiniSxEdition (ReadMiniSettings, ReadMiniSxSettings).
 template <class Edition>
 MiniReadResult ReadMiniFamilySettings(const MiniValues& values, MiniValueSource source,
                                       typename Edition::Settings& settings);

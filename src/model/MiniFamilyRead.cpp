@@ -103,15 +103,15 @@ MiniReadResult ReadMiniFamilySettings(const MiniValues& values, MiniValueSource 
 template MiniReadResult ReadMiniFamilySettings<MiniEdition>(const MiniValues&, MiniValueSource,
                                                             MiniSettings&);
 template MiniReadResult ReadMiniFamilySettings<MiniSxEdition>(const MiniValues&, MiniValueSource,
-                                                              MiniSXSettings&);
+                                                              MiniSxSettings&);
 
 MiniReadResult ReadMiniSettings(const MiniValues& values, MiniValueSource source,
                                 MiniSettings& settings) {
     return ReadMiniFamilySettings<MiniEdition>(values, source, settings);
 }
 
-MiniReadResult ReadMiniSXSettings(const MiniValues& values, MiniValueSource source,
-                                  MiniSXSettings& settings) {
+MiniReadResult ReadMiniSxSettings(const MiniValues& values, MiniValueSource source,
+                                  MiniSxSettings& settings) {
     return ReadMiniFamilySettings<MiniSxEdition>(values, source, settings);
 }
 

@@ -93,9 +93,9 @@ NdefText SplitNdefText(std::string_view text) {
             std::string(text.substr(space + 1, end - space - 1))};
 }
 
-MiniSXNfcSettings DecodeNfcSettings(std::string_view mode, std::string_view query,
+MiniSxNfcSettings DecodeNfcSettings(std::string_view mode, std::string_view query,
                                     std::string_view ndefText, std::vector<std::string>& messages) {
-    MiniSXNfcSettings nfc;
+    MiniSxNfcSettings nfc;
     const Setting modeValue = SettingOf(mode);
     if (modeValue.value < kNfcModeNotDetected || modeValue.value > kNfcModeBrowser) {
         Add(messages, ids::kNfcDetectionInvalid);
@@ -141,7 +141,7 @@ MiniSXNfcSettings DecodeNfcSettings(std::string_view mode, std::string_view quer
     return nfc;
 }
 
-std::vector<std::string> ValidateNfcSettings(const MiniSXNfcSettings& nfc) {
+std::vector<std::string> ValidateNfcSettings(const MiniSxNfcSettings& nfc) {
     std::vector<std::string> messages;
     if (nfc.mode != kNfcModeBrowser) {
         return messages;
@@ -162,18 +162,18 @@ std::vector<std::string> ValidateNfcSettings(const MiniSXNfcSettings& nfc) {
     return messages;
 }
 
-std::string NdefWriteLine(const MiniSXNfcSettings& nfc) {
+std::string NdefWriteLine(const MiniSxNfcSettings& nfc) {
     return res::TextCp932(ids::kCmdNdefSet) + " " + std::to_string(nfc.query) + " " + nfc.url;
 }
 
-SmartphoneChoice MiniSXSmartphoneDetection::Choice() const {
+SmartphoneChoice MiniSxSmartphoneDetection::Choice() const {
     if (mode != 2) {
         return SmartphoneChoice::Basic;
     }
     return variant == 2 ? SmartphoneChoice::SmartphoneSettings : SmartphoneChoice::KelTouch;
 }
 
-void MiniSXSmartphoneDetection::Choose(SmartphoneChoice choice) {
+void MiniSxSmartphoneDetection::Choose(SmartphoneChoice choice) {
     switch (choice) {
         case SmartphoneChoice::Basic:
             mode = 0;
@@ -189,7 +189,7 @@ void MiniSXSmartphoneDetection::Choose(SmartphoneChoice choice) {
     }
 }
 
-MiniSXSmartphoneDetection DecodeSmartphoneDetection(std::string_view mode, std::string_view variant,
+MiniSxSmartphoneDetection DecodeSmartphoneDetection(std::string_view mode, std::string_view variant,
                                                     std::vector<std::string>& messages) {
     const Setting modeValue = SettingOf(mode);
     if (modeValue.value < 0 || modeValue.value > 2) {

@@ -26,11 +26,11 @@ inline constexpr int kNfcQueryNone = 0;
 inline constexpr int kNfcQueryPlain = 1;
 inline constexpr int kNfcQueryEncrypted = 2;
 
-struct MiniSXNfcSettings {
+struct MiniSxNfcSettings {
     int mode = kNfcModeNotDetected;
     int query = kNfcQueryNone;
     std::string url;  // code page 932, as the NDEF record holds it
-    bool operator==(const MiniSXNfcSettings&) const = default;
+    bool operator==(const MiniSxNfcSettings&) const = default;
 };
 
 // The "クエリ付加" list shows the query values in the order 2, 1, 0.
@@ -54,23 +54,23 @@ NdefText SplitNdefText(std::string_view text);
 //  - an option that is not hexadecimal zero: the URL is emptied (967 in mode 2);
 //  - a URL over 184 bytes (917) or with characters a terminal refuses (916): emptied, the
 //    message only in mode 2.
-MiniSXNfcSettings DecodeNfcSettings(std::string_view mode, std::string_view query,
+MiniSxNfcSettings DecodeNfcSettings(std::string_view mode, std::string_view query,
                                     std::string_view ndefText, std::vector<std::string>& messages);
 
 // The checks before a write, made in browser mode only: 918 for an empty URL; otherwise 916
 // for characters a terminal refuses, 917 for a URL over the limit and, with a query appended,
 // 962 when the URL does not end in "?" or "&" (the terminal adds the query right behind it).
-std::vector<std::string> ValidateNfcSettings(const MiniSXNfcSettings& nfc);
+std::vector<std::string> ValidateNfcSettings(const MiniSxNfcSettings& nfc);
 
 // The NDEF write: "ndef s", the query value and the URL, one space apart. It is sent in every
 // mode; an empty URL leaves the line ending in the space after the query value.
-std::string NdefWriteLine(const MiniSXNfcSettings& nfc);
+std::string NdefWriteLine(const MiniSxNfcSettings& nfc);
 
 // The おサイフケータイ smartphone detection: mode ("fchg", 0-2, 2 telling smartphones apart) and
 // variant ("smp": 1 KelTouch, 2 the separate smartphone settings).
 enum class SmartphoneChoice { Basic, KelTouch, SmartphoneSettings };
 
-struct MiniSXSmartphoneDetection {
+struct MiniSxSmartphoneDetection {
     int mode = 0;
     int variant = 1;
 
@@ -79,13 +79,13 @@ struct MiniSXSmartphoneDetection {
     // What choosing on the page sets: Basic mode 0 (variant kept), KelTouch mode 2 variant 1,
     // SmartphoneSettings mode 2 variant 2.
     void Choose(SmartphoneChoice choice);
-    bool operator==(const MiniSXSmartphoneDetection&) const = default;
+    bool operator==(const MiniSxSmartphoneDetection&) const = default;
 };
 
 // Decodes "fchg" and "smp": a value that is empty or no number counts as 0, without a message;
 // a mode outside 0-2 adds 366; a variant number other than 1 or 2 adds 366 in mode 2; either way
 // (a variant that was no number too) the result is then mode 0, variant 1.
-MiniSXSmartphoneDetection DecodeSmartphoneDetection(std::string_view mode, std::string_view variant,
+MiniSxSmartphoneDetection DecodeSmartphoneDetection(std::string_view mode, std::string_view variant,
                                                     std::vector<std::string>& messages);
 
 // Decodes "rtcc": 0 or 1, an empty value or no number counting as 0; any other number adds 327

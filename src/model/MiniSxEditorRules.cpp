@@ -4,17 +4,17 @@
 
 namespace morvik {
 
-int MiniSXSoundNoteId(const MiniSXSettings& settings) {
+int MiniSxSoundNoteId(const MiniSxSettings& settings) {
     return settings.registerSounds ? res::ids::kSoundWillRegisterNote
                                    : res::ids::kSoundNotRegisteredNote;
 }
 
-PageCounter CountNfcUrl(const MiniSXNfcSettings& nfc) {
+PageCounter CountNfcUrl(const MiniSxNfcSettings& nfc) {
     const int used = static_cast<int>(nfc.url.size());
     return PageCounter{used, kNfcUrlLimit, used > kNfcUrlLimit};
 }
 
-bool MiniSXWriteButtonsEnabled(const MiniSXSettings& settings) {
+bool MiniSxWriteButtonsEnabled(const MiniSxSettings& settings) {
     return SetsWithinLimits(settings.sets) && !CountNfcUrl(settings.nfc).over;
 }
 
@@ -26,11 +26,11 @@ bool SmartphonePageShown(SmartphoneChoice choice) {
     return choice == SmartphoneChoice::SmartphoneSettings;
 }
 
-int MiniSXRowGroupTitleId(MiniSXRowGroup group) {
+int MiniSxRowGroupTitleId(MiniSxRowGroup group) {
     switch (group) {
-        case MiniSXRowGroup::Function:
+        case MiniSxRowGroup::Function:
             return res::ids::kFunctionExecution;
-        case MiniSXRowGroup::KelTouch:
+        case MiniSxRowGroup::KelTouch:
             return res::ids::kKelTouch;
         default:
             return res::ids::kRowIdle;

@@ -29,19 +29,19 @@ constexpr std::array kFileOnlyKeyIds = {
 
 }  // namespace
 
-int MiniSXNdefKeyId() {
+int MiniSxNdefKeyId() {
     return ids::kKeyNdefUrl;
 }
 
-std::span<const int> MiniSXReadKeyIds() {
+std::span<const int> MiniSxReadKeyIds() {
     return kReadKeyIds;
 }
 
-std::span<const int> MiniSXFileOnlyKeyIds() {
+std::span<const int> MiniSxFileOnlyKeyIds() {
     return kFileOnlyKeyIds;
 }
 
-std::vector<std::string> ValidateMiniSXSettings(const MiniSXSettings& settings) {
+std::vector<std::string> ValidateMiniSxSettings(const MiniSxSettings& settings) {
     std::vector<std::string> messages;
     for (const FunctionSet& set : settings.sets) {
         for (std::string& line : ValidateFunctionSet(set)) {
@@ -54,7 +54,7 @@ std::vector<std::string> ValidateMiniSXSettings(const MiniSXSettings& settings) 
     return messages;
 }
 
-std::vector<std::string> CheckMiniSXSounds(const MiniSXSettings& settings) {
+std::vector<std::string> CheckMiniSxSounds(const MiniSxSettings& settings) {
     // The checks look at the files only, not at which slot holds them.
     MiniSettings asMini;
     asMini.registerSounds = settings.registerSounds;

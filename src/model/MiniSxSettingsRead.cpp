@@ -12,7 +12,7 @@ namespace {
 
 namespace ids = res::ids;
 
-constexpr std::array<int, kMiniSXSoundSlots> kSoundPathKeyIds = {
+constexpr std::array<int, kMiniSxSoundSlots> kSoundPathKeyIds = {
     ids::kKeySov1Path, ids::kKeySnv1Path, ids::kKeySob1Path,
     ids::kKeySnb1Path, ids::kKeySov2Path, ids::kKeySob2Path};
 
@@ -29,17 +29,17 @@ MiniOwnPagesRead MiniSxEdition::ReadOwnPages(const MiniValues& values, Settings&
                                                     MiniValueOf(values, ids::kKeySmp), messages);
     settings.nfc =
         DecodeNfcSettings(MiniValueOf(values, ids::kKeyNfc), MiniValueOf(values, ids::kKeyNque),
-                          MiniValueOf(values, MiniSXNdefKeyId()), messages);
+                          MiniValueOf(values, MiniSxNdefKeyId()), messages);
     settings.clockCheck = DecodeClockCheck(MiniValueOf(values, ids::kKeyRtcc), messages);
     return read;
 }
 
 std::string MiniSxEdition::ReadLamps(const MiniValues& values, Settings& settings) {
-    MiniSXLamps codes;
-    for (std::size_t i = 0; i < kMiniSXLampCount; ++i) {
-        codes[i] = MiniValueOf(values, kMiniSXLampKeyIds[i]);
+    MiniSxLamps codes;
+    for (std::size_t i = 0; i < kMiniSxLampCount; ++i) {
+        codes[i] = MiniValueOf(values, kMiniSxLampKeyIds[i]);
     }
-    return DecodeMiniSXLamps(codes, settings.lamps);
+    return DecodeMiniSxLamps(codes, settings.lamps);
 }
 
 }  // namespace morvik

@@ -15,7 +15,7 @@ namespace {
 namespace ids = res::ids;
 
 // Slots and lamps of the function results (set 1) and of the KelTouch completion (set 2), as
-// index ranges into kMiniSXSoundKeyIds and kMiniSXLampKeyIds.
+// index ranges into kMiniSxSoundKeyIds and kMiniSxLampKeyIds.
 struct Range {
     std::size_t first, count;
 };
@@ -24,30 +24,30 @@ constexpr std::array<Range, 2> kLampsOfSet = {{{0, 6}, {6, 2}}};
 
 // A pattern that is no valid user pattern (none of the editors produces one) is written empty,
 // so the terminal clears the lamp instead of taking garbage.
-std::string LampCode(const MiniSXSettings& settings, std::size_t index) {
-    const int keyId = kMiniSXLampKeyIds[index];
+std::string LampCode(const MiniSxSettings& settings, std::size_t index) {
+    const int keyId = kMiniSxLampKeyIds[index];
     return EncodeLampPattern(settings.lamps[index], IsIdleLampKey(res::TextCp932(keyId)))
         .value_or(std::string());
 }
 
-void AddLamps(MiniKeyValueList& list, const MiniSXSettings& settings, Range range) {
+void AddLamps(MiniKeyValueList& list, const MiniSxSettings& settings, Range range) {
     for (std::size_t i = range.first; i < range.first + range.count; ++i) {
-        list.Add(kMiniSXLampKeyIds[i], LampCode(settings, i));
+        list.Add(kMiniSxLampKeyIds[i], LampCode(settings, i));
     }
 }
 
 // The entry of the packed image that each slot plays (255 for none), as packing numbers them.
-std::vector<int> SoundNumbers(const MiniSXSettings& settings) {
+std::vector<int> SoundNumbers(const MiniSxSettings& settings) {
     return SoundKeyValues(settings.soundPaths, DistinctSoundPaths(settings.soundPaths));
 }
 
 void AddSounds(MiniKeyValueList& list, const std::vector<int>& numbers, Range range) {
     for (std::size_t i = range.first; i < range.first + range.count; ++i) {
-        list.Add(kMiniSXSoundKeyIds[i], std::to_string(numbers[i]));
+        list.Add(kMiniSxSoundKeyIds[i], std::to_string(numbers[i]));
     }
 }
 
-void AddSet(MiniKeyValueList& list, const MiniSXSettings& settings, std::size_t set,
+void AddSet(MiniKeyValueList& list, const MiniSxSettings& settings, std::size_t set,
             const std::vector<int>& soundNumbers) {
     AddMiniSetWriteValues(list, settings.sets[set], set);
     // Without registration no sound key is sent: the keys would point at entries of an image
@@ -64,7 +64,7 @@ std::string Flag(bool on) {
 
 }  // namespace
 
-std::vector<MiniKeyValue> MiniSXWriteValues(const MiniSXSettings& settings) {
+std::vector<MiniKeyValue> MiniSxWriteValues(const MiniSxSettings& settings) {
     MiniKeyValueList list;
     const std::vector<int> soundNumbers = SoundNumbers(settings);
     list.Add(ids::kKeyRtcc, Flag(settings.clockCheck));
@@ -76,7 +76,7 @@ std::vector<MiniKeyValue> MiniSXWriteValues(const MiniSXSettings& settings) {
     return list.Take();
 }
 
-std::vector<MiniKeyValue> MiniSXFileValues(const MiniSXSettings& settings) {
+std::vector<MiniKeyValue> MiniSxFileValues(const MiniSxSettings& settings) {
     MiniKeyValueList list;
     AddMiniSetFileRecords(list, settings.sets[0], 0);
     list.Add(ids::kKeyFchg, std::to_string(settings.smartphone.mode));
@@ -88,7 +88,7 @@ std::vector<MiniKeyValue> MiniSXFileValues(const MiniSXSettings& settings) {
     list.Add(ids::kKeyNfc, std::to_string(settings.nfc.mode));
     list.Add(ids::kKeyNque, std::to_string(settings.nfc.query));
     // The NDEF text as this tool writes it: the URL alone (option 00).
-    list.Add(MiniSXNdefKeyId(), settings.nfc.url);
+    list.Add(MiniSxNdefKeyId(), settings.nfc.url);
     const std::vector<int> soundNumbers = SoundNumbers(settings);
     for (const Range& range : kSoundsOfSet) {
         AddSounds(list, soundNumbers, range);
@@ -98,7 +98,7 @@ std::vector<MiniKeyValue> MiniSXFileValues(const MiniSXSettings& settings) {
     }
     list.Add(ids::kKeyRtcc, Flag(settings.clockCheck));
     const std::span<const int> pathKeyIds = MiniSxEdition::SoundPathKeyIds();
-    for (std::size_t slot = 0; slot < kMiniSXSoundSlots; ++slot) {
+    for (std::size_t slot = 0; slot < kMiniSxSoundSlots; ++slot) {
         list.Add(pathKeyIds[slot], settings.soundPaths[slot]);
     }
     list.Add(ids::kKeySoundRegist, Flag(settings.registerSounds));

@@ -66,7 +66,7 @@ std::array<std::string, kMiniSoundSlots> StandardMiniSoundPaths(
     return {ok, ng, "", ok, ng, "", done, ng, "", ok, ng, ""};
 }
 
-std::array<std::string, kMiniSXSoundSlots> StandardMiniSXSoundPaths(
+std::array<std::string, kMiniSxSoundSlots> StandardMiniSxSoundPaths(
     const std::filesystem::path& programFolder) {
     const std::string ok = StandardPath(programFolder, res::ids::kStandardSoundOk);
     const std::string ng = StandardPath(programFolder, res::ids::kStandardSoundNg);
@@ -86,9 +86,9 @@ QuickSoundPlan MiniQuickSoundPlan(SoundChoice choice, const std::filesystem::pat
     return QuickPlan(choice, kMiniSoundKeyIds, StandardMiniSoundPaths(programFolder));
 }
 
-QuickSoundPlan MiniSXQuickSoundPlan(SoundChoice choice,
+QuickSoundPlan MiniSxQuickSoundPlan(SoundChoice choice,
                                     const std::filesystem::path& programFolder) {
-    return QuickPlan(choice, kMiniSXSoundKeyIds, StandardMiniSXSoundPaths(programFolder));
+    return QuickPlan(choice, kMiniSxSoundKeyIds, StandardMiniSxSoundPaths(programFolder));
 }
 
 std::vector<std::pair<std::string, std::string>> SoundKeyPairs(

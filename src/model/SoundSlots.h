@@ -18,7 +18,7 @@
 namespace morvik {
 
 inline constexpr std::size_t kMiniSoundSlots = 12;
-inline constexpr std::size_t kMiniSXSoundSlots = 6;
+inline constexpr std::size_t kMiniSxSoundSlots = 6;
 
 // Terminal keys in slot order (string table ids); the settings file keys are these followed by
 // "path".
@@ -26,7 +26,7 @@ inline constexpr std::array<int, kMiniSoundSlots> kMiniSoundKeyIds = {
     res::ids::kKeySov1, res::ids::kKeySnv1, res::ids::kKeySpv1, res::ids::kKeySob1,
     res::ids::kKeySnb1, res::ids::kKeySpb1, res::ids::kKeySov2, res::ids::kKeySnv2,
     res::ids::kKeySpv2, res::ids::kKeySob2, res::ids::kKeySnb2, res::ids::kKeySpb2};
-inline constexpr std::array<int, kMiniSXSoundSlots> kMiniSXSoundKeyIds = {
+inline constexpr std::array<int, kMiniSxSoundSlots> kMiniSxSoundKeyIds = {
     res::ids::kKeySov1, res::ids::kKeySnv1, res::ids::kKeySob1,
     res::ids::kKeySnb1, res::ids::kKeySov2, res::ids::kKeySob2};
 
@@ -44,7 +44,7 @@ std::array<std::string, kMiniSoundSlots> StandardMiniSoundPaths(
 
 // The same for the six MiniSx slots: mini_ok to sov1, sob1 and sob2, mini_ng to snv1 and snb1,
 // kel_fin to sov2.
-std::array<std::string, kMiniSXSoundSlots> StandardMiniSXSoundPaths(
+std::array<std::string, kMiniSxSoundSlots> StandardMiniSxSoundPaths(
     const std::filesystem::path& programFolder);
 
 // The sound choice of the easy and service windows, in list order: 現在の音声を変更しない,
@@ -69,7 +69,7 @@ struct QuickSoundPlan {
 };
 
 QuickSoundPlan MiniQuickSoundPlan(SoundChoice choice, const std::filesystem::path& programFolder);
-QuickSoundPlan MiniSXQuickSoundPlan(SoundChoice choice, const std::filesystem::path& programFolder);
+QuickSoundPlan MiniSxQuickSoundPlan(SoundChoice choice, const std::filesystem::path& programFolder);
 
 // The (key, value) pairs of the sound keys (string table ids) for slot paths and the image
 // packed from them.

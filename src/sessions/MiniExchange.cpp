@@ -43,7 +43,7 @@ std::string MiniSetValue(CTerminal& terminal, const std::string& key, const std:
     return TrimRight(terminal.Exchange(line, true), kPrompt);
 }
 
-std::string MiniSetNdef(CTerminal& terminal, const MiniSXNfcSettings& nfc) {
+std::string MiniSetNdef(CTerminal& terminal, const MiniSxNfcSettings& nfc) {
     return TrimRight(terminal.Exchange(NdefWriteLine(nfc), true), kPrompt);
 }
 

@@ -27,7 +27,7 @@ std::string MiniSetValue(CTerminal& terminal, const std::string& key, const std:
 
 // "ndef s <query> <url>": the reply without its trailing "%" characters, or "csumerror" when the
 // terminal's upper-case checksum of the URL does not match what was sent.
-std::string MiniSetNdef(CTerminal& terminal, const MiniSXNfcSettings& nfc);
+std::string MiniSetNdef(CTerminal& terminal, const MiniSxNfcSettings& nfc);
 
 // The key that names the NDEF write in its error text ("ndef").
 const std::string& MiniNdefWriteKey();

@@ -13,7 +13,7 @@ namespace morvik {
 
 class CMiniFamilyEasyWriteSession : public CMiniWriteFrame {
   public:
-    // plan: from BuildMiniQuickPlan or BuildMiniSXQuickPlan, without a problem.
+    // plan: from BuildMiniQuickPlan or BuildMiniSxQuickPlan, without a problem.
     CMiniFamilyEasyWriteSession(CTerminal& terminal, MiniQuickPlan plan, bool setClock);
     ~CMiniFamilyEasyWriteSession() override;
 

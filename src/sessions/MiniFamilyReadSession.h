@@ -2,7 +2,7 @@
 // The read session of a Mini-family terminal: fills a settings model from a terminal (one
 // "pget" per parameter in the edition's order; the MiniSx's NDEF text by "ndef g u") or from a
 // settings file of the edition. Edition is MiniEdition or MiniSxEdition
-// (model/MiniFamilyEdition.h); CMiniReadSession and CMiniSXReadSession name the two.
+// (model/MiniFamilyEdition.h); CMiniReadSession and CMiniSxReadSession name the two.
 //
 // Outcomes:
 //  - completed: every value taken;
@@ -77,6 +77,6 @@ extern template class CMiniFamilyReadSession<MiniEdition>;
 extern template class CMiniFamilyReadSession<MiniSxEdition>;
 
 using CMiniReadSession = CMiniFamilyReadSession<MiniEdition>;
-using CMiniSXReadSession = CMiniFamilyReadSession<MiniSxEdition>;
+using CMiniSxReadSession = CMiniFamilyReadSession<MiniSxEdition>;
 
 }  // namespace morvik

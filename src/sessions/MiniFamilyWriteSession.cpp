@@ -59,7 +59,7 @@ void CMiniFamilyWriteSession<Edition>::Run() {
     if (!SendValues(Edition::WriteValues(settings_))) {
         return;
     }
-    if (const MiniSXNfcSettings* ndef = Edition::NdefRecord(settings_);
+    if (const MiniSxNfcSettings* ndef = Edition::NdefRecord(settings_);
         ndef != nullptr && !SendNdefWrite(*ndef)) {
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The detailed write of a Mini-family terminal: everything its detailed settings window holds.
 // Edition is MiniEdition or MiniSxEdition (model/MiniFamilyEdition.h); CMiniWriteSession and
-// CMiniSXWriteSession name the two.
+// CMiniSxWriteSession name the two.
 //
 //  1. With 音声を登録する set: the wave files are checked (907 for a file that cannot be read,
 //     116 for a missing or unusable one, 339 when they do not fit), packed into one image and
@@ -12,7 +12,7 @@
 //     write values, each confirmed by the terminal:
 //      - Mini/MiniS (MiniWriteValues): the terminal page, set 1 and set 2 with their sounds and
 //        lamps, periodic guidance and its lamps;
-//      - MiniSx (MiniSXWriteValues): rtcc; set 1 with its sounds and lamps; fchg, smp; set 2
+//      - MiniSx (MiniSxWriteValues): rtcc; set 1 with its sounds and lamps; fchg, smp; set 2
 //        with the KelTouch completion sounds and lamps; nfc; then the NDEF write ("ndef s", the
 //        NFC query and the URL), in every NFC mode. Never rslt, tlog, pow, isc, pnt or pntT.
 //     The first value the terminal does not confirm ends the session with 903, 905, or 964
@@ -20,7 +20,7 @@
 //  3. "rtc s" with the PC's time when asked for, then "reboot".
 //
 // The settings are expected to have passed the edition's validation (ValidateMiniSettings,
-// ValidateMiniSXSettings): the caller shows its messages and does not start a session while
+// ValidateMiniSxSettings): the caller shows its messages and does not start a session while
 // there are any.
 
 #include <atomic>
@@ -55,6 +55,6 @@ extern template class CMiniFamilyWriteSession<MiniEdition>;
 extern template class CMiniFamilyWriteSession<MiniSxEdition>;
 
 using CMiniWriteSession = CMiniFamilyWriteSession<MiniEdition>;
-using CMiniSXWriteSession = CMiniFamilyWriteSession<MiniSxEdition>;
+using CMiniSxWriteSession = CMiniFamilyWriteSession<MiniSxEdition>;
 
 }  // namespace morvik

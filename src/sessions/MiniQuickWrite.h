@@ -67,7 +67,7 @@ struct MiniQuickPlan {
     // the sounds stay as they are), the lamp keys of the preset, then the edition's own keys.
     std::vector<MiniKeyValue> values;
     // The NDEF write that follows the values (a MiniSx's plan only).
-    std::optional<MiniSXNfcSettings> ndef;
+    std::optional<MiniSxNfcSettings> ndef;
 };
 
 // The plan of a Mini/MiniS write; programFolder is where the "wav" folder of the standard sounds

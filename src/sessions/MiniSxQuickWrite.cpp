@@ -19,18 +19,18 @@ void Add(std::vector<MiniKeyValue>& values, int keyId, int value) {
 
 }  // namespace
 
-MiniQuickPlan BuildMiniSXQuickPlan(const MiniQuickSettings& quick,
+MiniQuickPlan BuildMiniSxQuickPlan(const MiniQuickSettings& quick,
                                    const std::filesystem::path& programFolder) {
     MiniQuickPlan plan =
-        MiniFamilyQuickPlan(quick, MiniSXQuickSoundPlan(quick.sound, programFolder),
-                            MiniSXPresetLampValues(quick.lamp));
+        MiniFamilyQuickPlan(quick, MiniSxQuickSoundPlan(quick.sound, programFolder),
+                            MiniSxPresetLampValues(quick.lamp));
     plan.edition = kEditionMiniSx;
     if (!plan.problem.empty()) {
         return plan;
     }
     Add(plan.values, ids::kKeyFchg, kSwitchBasicForAll);
     Add(plan.values, ids::kKeyNfc, kNfcModeBrowser);
-    plan.ndef = MiniSXNfcSettings{
+    plan.ndef = MiniSxNfcSettings{
         kNfcModeBrowser, quick.window == QuickWindow::Service ? kNfcQueryEncrypted : kNfcQueryNone,
         quick.url};
     return plan;

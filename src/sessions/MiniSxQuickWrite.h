@@ -4,7 +4,7 @@
 // by ValidateMiniQuick with the same limits); the browser launch entered there serves the basic
 // settings, the smartphone settings and the NFC smartphones alike.
 //
-//   MiniQuickPlan plan = BuildMiniSXQuickPlan(quick, ProgramFolder());
+//   MiniQuickPlan plan = BuildMiniSxQuickPlan(quick, ProgramFolder());
 //   if (!plan.problem.empty()) ...                // standard sounds missing
 //   CMiniFamilyEasyWriteSession session(terminal, plan, setClock);
 
@@ -26,7 +26,7 @@ namespace morvik {
 // おサイフケータイ smartphones then use the basic settings, which is the same launch, whatever
 // smartphone variant the terminal holds (a KelTouch variant would otherwise take them away from
 // the browser). NFC smartphones get the browser launch.
-MiniQuickPlan BuildMiniSXQuickPlan(const MiniQuickSettings& quick,
+MiniQuickPlan BuildMiniSxQuickPlan(const MiniQuickSettings& quick,
                                    const std::filesystem::path& programFolder);
 
 }  // namespace morvik

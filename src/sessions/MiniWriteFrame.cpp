@@ -70,7 +70,7 @@ bool CMiniWriteFrame::SendValues(std::span<const MiniKeyValue> values) {
     return true;
 }
 
-bool CMiniWriteFrame::SendNdefWrite(const MiniSXNfcSettings& nfc) {
+bool CMiniWriteFrame::SendNdefWrite(const MiniSxNfcSettings& nfc) {
     return !StopIfCancelled() && Confirm(MiniSetNdef(terminal_, nfc), MiniNdefWriteKey());
 }
 

@@ -55,7 +55,7 @@ class CMiniWriteFrame : public CSessionWorker {
     // The NDEF write ("ndef s <query> <url>", confirmed by the terminal's upper-case checksum of
     // the URL, "(382)" when it does not match), one step of the bar. False, with the session
     // failed, when it is not confirmed.
-    bool SendNdefWrite(const MiniSXNfcSettings& nfc);
+    bool SendNdefWrite(const MiniSxNfcSettings& nfc);
 
     // The clock (when asked for), the bar at its maximum, "reboot", completion. A "reboot" that
     // cannot be sent fails the session with 2950: the values are written but not applied.

@@ -49,7 +49,7 @@ bool Loaded(const CSessionWorker& session) {
     if (auto* mini = dynamic_cast<const CMiniReadSession*>(&session)) {
         return mini->Loaded();
     }
-    if (auto* minisx = dynamic_cast<const CMiniSXReadSession*>(&session)) {
+    if (auto* minisx = dynamic_cast<const CMiniSxReadSession*>(&session)) {
         return minisx->Loaded();
     }
     if (auto* slim = dynamic_cast<const CSlimReadSession*>(&session)) {
@@ -79,8 +79,8 @@ MiniSettings MiniWriteModel(const std::string& wave) {
     return settings;
 }
 
-MiniSXSettings MiniSxWriteModel(const std::string& wave) {
-    MiniSXSettings settings;
+MiniSxSettings MiniSxWriteModel(const std::string& wave) {
+    MiniSxSettings settings;
     BrowserEverywhere(settings.sets);
     settings.soundPaths[0] = wave;
     settings.registerSounds = true;
@@ -121,7 +121,7 @@ Runner SessionRunner(const std::string& edition, Kind kind, bool easy) {
             if (minisx) {
                 return RunSession(
                     c, Frame::kWorkerOpens,
-                    [](CTerminal& t) { return std::make_unique<CMiniSXReadSession>(t, true); },
+                    [](CTerminal& t) { return std::make_unique<CMiniSxReadSession>(t, true); },
                     Loaded);
             }
             return RunSession(
@@ -142,7 +142,7 @@ Runner SessionRunner(const std::string& edition, Kind kind, bool easy) {
     }
     if (minisx && easy) {
         return [](const CellContext& c) {
-            MiniQuickPlan plan = BuildMiniSXQuickPlan(QuickModel(), ProgramFolder());
+            MiniQuickPlan plan = BuildMiniSxQuickPlan(QuickModel(), ProgramFolder());
             if (!plan.problem.empty()) {
                 return PlanProblem(plan.problem);
             }
@@ -156,12 +156,12 @@ Runner SessionRunner(const std::string& edition, Kind kind, bool easy) {
     }
     if (minisx) {
         return [](const CellContext& c) {
-            const MiniSXSettings model =
+            const MiniSxSettings model =
                 MiniSxWriteModel(test::WriteWave(c.dir.File("sound.wav"), 2000, 96));
             return RunSession(
                 c, Frame::kCallerOpensMiniWrite,
                 [model](CTerminal& t) {
-                    return std::make_unique<CMiniSXWriteSession>(t, model, false);
+                    return std::make_unique<CMiniSxWriteSession>(t, model, false);
                 },
                 Completed);
         };

@@ -3,7 +3,7 @@
 // exactly like the Mini/MiniS window: the 100 ms poll, the title the worker asks for, and for a
 // detailed write the 150 ms tick that moves the bar while the sound data travels.
 //
-//   CMiniSXReadSession read(terminal, true, window.Settings());
+//   CMiniSxReadSession read(terminal, true, window.Settings());
 //   CMiniSXProgressDlg dialog(read, this);
 //   dialog.SetExchangeEndedHandler([&] { terminal.Disconnect(); });
 //   if (dialog.exec() != QDialog::Accepted) ... read.ErrorText(), read.WarningsOnly()
@@ -23,9 +23,9 @@ class CMiniSXProgressDlg : public CMiniProgressDlg {
     Q_OBJECT
 
   public:
-    // A read (CMiniSXReadSession) or an easy/service write (CMiniFamilyEasyWriteSession).
+    // A read (CMiniSxReadSession) or an easy/service write (CMiniFamilyEasyWriteSession).
     explicit CMiniSXProgressDlg(CSessionWorker& worker, QWidget* parent = nullptr);
-    // A detailed write (CMiniSXWriteSession): the bar also follows the sound upload.
+    // A detailed write (CMiniSxWriteSession): the bar also follows the sound upload.
     explicit CMiniSXProgressDlg(CMiniWriteFrame& write, QWidget* parent = nullptr);
     ~CMiniSXProgressDlg() override;
 };

@@ -13,7 +13,7 @@
 #include "editors/CByteField.h"
 #include "editors/CMiniCustomDlg.h"
 #include "editors/CSelectModeDlg.h"
-#include "minisessions/MiniTestData.h"
+#include "sessions/mini/MiniTestData.h"
 #include "model/Cp932.h"
 #include "support/Files.h"
 #include "support/qt/BoxAnswerer.h"

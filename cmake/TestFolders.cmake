@@ -1,0 +1,32 @@
+# The test tree mirrors src/: tests/AREA/ is one test program when it holds sources (or a
+# CMakeLists) of its own, else each of its folders tests/AREA/PART/ is one, named AREA_PART.
+# tests/support holds the shared helpers and is no program.
+
+# Sets out_dirs to the folders that are test programs and out_names to their names.
+function(morvik_test_folders root out_dirs out_names)
+  set(dirs)
+  set(names)
+  file(GLOB areas LIST_DIRECTORIES true CONFIGURE_DEPENDS ${root}/*)
+  foreach(area IN LISTS areas)
+    get_filename_component(area_name ${area} NAME)
+    if(NOT IS_DIRECTORY ${area} OR area_name STREQUAL "support")
+      continue()
+    endif()
+    file(GLOB own CONFIGURE_DEPENDS ${area}/*.cpp ${area}/CMakeLists.txt)
+    if(own)
+      list(APPEND dirs ${area})
+      list(APPEND names ${area_name})
+      continue()
+    endif()
+    file(GLOB parts LIST_DIRECTORIES true CONFIGURE_DEPENDS ${area}/*)
+    foreach(part IN LISTS parts)
+      if(IS_DIRECTORY ${part})
+        get_filename_component(part_name ${part} NAME)
+        list(APPEND dirs ${part})
+        list(APPEND names ${area_name}_${part_name})
+      endif()
+    endforeach()
+  endforeach()
+  set(${out_dirs} ${dirs} PARENT_SCOPE)
+  set(${out_names} ${names} PARENT_SCOPE)
+endfunction()
