@@ -120,7 +120,7 @@ std::optional<std::vector<FleetRow>> ChooseRows(const CliArguments& args, int& e
 }
 
 int RunFleet(CliContext& context, const CliArguments& args, std::string_view actionName,
-             const char* perTerminalExtension) {
+             const char* perTerminalExtension = "") {
     const CliCommand* command = FindCliCommand(actionName);
     if (!context.Options().device.empty() || context.Options().port) {
         // Every terminal has its own port here.
@@ -138,6 +138,9 @@ int RunFleet(CliContext& context, const CliArguments& args, std::string_view act
     action.command = command;
     action.operands = args.Operands();
     action.perTerminalExtension = perTerminalExtension;
+    // The settings writes open their session with an identification of their own.
+    action.identifiesItself =
+        actionName == "write" || actionName == "easy" || actionName == "service";
     if (!action.perTerminalExtension.empty() &&
         !std::filesystem::is_directory(PathFromUtf8(action.operands.front()))) {
         PrintError(FormatText(ids::kFleetNoFolder, action.operands.front()));

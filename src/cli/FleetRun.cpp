@@ -10,6 +10,7 @@
 #include "cli/CliStringIds.h"
 #include "model/Utf8Path.h"
 #include "protocol/Identification.h"
+#include "protocol/ProtocolTexts.h"
 #include "res/StringIds.h"
 
 namespace morvik::cli {
@@ -194,19 +195,43 @@ bool FleetRunner::Identify(size_t index, CliContext& context) {
         terminal.Disconnect();
         return false;
     }
-    std::string reply;
-    const DeviceInfo info = terminal.ReadIdentification(&reply);
+    // One "ver" tells the edition, the product, the version and the terminal ID; the panel's
+    // clock and counters are left to `fleet info`, so that the look costs little before a write.
+    const std::string reply = terminal.Exchange(Texts::VersionCommand(), false);
     const EditionCode code = EditionFromReply(reply);
     // Left as a look of the main window leaves it; an unknown reply is restarted like the Mini.
     terminal.LeaveAfterLooking(code == kEditionNone ? kEditionMini : code);
     terminal.Disconnect();
+    const bool slim = code == kEditionSlim;
+    const std::string product =
+        ItemValue(reply, slim ? Texts::SlimProductKey() : Texts::MiniProductKey());
     Update(index, [&](FleetRow& row) {
-        row.product = ForScreen(info.productName);
-        row.version = ForScreen(info.firmwareVersion);
-        row.terminalId = ForScreen(info.terminalId);
-        row.edition = EditionName(code, info.productName);
+        row.product = ForScreen(product);
+        row.version =
+            ForScreen(ItemValue(reply, slim ? Texts::SlimVersionKey() : Texts::MiniVersionKey()));
+        row.terminalId = ForScreen(ItemValue(reply, Texts::TerminalIdKey()));
+        row.edition = EditionName(code, product);
     });
     return code != kEditionNone;
+}
+
+void FleetRunner::TakeIdentification(size_t index, const Json& terminal) {
+    auto text = [&terminal](const char* key) {
+        const auto found = terminal.find(key);
+        return found != terminal.end() && found->is_string() ? found->get<std::string>()
+                                                             : std::string();
+    };
+    const std::string edition = text("edition");
+    const EditionCode code = edition == "slim"     ? kEditionSlim
+                             : edition == "mini"   ? kEditionMini
+                             : edition == "minisx" ? kEditionMiniSx
+                                                   : kEditionNone;
+    Update(index, [&](FleetRow& row) {
+        row.product = text("productName");
+        row.version = text("firmwareVersion");
+        row.terminalId = text("terminalId");
+        row.edition = EditionName(code, row.product);
+    });
 }
 
 CliArguments FleetRunner::ArgumentsFor(size_t index) {
@@ -257,7 +282,10 @@ void FleetRunner::Work(size_t index) {
             row.step = identifying;
         });
         Event(index, identifying);
-        if (Identify(index, context)) {
+        if (action_.identifiesItself) {
+            exitCode = action_.command->run(context, ArgumentsFor(index));
+            TakeIdentification(index, capture.Result().value("terminal", Json::object()));
+        } else if (Identify(index, context)) {
             if (!Interrupted()) {
                 exitCode = action_.command->run(context, ArgumentsFor(index));
             }

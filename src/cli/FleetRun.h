@@ -24,6 +24,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliJson.h"
 
 namespace morvik::cli {
 
@@ -60,6 +61,10 @@ struct FleetAction {
     // For commands that save a file per terminal: the operand is a folder, and the file in it is
     // named by the terminal's ID and the date with this extension (".mnt").
     std::string perTerminalExtension;
+    // The command opens its session with the settings commands' identification, which names the
+    // terminal in its JSON "terminal" (edition, terminalId, productName, firmwareVersion): no
+    // look of its own is needed before it.
+    bool identifiesItself = false;
 };
 
 class FleetRunner {
@@ -90,6 +95,7 @@ class FleetRunner {
 
     void Work(size_t index);
     bool Identify(size_t index, CliContext& context);
+    void TakeIdentification(size_t index, const Json& terminal);
     CliArguments ArgumentsFor(size_t index);
     void Update(size_t index, const std::function<void(FleetRow&)>& change);
     void Event(size_t index, const std::string& text);
