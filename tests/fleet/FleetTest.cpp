@@ -1,7 +1,11 @@
 // morvik fleet end to end: several morvik-sim terminals of mixed editions, each on its own
 // pseudo-terminal behind its own cable of the test machine, served by one run of the tool.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <cctype>
@@ -9,10 +13,13 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <thread>
 
 #include "support/CliFixture.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
+
+extern char** environ;
 
 namespace morvik {
 namespace {
@@ -158,7 +165,7 @@ TEST_F(Fleet, AMiniFileOnMixedTerminalsWithOneFault) {
 }
 
 TEST_F(Fleet, MaintenanceFilesAreNamedByTerminalAndPortsAreChosen) {
-    Attach({{"mini", "A/1", {}}, {"slim", "B2", {}}, {"minisx", "C3", {}}});
+    Attach({{"slim", "A/1", {}}, {"slim", "B2", {}}, {"minisx", "C3", {}}});
     const std::string folder = files_.File("maint");
     std::filesystem::create_directory(folder);
     RunResult run = Morvik({"fleet", "maint", folder, "--ports", "1-2"});
@@ -179,6 +186,63 @@ TEST_F(Fleet, MaintenanceFilesAreNamedByTerminalAndPortsAreChosen) {
     EXPECT_EQ(Morvik({"fleet", "info", "--ports", "3-1"}).exitCode, 2);
     EXPECT_EQ(Morvik({"fleet", "maint", files_.File("none"), "--ports", "1"}).exitCode, 1);
     EXPECT_EQ(Morvik({"fleet", "info", "--ports", "1", "--only-failed", "r.csv"}).exitCode, 2);
+}
+
+TEST_F(Fleet, CtrlCCancelsEveryTerminalAsOneCommandIsCancelled) {
+    Attach({{"mini", "M1", {}}, {"minis", "S2", {}}});
+    // Started apart, so that the test can interrupt it under way.
+    std::vector<std::string> argv = {test::RequiredEnv("MORVIK_CLI"), "fleet", "easy", "--url",
+                                     "https://example.jp/"};
+    std::vector<char*> cargv;
+    for (std::string& arg : argv) {
+        cargv.push_back(arg.data());
+    }
+    cargv.push_back(nullptr);
+    std::vector<std::string> env;
+    for (const auto& [name, value] : Env()) {
+        env.push_back(name + "=" + value);
+    }
+    for (char** e = environ; *e != nullptr; ++e) {
+        env.emplace_back(*e);
+    }
+    std::vector<char*> cenv;
+    for (std::string& entry : env) {
+        cenv.push_back(entry.data());
+    }
+    cenv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, files_.File("out").c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, files_.File("err").c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = -1;
+    ASSERT_EQ(posix_spawn(&pid, cargv[0], &actions, nullptr, cargv.data(), cenv.data()), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    // Both writes are under way.
+    for (const auto& sim : sims_) {
+        for (int i = 0; i < 100 && !Sent(*sim, "pset psA1"); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        EXPECT_TRUE(Sent(*sim, "pset psA1"));
+    }
+    ::kill(pid, SIGINT);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 130);
+    const std::string err = test::ReadWholeFile(files_.File("err"));
+    EXPECT_NE(err.find("  COM1 中断: 中断の指示を受けたため、処理を中止しました。"),
+              std::string::npos)
+        << err;
+    EXPECT_NE(err.find("  COM2 中断: "), std::string::npos) << err;
+    // Each was left as a cancelled write leaves it: "reboot s", never the write's "reboot".
+    for (const auto& sim : sims_) {
+        EXPECT_TRUE(sim->WaitForLogLine("reboot s", std::chrono::seconds(10)));
+        EXPECT_FALSE(Sent(*sim, "pset lpb2"));
+        const std::vector<std::string> log = sim->LogLines();
+        EXPECT_EQ(std::count(log.begin(), log.end(), "reboot"), 0);
+    }
 }
 
 }  // namespace
