@@ -171,6 +171,7 @@ inline constexpr int kFleetColumnStep = 3783;
 inline constexpr int kFleetColumnProgress = 3784;
 inline constexpr int kFleetColumnResult = 3785;
 inline constexpr int kFleetColumnSeconds = 3786;
+inline constexpr int kFleetNoPortOption = 3787;
 inline constexpr int kFleetWaiting = 3790;
 inline constexpr int kFleetRunning = 3791;
 inline constexpr int kFleetSucceeded = 3792;

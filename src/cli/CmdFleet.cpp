@@ -124,9 +124,7 @@ int RunFleet(CliContext& context, const CliArguments& args, std::string_view act
     const CliCommand* command = FindCliCommand(actionName);
     if (!context.Options().device.empty() || context.Options().port) {
         // Every terminal has its own port here.
-        PrintError(
-            FormatText(ids::kUnknownOption,
-                       std::string(context.Options().device.empty() ? "--port" : "--device")));
+        PrintError(Text(ids::kFleetNoPortOption));
         return kExitUsage;
     }
     int exitCode = kExitFailure;

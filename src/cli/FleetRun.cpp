@@ -119,6 +119,20 @@ bool Mentions(const std::vector<std::string>& texts, int id) {
     return false;
 }
 
+// 起動カウンタ, 累積タッチカウンタ and 時刻 of info's results, as the clipboard form labels them.
+std::string InfoRest(const Json& terminal) {
+    std::string text;
+    for (const auto& [labelId, key] : {std::pair{res::ids::kBootCounter, "bootCounter"},
+                                       std::pair{res::ids::kCumulativeTouchCounter, "touchCounter"},
+                                       std::pair{res::ids::kClock, "clock"}}) {
+        const auto found = terminal.find(key);
+        if (found != terminal.end() && found->is_string()) {
+            text += (text.empty() ? "" : " ") + Text(labelId) + ":" + found->get<std::string>();
+        }
+    }
+    return text;
+}
+
 }  // namespace
 
 FleetRunner::FleetRunner(FleetAction action, GlobalOptions options, std::vector<FleetRow> rows)
@@ -305,10 +319,15 @@ void FleetRunner::Work(size_t index) {
         outcome = FleetOutcome::kSkipped;
     }
     const std::vector<std::string> output = capture.OutputLines();
-    const std::string message =
-        outcome == FleetOutcome::kSucceeded
-            ? (output.empty() || action_.command->name == "info" ? "" : output.back())
-            : OneLine(messages);
+    std::string message = OneLine(messages);
+    if (outcome == FleetOutcome::kSucceeded) {
+        // The result line ("書き込みが完了し、再起動しました。"); for info the panel's fields
+        // that the report has no column of.
+        message = output.empty() ? "" : output.back();
+        if (action_.command->name == "info") {
+            message = InfoRest(capture.Result().value("terminal", Json::object()));
+        }
+    }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     Update(index, [&](FleetRow& row) {
