@@ -10,7 +10,8 @@
 //                                       .helpId = ids::kInfoHelp, .run = RunInfo});
 //   }
 //
-// A name may have two words ("dlog erase"): the first is a group that only names its commands.
+// A name may have several words ("dlog erase", "fleet dlog get"): the words before the last are
+// groups that only name their commands.
 
 #include <string_view>
 #include <vector>

@@ -49,13 +49,18 @@ std::string OptionList(const std::vector<CliOption>& options) {
 }
 
 std::string CommandRows(std::string_view prefix) {
+    // The names line up after the longest of them ("fleet dlog get").
+    size_t column = kCommandColumn;
+    for (const CliCommand& command : CliCommands()) {
+        column = std::max(column, DisplayWidth(command.name));
+    }
     std::string text;
     for (const CliCommand& command : CliCommands()) {
         if (!command.name.starts_with(prefix)) {
             continue;
         }
-        text += "  " + PadTo(std::string(command.name), kCommandColumn) + "  " +
-                Text(command.summaryId) + "\n";
+        text +=
+            "  " + PadTo(std::string(command.name), column) + "  " + Text(command.summaryId) + "\n";
     }
     return text;
 }

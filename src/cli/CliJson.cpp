@@ -1,5 +1,6 @@
 #include "cli/CliJson.h"
 
+#include "cli/CliCapture.h"
 #include "cli/CliExitCodes.h"
 #include "cli/CliOutput.h"
 #include "model/Cp932.h"
@@ -7,6 +8,9 @@
 namespace morvik::cli {
 
 Json& JsonResult() {
+    if (CliCapture* capture = CurrentCapture()) {
+        return capture->Result();
+    }
     static Json result = Json::object();
     return result;
 }

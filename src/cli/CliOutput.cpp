@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "cli/CliCapture.h"
+
 #include "model/Cp932.h"
 #include "model/ShownText.h"
 
@@ -50,6 +52,10 @@ void ToStderr(const std::string& utf8) {
 }  // namespace
 
 void PrintError(const std::string& utf8) {
+    if (CliCapture* capture = CurrentCapture()) {
+        capture->Message(WithoutLineEnd(utf8));
+        return;
+    }
     if (jsonRun) {
         messages.push_back(WithoutLineEnd(utf8));
         return;
@@ -66,6 +72,10 @@ bool Quiet() {
 }
 
 void PrintInfo(const std::string& utf8) {
+    if (CliCapture* capture = CurrentCapture()) {
+        capture->Notice(WithoutLineEnd(utf8));
+        return;
+    }
     // Progress and notices stay on standard error in every mode.
     if (!quietRun) {
         ToStderr(utf8);
@@ -73,6 +83,10 @@ void PrintInfo(const std::string& utf8) {
 }
 
 void PrintOut(const std::string& utf8) {
+    if (CliCapture* capture = CurrentCapture()) {
+        capture->Output(WithoutLineEnd(utf8));
+        return;
+    }
     if (jsonRun) {
         output.push_back(WithoutLineEnd(utf8));
         return;
@@ -89,10 +103,15 @@ void SetJsonMode(bool json) {
 }
 
 bool JsonMode() {
-    return jsonRun;
+    // A captured command gives its results as JSON fields, which the capture's owner reads.
+    return jsonRun || CurrentCapture() != nullptr;
 }
 
 void PrintInstruction(const std::string& utf8) {
+    if (CliCapture* capture = CurrentCapture()) {
+        capture->Notice(WithoutLineEnd(utf8));
+        return;
+    }
     ToStderr(utf8);
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cli/CliCapture.h"
 #include "cli/CliOutput.h"
 
 namespace morvik::cli {
@@ -30,6 +31,10 @@ CliProgress::~CliProgress() {
 }
 
 void CliProgress::Show(std::int64_t position, std::int64_t maximum) {
+    if (CliCapture* capture = CurrentCapture()) {
+        capture->Progress(label_, position, maximum);
+        return;
+    }
     if (Quiet()) {
         return;
     }

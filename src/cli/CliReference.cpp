@@ -1,5 +1,7 @@
 #include "cli/CliReference.h"
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 #include "cli/CliCommand.h"
@@ -170,18 +172,25 @@ std::string CompletionTables() {
     text += "_morvik_commands=" +
             BashWords(std::vector<std::string>(firstWords.begin(), firstWords.end())) + "\n";
 
-    // The commands of a group word.
-    text += "_morvik_group_commands() {\n    case $1 in\n";
-    for (const std::string& first : firstWords) {
-        std::vector<std::string> rest;
-        for (const CliCommand& command : CliCommands()) {
-            if (command.name.starts_with(first + " ")) {
-                rest.emplace_back(command.name.substr(first.size() + 1));
+    // The words that may follow a group ("dlog", or "fleet dlog"): each word the commands under
+    // it have next.
+    std::map<std::string, std::vector<std::string>> groups;
+    for (const CliCommand& command : CliCommands()) {
+        const std::string name(command.name);
+        for (size_t space = name.find(' '); space != std::string::npos;
+             space = name.find(' ', space + 1)) {
+            const size_t end = name.find(' ', space + 1);
+            std::vector<std::string>& next = groups[name.substr(0, space)];
+            const std::string word = name.substr(
+                space + 1, end == std::string::npos ? std::string::npos : end - space - 1);
+            if (std::find(next.begin(), next.end(), word) == next.end()) {
+                next.push_back(word);
             }
         }
-        if (!rest.empty()) {
-            text += "    " + first + ") printf '%s\\n' " + BashWords(rest) + " ;;\n";
-        }
+    }
+    text += "_morvik_group_commands() {\n    case $1 in\n";
+    for (const auto& [group, next] : groups) {
+        text += "    \"" + group + "\") printf '%s\\n' " + BashWords(next) + " ;;\n";
     }
     text += "    esac\n}\n";
 

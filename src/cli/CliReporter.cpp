@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "cli/CliCapture.h"
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
 #include "res/StringIds.h"
@@ -25,6 +26,10 @@ bool IsYes(std::string answer) {
 }  // namespace
 
 void CCliReporter::Show(const std::string& caption, const std::string& text) {
+    if (capture_ != nullptr) {
+        capture_->Message(FormatText(ids::kMessageFormat, ForScreen(caption), ForScreen(text)));
+        return;
+    }
     PrintError(FormatText(ids::kMessageFormat, ForScreen(caption), ForScreen(text)));
 }
 
@@ -36,14 +41,26 @@ void CCliReporter::ShowError(const std::string& text) {
 // Warnings of the core are notices (the Slim power-saving one); like information they stay on
 // standard error (in JSON mode too) and are left out of a quiet run.
 void CCliReporter::ShowWarning(const std::string& caption, const std::string& text) {
+    if (capture_ != nullptr) {
+        capture_->Notice(FormatText(ids::kMessageFormat, ForScreen(caption), ForScreen(text)));
+        return;
+    }
     PrintInfo(FormatText(ids::kMessageFormat, ForScreen(caption), ForScreen(text)));
 }
 
 void CCliReporter::ShowInformation(const std::string& caption, const std::string& text) {
+    if (capture_ != nullptr) {
+        capture_->Notice(FormatText(ids::kMessageFormat, ForScreen(caption), ForScreen(text)));
+        return;
+    }
     PrintInfo(FormatText(ids::kMessageFormat, ForScreen(caption), ForScreen(text)));
 }
 
 bool CCliReporter::Ask(const std::string& caption, const std::string& question) {
+    if (capture_ != nullptr) {
+        capture_->Message(FormatText(ids::kMessageFormat, ForScreen(caption), ForScreen(question)));
+        return false;
+    }
     const std::string prompt =
         FormatText(ids::kMessageFormat, ForScreen(caption), ForScreen(question)) +
         Text(ids::kAskSuffix);

@@ -8,6 +8,8 @@
 #include "cli/CliJson.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProgress.h"
+#include "protocol/Identification.h"
+#include "protocol/ProtocolTexts.h"
 #include "res/StringIds.h"
 
 namespace morvik::cli {
@@ -45,8 +47,16 @@ std::optional<EditionCode> OpenForSettings(CTerminal& terminal) {
         return std::nullopt;
     }
     if (JsonMode()) {
-        JsonResult()["terminal"] = Json{{"edition", EditionCodeName(code)},
-                                        {"terminalId", JsonText(terminal.TerminalIdQuery())}};
+        // One more "ver", as the terminal ID query asks it, names the product and version too.
+        const std::string reply = terminal.Exchange(Texts::VersionCommand(), false);
+        const bool slim = code == kEditionSlim;
+        JsonResult()["terminal"] = Json{
+            {"edition", EditionCodeName(code)},
+            {"terminalId", JsonText(ItemValue(reply, Texts::TerminalIdKey()))},
+            {"productName",
+             JsonText(ItemValue(reply, slim ? Texts::SlimProductKey() : Texts::MiniProductKey()))},
+            {"firmwareVersion",
+             JsonText(ItemValue(reply, slim ? Texts::SlimVersionKey() : Texts::MiniVersionKey()))}};
     }
     return code;
 }

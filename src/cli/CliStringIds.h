@@ -137,6 +137,52 @@ inline constexpr int kTextNotForTerminal = 3223;
 inline constexpr int kServiceSummary = 3230;
 inline constexpr int kServiceHelp = 3231;
 
+// fleet
+inline constexpr int kFleetInfoSummary = 3750;
+inline constexpr int kFleetInfoHelp = 3751;
+inline constexpr int kFleetWriteSummary = 3752;
+inline constexpr int kFleetWriteHelp = 3753;
+inline constexpr int kFleetClockSummary = 3754;
+inline constexpr int kFleetClockHelp = 3755;
+inline constexpr int kFleetFirmwareSummary = 3756;
+inline constexpr int kFleetFirmwareHelp = 3757;
+inline constexpr int kFleetDlogGetSummary = 3758;
+inline constexpr int kFleetDlogGetHelp = 3759;
+inline constexpr int kFleetMaintSummary = 3760;
+inline constexpr int kFleetMaintHelp = 3761;
+inline constexpr int kFleetEasySummary = 3762;
+inline constexpr int kFleetEasyHelp = 3763;
+inline constexpr int kFleetServiceSummary = 3764;
+inline constexpr int kFleetServiceHelp = 3765;
+inline constexpr int kFleetPortsHelp = 3770;
+inline constexpr int kFleetReportHelp = 3771;
+inline constexpr int kFleetOnlyFailedHelp = 3772;
+inline constexpr int kFleetBadPorts = 3773;  // "%s": the list given
+inline constexpr int kFleetNoCables = 3774;
+inline constexpr int kFleetPortsAndOnlyFailed = 3775;
+inline constexpr int kFleetReportUnreadable = 3776;  // "%s": the file
+inline constexpr int kFleetNothingFailed = 3777;     // "%s": the file
+inline constexpr int kFleetReportSaveFailed = 3778;  // "%s": the file
+inline constexpr int kFleetNoFolder = 3779;          // "%s": the folder
+inline constexpr int kFleetColumnPort = 3780;
+inline constexpr int kFleetColumnEdition = 3781;
+inline constexpr int kFleetColumnTerminalId = 3782;
+inline constexpr int kFleetColumnStep = 3783;
+inline constexpr int kFleetColumnProgress = 3784;
+inline constexpr int kFleetColumnResult = 3785;
+inline constexpr int kFleetColumnSeconds = 3786;
+inline constexpr int kFleetNoPortOption = 3787;
+inline constexpr int kFleetWaiting = 3790;
+inline constexpr int kFleetRunning = 3791;
+inline constexpr int kFleetSucceeded = 3792;
+inline constexpr int kFleetSkipped = 3793;
+inline constexpr int kFleetFailed = 3794;
+inline constexpr int kFleetInterrupted = 3795;
+inline constexpr int kFleetIdentifying = 3796;
+inline constexpr int kFleetSummary = 3797;  // "%d": terminals, succeeded, skipped, failed
+inline constexpr int kFleetNotSucceeded = 3798;
+inline constexpr int kFleetReportSaved = 3799;  // "%s": the file
+
 // output
 inline constexpr int kOutputWriteFailed = 3290;
 

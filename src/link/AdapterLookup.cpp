@@ -1,5 +1,6 @@
 #include "link/AdapterLookup.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace morvik {
@@ -35,6 +36,35 @@ std::optional<int> LookupAdapterPort(PortMap& map) {
 std::optional<int> LookupAdapterPort() {
     PortMap map;
     return LookupAdapterPort(map);
+}
+
+std::vector<AdapterCable> LookupAdapterCables(PortMap& map) {
+    const std::string firstCable =
+        (std::filesystem::path(map.Roots().dev) / kTerminalLinkName).string();
+    std::vector<AdapterCable> cables;
+    for (const SerialDevice& device : ScanSerialDevices(map.Roots())) {
+        const bool adapter =
+            (device.usbVendor == kAdapterUsbVendor && device.usbProduct == kAdapterUsbProduct) ||
+            device.terminalLink;
+        if (!adapter) {
+            continue;
+        }
+        const int number = map.Assign(device.path);
+        if (number == 0) {
+            continue;
+        }
+        AdapterCable cable{.port = number, .device = device.path, .serial = device.usbSerial};
+        // Without sysfs's word, the udev rule's morvik-<serial> link still names it.
+        const std::string name = std::filesystem::path(device.path).filename().string();
+        const std::string prefix = kTerminalLinkPrefix;
+        if (cable.serial.empty() && device.path != firstCable && name.starts_with(prefix)) {
+            cable.serial = name.substr(prefix.size());
+        }
+        cables.push_back(std::move(cable));
+    }
+    std::sort(cables.begin(), cables.end(),
+              [](const AdapterCable& a, const AdapterCable& b) { return a.port < b.port; });
+    return cables;
 }
 
 }  // namespace morvik

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "link/PortMap.h"
 
@@ -21,5 +23,16 @@ std::optional<int> LookupAdapterPort(PortMap& map);
 
 // The same with the default ports folder and system roots.
 std::optional<int> LookupAdapterPort();
+
+// One attached cable of the terminal.
+struct AdapterCable {
+    int port = 0;        // its COM number
+    std::string device;  // what the port opens (a device path; the COM name on Windows)
+    std::string serial;  // the cable's USB serial number; empty when the system does not tell it
+};
+
+// Every attached cable, by COM number, each given a number in the port map when it has none yet
+// (a cable whose number cannot be given is left out). Empty when none is attached.
+std::vector<AdapterCable> LookupAdapterCables(PortMap& map);
 
 }  // namespace morvik

@@ -48,6 +48,7 @@ void FindUsbIds(const fs::path& sysfsRoot, const fs::path& device, SerialDevice*
             ParseHex16(ReadFirstLine(dir / "idProduct"), &product)) {
             out->usbVendor = vendor;
             out->usbProduct = product;
+            out->usbSerial = ReadFirstLine(dir / "serial");
             return;
         }
     }

@@ -29,6 +29,7 @@ struct SerialDevice {
                              // there is one
     uint16_t usbVendor = 0;  // 0 when the device does not hang off a USB device
     uint16_t usbProduct = 0;
+    std::string usbSerial;      // the USB device's serial number; empty when it has none
     bool terminalLink = false;  // path is one of the udev rule's links
 };
 

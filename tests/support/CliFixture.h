@@ -38,7 +38,9 @@ class CliFixture : public ::testing::Test {
     SimProcess Sim(const std::string& edition, std::vector<std::string> args = {}) {
         return SimProcess({.edition = edition, .args = std::move(args), .env = Env()});
     }
-    void PlugInCable(const std::string& device) { PlugInTerminalCable(machine_, device); }
+    void PlugInCable(const std::string& device, int index = 0, const std::string& serial = "") {
+        PlugInTerminalCable(machine_, device, index, serial);
+    }
 
     TempDir config_;   // the preferences folder
     TempDir machine_;  // sys and dev of the machine

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <mutex>
 
 #include "cli/CliOutput.h"
 #include "cli/CliStringIds.h"
@@ -15,6 +16,11 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 
+// Guards nest (morvik fleet holds one while each terminal's command makes its own): only the
+// outermost clears the flag and installs the handler.
+std::mutex guardMutex;
+int guardDepth = 0;
+
 BOOL WINAPI OnConsoleControl(DWORD event) {
     if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) {
         interrupted.store(true);
@@ -26,11 +32,19 @@ BOOL WINAPI OnConsoleControl(DWORD event) {
 }  // namespace
 
 InterruptGuard::InterruptGuard() {
+    const std::lock_guard<std::mutex> lock(guardMutex);
+    if (guardDepth++ > 0) {
+        return;
+    }
     interrupted.store(false);
     ::SetConsoleCtrlHandler(OnConsoleControl, TRUE);
 }
 
 InterruptGuard::~InterruptGuard() {
+    const std::lock_guard<std::mutex> lock(guardMutex);
+    if (--guardDepth > 0) {
+        return;
+    }
     ::SetConsoleCtrlHandler(OnConsoleControl, FALSE);
 }
 

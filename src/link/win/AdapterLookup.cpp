@@ -4,6 +4,7 @@
 // windows.h first: SetupAPI's header needs its types.
 #include <setupapi.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -66,6 +67,45 @@ std::optional<int> LookupAdapterPort(PortMap&) {
 std::optional<int> LookupAdapterPort() {
     PortMap map;
     return LookupAdapterPort(map);
+}
+
+std::vector<AdapterCable> LookupAdapterCables(PortMap&) {
+    std::vector<AdapterCable> cables;
+    HDEVINFO devices =
+        ::SetupDiGetClassDevsA(nullptr, nullptr, nullptr, DIGCF_ALLCLASSES | DIGCF_PRESENT);
+    if (devices == INVALID_HANDLE_VALUE) {
+        return cables;
+    }
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof device;
+    for (DWORD index = 0; ::SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
+        char id[kMaxIdBytes] = {};
+        if (!::SetupDiGetDeviceInstanceIdA(devices, &device, id, sizeof id, nullptr) ||
+            std::strncmp(id, kAdapterHardwareId, kAdapterHardwareIdLength) != 0) {
+            continue;
+        }
+        const std::string name = PortNameOf(devices, device);
+        const int number = name.size() > 3 ? std::atoi(name.c_str() + 3) : 0;
+        if (number < kFirstComPort || number > kLastComPort) {
+            continue;
+        }
+        // The FTDI bus's instance ID goes on after the hardware ID with "+", the serial number
+        // and the port letter, then "\" and the instance ("...+PID_0C41+A1B2C3D4A\0000").
+        std::string serial;
+        const std::string rest(id + kAdapterHardwareIdLength);
+        if (rest.starts_with("+")) {
+            serial = rest.substr(
+                1, rest.find('\\') == std::string::npos ? std::string::npos : rest.find('\\') - 1);
+            if (serial.size() > 1) {
+                serial.pop_back();  // the port letter of a multi-port chip
+            }
+        }
+        cables.push_back({.port = number, .device = name, .serial = serial});
+    }
+    ::SetupDiDestroyDeviceInfoList(devices);
+    std::sort(cables.begin(), cables.end(),
+              [](const AdapterCable& a, const AdapterCable& b) { return a.port < b.port; });
+    return cables;
 }
 
 }  // namespace morvik
