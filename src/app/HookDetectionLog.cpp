@@ -1,7 +1,7 @@
 // The detection log dialog (CGetDlog); its 表示 shows the saved log in the chart window.
 
 #include "app/CMVKAppDlg.h"
-#include "sessions/dialogs/CGetDlog.h"
+#include "dialogs/CGetDlog.h"
 
 namespace morvik {
 

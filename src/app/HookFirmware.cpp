@@ -1,7 +1,7 @@
 // The firmware update dialog (CFirmDlg).
 
 #include "app/CMVKAppDlg.h"
-#include "sessions/dialogs/CFirmDlg.h"
+#include "dialogs/CFirmDlg.h"
 
 namespace morvik {
 

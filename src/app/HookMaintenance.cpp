@@ -1,7 +1,7 @@
 // The maintenance information dialog (CLogDlg).
 
 #include "app/CMVKAppDlg.h"
-#include "sessions/dialogs/CLogDlg.h"
+#include "dialogs/CLogDlg.h"
 
 namespace morvik {
 

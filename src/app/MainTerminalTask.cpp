@@ -3,8 +3,8 @@
 // the length of an exchange, and キャンセル ends the command.
 
 #include "app/CMVKAppDlg.h"
+#include "dialogs/CProgressDlg.h"
 #include "sessions/TerminalTask.h"
-#include "sessions/dialogs/CProgressDlg.h"
 
 namespace morvik {
 

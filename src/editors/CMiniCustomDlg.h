@@ -3,12 +3,12 @@
 // 本体設定) over one settings value, in the frame the Mini family's detailed windows share (the
 // note line, the buttons, the read, write and save flows). The pages edit the value in place.
 
+#include "dialogs/CMiniProgressDlg.h"
 #include "editors/CMiniDetailEditionDlg.h"
 #include "model/LampRowChoices.h"
 #include "model/MiniSettings.h"
 #include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniFamilyWriteSession.h"
-#include "sessions/dialogs/CMiniProgressDlg.h"
 
 namespace morvik {
 

@@ -12,6 +12,8 @@
 #include "app/AppStringIds.h"
 #include "app/CMVKAppDlg.h"
 #include "app/QtText.h"
+#include "dialogs/CMiniProgressDlg.h"
+#include "dialogs/CMiniSXProgressDlg.h"
 #include "editors/CByteField.h"
 #include "editors/MiniWriteRun.h"
 #include "model/MiniEditorRules.h"
@@ -19,8 +21,6 @@
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniFamilyEasyWriteSession.h"
-#include "sessions/dialogs/CMiniProgressDlg.h"
-#include "sessions/dialogs/CMiniSXProgressDlg.h"
 
 namespace morvik {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/CMVKAppDlg.h"
-#include "sessions/dialogs/CMiniProgressDlg.h"
+#include "dialogs/CMiniProgressDlg.h"
 
 namespace morvik {
 

@@ -7,6 +7,7 @@
 #include "app/CMVKAppDlg.h"
 #include "app/FileDialogs.h"
 #include "app/QtText.h"
+#include "dialogs/CProgressDlg.h"
 #include "editors/CConfigDlg.h"
 #include "editors/MiniWriteRun.h"
 #include "editors/SlimOwnGuard.h"
@@ -17,7 +18,6 @@
 #include "res/StringIds.h"
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
-#include "sessions/dialogs/CProgressDlg.h"
 
 namespace morvik {
 namespace {

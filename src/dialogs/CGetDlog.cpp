@@ -1,4 +1,4 @@
-#include "sessions/dialogs/CGetDlog.h"
+#include "dialogs/CGetDlog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

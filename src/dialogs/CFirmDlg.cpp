@@ -1,4 +1,4 @@
-#include "sessions/dialogs/CFirmDlg.h"
+#include "dialogs/CFirmDlg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

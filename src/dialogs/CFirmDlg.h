@@ -14,9 +14,9 @@
 #include <memory>
 #include <string>
 
+#include "dialogs/SessionWindowMark.h"
 #include "link/SerialCommAPI.h"
 #include "protocol/Edition.h"
-#include "sessions/dialogs/SessionWindowMark.h"
 
 class QLabel;
 class QLineEdit;

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "sessions/dialogs/SessionWindowMark.h"
+#include "dialogs/SessionWindowMark.h"
 
 class QLabel;
 class QProgressBar;

@@ -1,4 +1,4 @@
-#include "sessions/dialogs/CLogDlg.h"
+#include "dialogs/CLogDlg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
