@@ -327,6 +327,9 @@ void CMVKAppDlg::UnregisterSettingsWindow(QWidget* window) {
     for (auto& list : lists_) {
         list.removeIf([window](const QPointer<QWidget>& w) { return w.isNull() || w == window; });
     }
+    if (window != nullptr && slimSlot_ == window) {
+        SetSlimSlot(nullptr);
+    }
 }
 
 void CMVKAppDlg::SetSlimSlot(QWidget* window) {

@@ -4,10 +4,9 @@
 // the place every menu command starts from. Terminal-facing work is the core's CTerminal; this
 // window forwards to it and shows what it reports.
 //
-// Windows that come with later work (settings editors, progress and transfer dialogs) hold a
-// pointer to this window and use: Terminal() for connect, session, exchange and identification;
-// ErrorBox / MessageBox; ModalGuard around their own modal work; the settings window lists and
-// slots; Prefs() for the preferences path and the service defaults.
+// The settings windows, their sub-dialogs and the progress and transfer dialogs know this window
+// only as their host (app/IWindowHost.h): the terminal, the preferences, message boxes, the modal
+// guard and unregistering.
 //
 // Hooks for those windows: each command whose window is not part of the main window calls one
 // private member below, defined alone in its own file (src/app/Hook*.cpp). Until the window
@@ -25,6 +24,7 @@
 #include <string>
 
 #include "app/CQtReporter.h"
+#include "app/IWindowHost.h"
 #include "files/Preferences.h"
 #include "protocol/DeviceInfo.h"
 #include "protocol/Edition.h"
@@ -46,7 +46,7 @@ struct AppStartOptions {
     bool pickAdapterPort = true;  // take the port of the terminal's cable when attached
 };
 
-class CMVKAppDlg : public QDialog {
+class CMVKAppDlg : public QDialog, public IWindowHost {
     Q_OBJECT
 
   public:
@@ -62,9 +62,9 @@ class CMVKAppDlg : public QDialog {
     ~CMVKAppDlg() override;
 
     // ---- Terminal and preferences ----------------------------------------------------------
-    CTerminal& Terminal() { return terminal_; }
+    CTerminal& Terminal() override { return terminal_; }
     CQtReporter& Reporter() { return *reporter_; }
-    Preferences& Prefs() { return prefs_; }
+    Preferences& Prefs() override { return prefs_; }
     const std::string& IniPath() const { return prefs_.Path(); }
     int PortNumber() const { return terminal_.PortNumber(); }
     // The port every later connect opens; a COM number chosen here replaces a --device path.
@@ -75,22 +75,24 @@ class CMVKAppDlg : public QDialog {
 
     // ---- Messages and the modal guard ------------------------------------------------------
     // The error box: caption "エラー", warning icon, owned by owner (the main window when null).
-    void ErrorBox(const QString& text, QWidget* owner = nullptr, bool guard = true);
+    void ErrorBox(const QString& text, QWidget* owner = nullptr, bool guard = true) override;
     QMessageBox::StandardButton MessageBox(QWidget* owner, const QString& caption,
                                            const QString& text, QMessageBox::Icon icon,
-                                           QMessageBox::StandardButtons buttons, bool guard);
+                                           QMessageBox::StandardButtons buttons,
+                                           bool guard) override;
     // Disables (on) or enables again (off) every settings window and the main window, so that
     // nothing starts a second exchange while one runs. Calls nest: the windows come back when
     // every "on" has had its "off".
-    void ModalGuard(bool on);
-    bool Guarded() const { return guardDepth_ > 0; }
+    void ModalGuard(bool on) override;
+    bool Guarded() const override { return guardDepth_ > 0; }
 
     // ---- Settings windows ------------------------------------------------------------------
     bool SettingsWindowLimitReached() const;
     // Windows opened from files; false when the family's list is full. A window unregisters
     // when it closes (it is also dropped from its list when it is destroyed).
     bool RegisterSettingsWindow(Family family, QWidget* window);
-    void UnregisterSettingsWindow(QWidget* window);
+    // Also frees the Slim slot when window holds it.
+    void UnregisterSettingsWindow(QWidget* window) override;
     int SettingsWindowCount(Family family) const;
     // The Slim window opened by reading a terminal, and the two further single-window slots.
     QWidget* SlimSlot() const { return slimSlot_; }
@@ -100,7 +102,7 @@ class CMVKAppDlg : public QDialog {
     void SetMiniSxSlot(QWidget* window) { miniSxSlot_ = window; }
 
     // ---- Information panel -----------------------------------------------------------------
-    void ShowDeviceInfo(const DeviceInfo& info);
+    void ShowDeviceInfo(const DeviceInfo& info) override;
     DeviceInfo PanelInfo() const;
     // The six lines the copy command puts on the clipboard.
     QString PanelClipboardText() const;
@@ -111,6 +113,8 @@ class CMVKAppDlg : public QDialog {
 
     // Grays the Exit command while the port is open; closing is refused meanwhile.
     void SetCanClose(bool canClose);
+
+    QWidget& HostWindow() override { return *this; }
 
   public slots:
     void OnReadDeviceInfo();

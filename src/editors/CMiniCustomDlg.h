@@ -12,7 +12,7 @@
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 class CAttractDlg;
 class CMiniConfigDlg;
 class CTermConfigDlg;
@@ -35,7 +35,7 @@ class CMiniCustomDlg : public CMiniDetailEditionDlg<MiniDetailEdition> {
     Q_OBJECT
 
   public:
-    explicit CMiniCustomDlg(CMVKAppDlg& main);
+    explicit CMiniCustomDlg(IWindowHost& host);
     ~CMiniCustomDlg() override;
 
     MiniLampChoices& LampChoices() { return choices_; }

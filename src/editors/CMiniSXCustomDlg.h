@@ -37,7 +37,7 @@ class CMiniSXCustomDlg : public CMiniDetailEditionDlg<MiniSxDetailEdition> {
     Q_OBJECT
 
   public:
-    explicit CMiniSXCustomDlg(CMVKAppDlg& main);
+    explicit CMiniSXCustomDlg(IWindowHost& host);
     ~CMiniSXCustomDlg() override;
 
     MiniSxLampChoices& LampChoices() { return lampChoices_; }
