@@ -8,10 +8,10 @@
 // only as their host (app/IWindowHost.h): the terminal, the preferences, message boxes, the modal
 // guard and unregistering.
 //
-// The members are defined in CMVKAppDlg.cpp (the window, its menu, the modal guard, the settings
-// window lists and slots, the information panel), MainCommands.cpp (the menu commands),
-// OpenFromTerminal.cpp and OpenFromFile.cpp (the windows a command opens), and the platform's
-// SystemMenu.cpp.
+// The open settings windows are kept by CSettingsWindowRegistry. The members are defined in
+// CMVKAppDlg.cpp (the window, its menu, the modal guard, the information panel), MainCommands.cpp
+// (the menu commands), OpenFromTerminal.cpp and OpenFromFile.cpp (the windows a command opens),
+// and the platform's SystemMenu.cpp.
 
 #include <QDialog>
 #include <QList>

@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include "app/AppStringIds.h"
 #include "app/CAboutDlg.h"
 #include "app/COptionDlg.h"
 #include "app/CommandIds.h"
@@ -21,7 +20,6 @@
 #include "dialogs/CProgressDlg.h"
 #include "protocol/ProtocolTexts.h"
 #include "res/StringIds.h"
-#include "res/Strings.h"
 #include "sessions/TerminalTask.h"
 
 namespace morvik {
@@ -178,14 +176,6 @@ void CMVKAppDlg::OnServiceSettings() {
     ModalGuard(true);
     RunServiceSettingsDialog(code);
     ModalGuard(false);
-}
-
-void CMVKAppDlg::WindowNotYetAvailable(int commandTextId) {
-    const QString name = Tr(commandTextId).section(QLatin1Char('\t'), 0, 0);
-    const std::string text =
-        res::Format(res::Text(res::ids::kAppWindowNotYetAvailable), name.toUtf8().constData());
-    MessageBox(this, name, QString::fromStdString(text), QMessageBox::Information, QMessageBox::Ok,
-               true);
 }
 
 void CMVKAppDlg::RunTerminalTask(int commandId, const std::function<void()>& work) {

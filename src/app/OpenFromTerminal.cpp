@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 
+#include "app/AppStringIds.h"
 #include "app/QtText.h"
 #include "app/WindowPlacement.h"
 #include "dialogs/CFirmDlg.h"
@@ -57,6 +58,14 @@ void CMVKAppDlg::RunModeChooser(EditionCode code) {
     }
     PlaceNewWindow(*easy, *this);
     easy->show();
+}
+
+void CMVKAppDlg::WindowNotYetAvailable(int commandTextId) {
+    const QString name = Tr(commandTextId).section(QLatin1Char('\t'), 0, 0);
+    const std::string text =
+        res::Format(res::Text(res::ids::kAppWindowNotYetAvailable), name.toUtf8().constData());
+    MessageBox(this, name, QString::fromStdString(text), QMessageBox::Information, QMessageBox::Ok,
+               true);
 }
 
 void CMVKAppDlg::OpenMiniDetailedWindow() {
