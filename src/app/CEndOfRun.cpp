@@ -5,7 +5,7 @@
 #include <QMessageBox>
 
 #include "app/CQtReporter.h"
-#include "sessions/dialogs/SessionWindowMark.h"
+#include "dialogs/SessionWindowMark.h"
 
 namespace morvik {
 

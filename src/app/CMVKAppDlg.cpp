@@ -36,10 +36,6 @@ constexpr std::array<int, 6> kFieldLabels = {
     res::ids::kClock,
 };
 
-size_t FamilyIndex(CMVKAppDlg::Family family) {
-    return static_cast<size_t>(family);
-}
-
 }  // namespace
 
 CMVKAppDlg::CMVKAppDlg(StartOptions options, QWidget* parent)
@@ -53,24 +49,8 @@ CMVKAppDlg::CMVKAppDlg(StartOptions options, QWidget* parent)
 }
 
 CMVKAppDlg::~CMVKAppDlg() {
-    // The Mini-family editors go first: none may outlive the window whose terminal it uses.
-    delete miniSlot_.data();
-    delete miniSxSlot_.data();
-    for (Family family : {Family::Mini, Family::MiniSx}) {
-        // A window leaves the list as it is deleted: walk a copy.
-        const QList<QPointer<QWidget>> windows = lists_[FamilyIndex(family)];
-        for (const QPointer<QWidget>& window : windows) {
-            delete window.data();
-        }
-        lists_[FamilyIndex(family)].clear();
-    }
-    delete slimSlot_.data();
-    for (QPointer<QWidget>& window : lists_[FamilyIndex(Family::Slim)]) {
-        if (window && window->isVisible()) {
-            delete window.data();
-        }
-    }
-    lists_[FamilyIndex(Family::Slim)].clear();
+    // The settings windows go first: none may outlive the window whose terminal it uses.
+    windows_.DeleteAll();
     // Leaves the terminal out of command mode when the tool ends; nothing is shown any more.
     CSilentReporter silent;
     terminal_.SetReporter(silent);
@@ -198,7 +178,6 @@ void CMVKAppDlg::InitialiseState(const StartOptions& options) {
     prefs_.LoadServiceDefaults();
     terminal_.SetPortNumber(prefs_.Port());
     terminal_.SetDevicePath(options.devicePath);
-    slimSlot_.clear();
 }
 
 void CMVKAppDlg::SetPortNumber(int port) {
@@ -236,31 +215,6 @@ QMessageBox::StandardButton CMVKAppDlg::MessageBox(QWidget* owner, const QString
     return answer;
 }
 
-QList<QWidget*> CMVKAppDlg::GuardedWindows() const {
-    QList<QWidget*> windows;
-    if (slimSlot_) {
-        windows.append(slimSlot_);
-    }
-    for (const QPointer<QWidget>& window : lists_[FamilyIndex(Family::Slim)]) {
-        if (window && window->isVisible()) {
-            windows.append(window);
-        }
-    }
-    for (const QPointer<QWidget>& slot : {miniSlot_, miniSxSlot_}) {
-        if (slot) {
-            windows.append(slot);
-        }
-    }
-    for (Family family : {Family::Mini, Family::MiniSx}) {
-        for (const QPointer<QWidget>& window : lists_[FamilyIndex(family)]) {
-            if (window) {
-                windows.append(window);
-            }
-        }
-    }
-    return windows;
-}
-
 void CMVKAppDlg::ModalGuard(bool on) {
     if (on) {
         if (guardDepth_++ > 0) {
@@ -271,7 +225,7 @@ void CMVKAppDlg::ModalGuard(bool on) {
             return;
         }
     }
-    for (QWidget* window : GuardedWindows()) {
+    for (QWidget* window : windows_.GuardedWindows()) {
         window->setEnabled(!on);
     }
     // The main window's own contents and commands; disabling the window itself would disable
@@ -287,93 +241,9 @@ void CMVKAppDlg::UpdateCommandStates() {
         if (id == cmd::kExit) {
             enabled = enabled && canClose_;
         } else if (id == cmd::kChangeSettings) {
-            // Grayed while the Slim window read from a terminal is open.
-            enabled = enabled && slimSlot_.isNull();
-            // ... and while the Mini/MiniS detailed window read from a terminal is open.
-            enabled = enabled && miniSlot_.isNull();
+            enabled = enabled && !windows_.TerminalWindowOpen();
         }
         action->setEnabled(enabled);
-    }
-}
-
-bool CMVKAppDlg::SettingsWindowLimitReached() const {
-    for (Family family : {Family::Slim, Family::Mini, Family::MiniSx}) {
-        if (SettingsWindowCount(family) >= kMaxSettingsWindows) {
-            return true;
-        }
-    }
-    return false;
-}
-
-int CMVKAppDlg::SettingsWindowCount(Family family) const {
-    int count = 0;
-    for (const QPointer<QWidget>& window : lists_[FamilyIndex(family)]) {
-        count += window ? 1 : 0;
-    }
-    return count;
-}
-
-bool CMVKAppDlg::RegisterSettingsWindow(Family family, QWidget* window) {
-    auto& list = lists_[FamilyIndex(family)];
-    list.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
-    if (window == nullptr || list.size() >= kMaxSettingsWindows) {
-        return false;
-    }
-    list.append(window);
-    return true;
-}
-
-void CMVKAppDlg::UnregisterSettingsWindow(QWidget* window) {
-    for (auto& list : lists_) {
-        list.removeIf([window](const QPointer<QWidget>& w) { return w.isNull() || w == window; });
-    }
-}
-
-void CMVKAppDlg::SetSlimSlot(QWidget* window) {
-    slimSlot_ = window;
-    if (window != nullptr) {
-        connect(window, &QObject::destroyed, this, [this, window] {
-            if (slimSlot_ == window) {
-                slimSlot_.clear();
-            }
-            UpdateCommandStates();
-        });
-    }
-    UpdateCommandStates();
-}
-
-void CMVKAppDlg::SetMiniSlot(QWidget* window) {
-    miniSlot_ = window;
-    if (window != nullptr) {
-        connect(window, &QObject::destroyed, this, [this, window] {
-            if (miniSlot_ == window) {
-                miniSlot_.clear();
-            }
-            UpdateCommandStates();
-        });
-    }
-    UpdateCommandStates();
-}
-
-void CMVKAppDlg::PropagateCloseAfterWrite() {
-    QList<QWidget*> windows;
-    for (Family family : {Family::Slim, Family::Mini}) {
-        for (const QPointer<QWidget>& window : lists_[FamilyIndex(family)]) {
-            if (window && window->isVisible()) {
-                windows.append(window);
-            }
-        }
-    }
-    // The MiniSx list keeps the flag its windows were opened with.
-    for (const QPointer<QWidget>& slot : {slimSlot_, miniSlot_, miniSxSlot_}) {
-        if (slot) {
-            windows.append(slot);
-        }
-    }
-    for (QWidget* window : windows) {
-        if (auto* settings = dynamic_cast<ISettingsWindow*>(window)) {
-            settings->SetCloseAfterWrite(prefs_.CloseAfterWrite());
-        }
     }
 }
 
@@ -418,7 +288,7 @@ void CMVKAppDlg::reject() {
         return;
     }
     // The settings windows end with the program: one question for all their unsaved changes.
-    if (!ISettingsWindow::MayDiscardChanges(this, GuardedWindows(), true)) {
+    if (!ISettingsWindow::MayDiscardChanges(this, windows_.GuardedWindows(), true)) {
         return;
     }
     QDialog::reject();

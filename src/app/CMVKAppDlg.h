@@ -4,15 +4,14 @@
 // the place every menu command starts from. Terminal-facing work is the core's CTerminal; this
 // window forwards to it and shows what it reports.
 //
-// Windows that come with later work (settings editors, progress and transfer dialogs) hold a
-// pointer to this window and use: Terminal() for connect, session, exchange and identification;
-// ErrorBox / MessageBox; ModalGuard around their own modal work; the settings window lists and
-// slots; Prefs() for the preferences path and the service defaults.
+// The settings windows, their sub-dialogs and the progress and transfer dialogs know this window
+// only as their host (app/IWindowHost.h): the terminal, the preferences, message boxes, the modal
+// guard and unregistering.
 //
-// Hooks for those windows: each command whose window is not part of the main window calls one
-// private member below, defined alone in its own file (src/app/Hook*.cpp). Until the window
-// exists the hook says so in a message box; whoever builds the window replaces the body of that
-// one file and nothing else.
+// The open settings windows are kept by CSettingsWindowRegistry. The members are defined in
+// CMVKAppDlg.cpp (the window, its menu, the modal guard, the information panel), MainCommands.cpp
+// (the menu commands), OpenFromTerminal.cpp and OpenFromFile.cpp (the windows a command opens),
+// and the platform's SystemMenu.cpp.
 
 #include <QDialog>
 #include <QList>
@@ -25,6 +24,8 @@
 #include <string>
 
 #include "app/CQtReporter.h"
+#include "app/IWindowHost.h"
+#include "app/SettingsWindowRegistry.h"
 #include "files/Preferences.h"
 #include "protocol/DeviceInfo.h"
 #include "protocol/Edition.h"
@@ -46,25 +47,23 @@ struct AppStartOptions {
     bool pickAdapterPort = true;  // take the port of the terminal's cable when attached
 };
 
-class CMVKAppDlg : public QDialog {
+class CMVKAppDlg : public QDialog, public IWindowHost {
     Q_OBJECT
 
   public:
     using StartOptions = AppStartOptions;
 
-    // At most this many settings windows per edition family are open at once.
-    static constexpr int kMaxSettingsWindows = 16;
-
-    enum class Family { Slim, Mini, MiniSx };
+    using Family = CSettingsWindowRegistry::Family;
+    static constexpr int kMaxSettingsWindows = CSettingsWindowRegistry::kMaxSettingsWindows;
 
     explicit CMVKAppDlg(StartOptions options = StartOptions(), QWidget* parent = nullptr);
     // Closes the Slim settings windows and leaves a reachable terminal out of command mode.
     ~CMVKAppDlg() override;
 
     // ---- Terminal and preferences ----------------------------------------------------------
-    CTerminal& Terminal() { return terminal_; }
+    CTerminal& Terminal() override { return terminal_; }
     CQtReporter& Reporter() { return *reporter_; }
-    Preferences& Prefs() { return prefs_; }
+    Preferences& Prefs() override { return prefs_; }
     const std::string& IniPath() const { return prefs_.Path(); }
     int PortNumber() const { return terminal_.PortNumber(); }
     // The port every later connect opens; a COM number chosen here replaces a --device path.
@@ -75,32 +74,33 @@ class CMVKAppDlg : public QDialog {
 
     // ---- Messages and the modal guard ------------------------------------------------------
     // The error box: caption "エラー", warning icon, owned by owner (the main window when null).
-    void ErrorBox(const QString& text, QWidget* owner = nullptr, bool guard = true);
+    void ErrorBox(const QString& text, QWidget* owner = nullptr, bool guard = true) override;
     QMessageBox::StandardButton MessageBox(QWidget* owner, const QString& caption,
                                            const QString& text, QMessageBox::Icon icon,
-                                           QMessageBox::StandardButtons buttons, bool guard);
+                                           QMessageBox::StandardButtons buttons,
+                                           bool guard) override;
     // Disables (on) or enables again (off) every settings window and the main window, so that
     // nothing starts a second exchange while one runs. Calls nest: the windows come back when
     // every "on" has had its "off".
-    void ModalGuard(bool on);
-    bool Guarded() const { return guardDepth_ > 0; }
+    void ModalGuard(bool on) override;
+    bool Guarded() const override { return guardDepth_ > 0; }
 
-    // ---- Settings windows ------------------------------------------------------------------
-    bool SettingsWindowLimitReached() const;
-    // Windows opened from files; false when the family's list is full. A window unregisters
-    // when it closes (it is also dropped from its list when it is destroyed).
-    bool RegisterSettingsWindow(Family family, QWidget* window);
-    void UnregisterSettingsWindow(QWidget* window);
-    int SettingsWindowCount(Family family) const;
-    // The Slim window opened by reading a terminal, and the two further single-window slots.
-    QWidget* SlimSlot() const { return slimSlot_; }
-    void SetSlimSlot(QWidget* window);
-    // The Mini/MiniS detailed window read from a terminal; 機器設定の変更 is grayed while it lives.
-    void SetMiniSlot(QWidget* window);
-    void SetMiniSxSlot(QWidget* window) { miniSxSlot_ = window; }
+    // ---- Settings windows (app/SettingsWindowRegistry.h) -----------------------------------
+    bool SettingsWindowLimitReached() const { return windows_.LimitReached(); }
+    // Windows opened from files or the mode chooser; false when the family's list is full.
+    bool RegisterSettingsWindow(Family family, QWidget* window) {
+        return windows_.Register(family, window);
+    }
+    void UnregisterSettingsWindow(QWidget* window) override { windows_.Unregister(window); }
+    int SettingsWindowCount(Family family) const { return windows_.Count(family); }
+    // The windows read from a terminal, one slot each.
+    QWidget* SlimSlot() const { return windows_.SlimSlot(); }
+    void SetSlimSlot(QWidget* window) { windows_.SetSlimSlot(window); }
+    void SetMiniSlot(QWidget* window) { windows_.SetMiniSlot(window); }
+    void SetMiniSxSlot(QWidget* window) { windows_.SetMiniSxSlot(window); }
 
     // ---- Information panel -----------------------------------------------------------------
-    void ShowDeviceInfo(const DeviceInfo& info);
+    void ShowDeviceInfo(const DeviceInfo& info) override;
     DeviceInfo PanelInfo() const;
     // The six lines the copy command puts on the clipboard.
     QString PanelClipboardText() const;
@@ -111,6 +111,8 @@ class CMVKAppDlg : public QDialog {
 
     // Grays the Exit command while the port is open; closing is refused meanwhile.
     void SetCanClose(bool canClose);
+
+    QWidget& HostWindow() override { return *this; }
 
   public slots:
     void OnReadDeviceInfo();
@@ -141,55 +143,48 @@ class CMVKAppDlg : public QDialog {
     QAction* AddCommand(int commandId, const QString& text, const QKeySequence& shortcut);
     void InitialiseState(const StartOptions& options);
     void AddSystemMenuAbout();
-    // The close-after-write flag into every open settings window.
-    void PropagateCloseAfterWrite();
-    QList<QWidget*> GuardedWindows() const;
     // Enables each command as the guard, the port and the Slim slot allow.
     void UpdateCommandStates();
 
     // Runs work (exchanges with the terminal) on a worker, with the progress window titled as
-    // the command and its キャンセル button; returns when the work has ended. MainTerminalTask.cpp
+    // the command and its キャンセル button; returns when the work has ended.
     void RunTerminalTask(int commandId, const std::function<void()>& work);
     // The edition check outside a session (CTerminal::DetectEdition(false)) run that way.
     EditionCode DetectEditionAsTask(int commandId);
 
-    // ---- Hooks for the windows of later work (one file each) -------------------------------
+    // ---- Opening windows from the terminal (OpenFromTerminal.cpp) ---------------------------
     // Change settings on a Mini-family terminal: the mode chooser, run modally. It is entered
     // with the modal guard on and the terminal disconnected; the chooser turns the guard off.
     void RunModeChooser(EditionCode code);
     // The detailed window of the edition read from the terminal (the chooser's 詳細設定).
-    void OpenMiniDetailedWindow();    // MiniDetailedWindows.cpp
-    void OpenMiniSxDetailedWindow();  // MiniDetailedWindows.cpp
+    void OpenMiniDetailedWindow();
+    void OpenMiniSxDetailedWindow();
     // Shows window for the terminal and reads it; created: the window was made for this read.
     void ReadTerminalIntoDetailedWindow(CMiniDetailFrameDlg& window, bool created);
-    // Registers window (new) in family's list and loads it from the settings file path.
-    void OpenDetailedWindowForFile(Family family, CMiniDetailFrameDlg* window, const QString& path);
     // Change settings on a Slim: open (or reuse) the Slim slot window titled with the terminal
     // ID and let it read the terminal (the session is open and stays so for the window).
     void OpenSlimSettingsFromTerminal(const std::string& terminalId);
-    // Open a device settings file (already known to open) in a new settings window: the file's
-    // header line decides the edition, and the edition's own hook opens the window.
-    void OpenSettingsFileWindow(const QString& path);
-    void OpenMiniSettingsFile(const QString& path);    // MiniDetailedWindows.cpp
-    void OpenSlimSettingsFile(const QString& path);    // HookSlimSettingsFile.cpp
-    void OpenMiniSxSettingsFile(const QString& path);  // MiniDetailedWindows.cpp
     // The firmware dialog for the edition; the port is connected around it. Guard applied.
     void RunFirmwareDialog(EditionCode code);
     // The maintenance information dialog. Guard applied.
     void RunMaintenanceDialog();
     // The detection log dialog (Mini/MiniS only). Guard applied.
     void RunDetectionLogDialog();
-    // The chart window on a detection log CSV (DetectionLogWindows.cpp); an error box instead
-    // when the file is not a detection log the tool wrote.
-    void ShowDetectionLogWindow(const QString& path);
-    // The service settings window of the edition. Guard applied. Each edition's window is
-    // opened by its own hook.
+    // The service settings window of the edition. Guard applied.
     void RunServiceSettingsDialog(EditionCode code);
-    void RunMiniServiceDialog();    // HookMiniService.cpp
-    void RunSlimServiceDialog();    // HookSlimService.cpp
-    void RunMiniSxServiceDialog();  // HookMiniSxService.cpp
-    // What a hook shows while its window does not exist yet.
+    // What the mode chooser says of an edition that has no settings window.
     void WindowNotYetAvailable(int commandTextId);
+
+    // ---- Opening windows from a file (OpenFromFile.cpp) ------------------------------------
+    // Open a device settings file (already known to open) in a new settings window: the file's
+    // header line decides the edition.
+    void OpenSettingsFileWindow(const QString& path);
+    void OpenSlimSettingsFile(const QString& path);
+    // Registers window (new) in family's list and loads it from the settings file path.
+    void OpenDetailedWindowForFile(Family family, CMiniDetailFrameDlg* window, const QString& path);
+    // The chart window on a detection log CSV; an error box instead when the file is not a
+    // detection log the tool wrote.
+    void ShowDetectionLogWindow(const QString& path);
 
     std::unique_ptr<CQtReporter> reporter_;
     CTerminal terminal_;
@@ -201,10 +196,7 @@ class CMVKAppDlg : public QDialog {
     int guardDepth_ = 0;
     bool canClose_ = true;
 
-    QPointer<QWidget> slimSlot_;
-    QPointer<QWidget> miniSlot_;
-    QPointer<QWidget> miniSxSlot_;
-    std::array<QList<QPointer<QWidget>>, 3> lists_;
+    CSettingsWindowRegistry windows_{[this] { UpdateCommandStates(); }};
 };
 
 }  // namespace morvik

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <string>
 
+#include "dialogs/SessionWindowMark.h"
 #include "link/PortSearch.h"
-#include "sessions/dialogs/SessionWindowMark.h"
 
 class QProgressBar;
 class QPushButton;

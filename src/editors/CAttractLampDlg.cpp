@@ -8,10 +8,10 @@
 
 namespace morvik {
 
-CAttractLampDlg::CAttractLampDlg(QWidget* parent, CMVKAppDlg& main,
+CAttractLampDlg::CAttractLampDlg(QWidget* parent, IWindowHost& host,
                                  const GuidanceLampPatterns& patterns,
                                  const std::array<LampRowChoice, 4>& choices)
-    : CLampRowsDlg(parent, main, Tr(res::ids::kGuidanceLampCaption)) {
+    : CLampRowsDlg(parent, host, Tr(res::ids::kGuidanceLampCaption)) {
     // Rows in the order of GuidanceLampPatterns: set 1 AC, set 1 battery, set 2 AC, set 2 battery.
     const int sets[] = {res::ids::kSet1, res::ids::kSet2};
     for (std::size_t set = 0; set < 2; ++set) {

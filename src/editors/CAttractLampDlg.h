@@ -13,7 +13,7 @@ class CAttractLampDlg : public CLampRowsDlg {
     Q_OBJECT
 
   public:
-    CAttractLampDlg(QWidget* parent, CMVKAppDlg& main, const GuidanceLampPatterns& patterns,
+    CAttractLampDlg(QWidget* parent, IWindowHost& host, const GuidanceLampPatterns& patterns,
                     const std::array<LampRowChoice, 4>& choices);
 
     GuidanceLampPatterns Patterns() const;

@@ -12,7 +12,7 @@
 #include <QRadioButton>
 
 #include "app/AppIcon.h"
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "editors/CByteField.h"
 #include "editors/SlimOwnGuard.h"
@@ -28,18 +28,18 @@ constexpr std::array<SlimRecordKind, 3> kKinds = {SlimRecordKind::Browser, SlimR
 
 }  // namespace
 
-CConfigDlg::CConfigDlg(CMVKAppDlg& main) : CConfigDlg(main, SlimEditorMode::Normal, nullptr) {
+CConfigDlg::CConfigDlg(IWindowHost& host) : CConfigDlg(host, SlimEditorMode::Normal, nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
     // A window of its own beside the main window (no parent), with a minimize box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // It never outlives the main window, which deletes the windows it knows of; this covers a
     // window the main window has not taken into its slot or list yet.
-    connect(&main, &QObject::destroyed, this, [this] { delete this; });
+    connect(&host.HostWindow(), &QObject::destroyed, this, [this] { delete this; });
 }
 
-CConfigDlg::CConfigDlg(CMVKAppDlg& main, SlimEditorMode mode, QWidget* parent)
-    : QDialog(parent), main_(main), mode_(mode) {
+CConfigDlg::CConfigDlg(IWindowHost& host, SlimEditorMode mode, QWidget* parent)
+    : QDialog(parent), host_(host), mode_(mode) {
     setWindowIcon(AppIcon());
     form_.Build(this);
     Initialise();
@@ -162,8 +162,8 @@ void CConfigDlg::SetSessionRunning(bool running) {
 }
 
 void CConfigDlg::OwnBox(const QString& caption, const QString& text, QMessageBox::Icon icon) {
-    const SlimOwnGuard guard(main_, *this);
-    main_.MessageBox(this, caption, text, icon, QMessageBox::Ok, false);
+    const SlimOwnGuard guard(host_, *this);
+    host_.MessageBox(this, caption, text, icon, QMessageBox::Ok, false);
 }
 
 void CConfigDlg::ShowRefusal(SlimField field, const QString& message) {
@@ -215,12 +215,9 @@ void CConfigDlg::closeEvent(QCloseEvent* event) {
 
 void CConfigDlg::done(int result) {
     QDialog::done(result);
-    main_.UnregisterSettingsWindow(this);
-    if (main_.SlimSlot() == this) {
-        main_.SetSlimSlot(nullptr);
-    }
-    main_.raise();
-    main_.activateWindow();
+    host_.UnregisterSettingsWindow(this);
+    host_.HostWindow().raise();
+    host_.HostWindow().activateWindow();
 }
 
 }  // namespace morvik

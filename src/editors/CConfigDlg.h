@@ -22,7 +22,7 @@
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 class CSessionWorker;
 class CSlimReadSession;
 
@@ -32,7 +32,7 @@ class CConfigDlg : public QDialog, public ISettingsWindow {
   public:
     // A window for the terminal or for a file: a top-level window without a parent. It deletes
     // itself when it closes.
-    explicit CConfigDlg(CMVKAppDlg& main);
+    explicit CConfigDlg(IWindowHost& host);
     ~CConfigDlg() override;
 
     void SetCloseAfterWrite(bool on) override { closeAfterWrite_ = on; }
@@ -65,13 +65,13 @@ class CConfigDlg : public QDialog, public ISettingsWindow {
 
   protected:
     // The service window's form of the editor.
-    CConfigDlg(CMVKAppDlg& main, SlimEditorMode mode, QWidget* parent);
+    CConfigDlg(IWindowHost& host, SlimEditorMode mode, QWidget* parent);
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
     SlimConfigForm& Form() { return form_; }
-    CMVKAppDlg& Main() { return main_; }
+    IWindowHost& Host() { return host_; }
     // Recomputes what depends on the values: group enabling, sizes, buttons, summaries.
     void Refresh();
     // The values shown now count as nothing to lose (Esc may close the window).
@@ -103,7 +103,7 @@ class CConfigDlg : public QDialog, public ISettingsWindow {
     void EndExchange(const CSessionWorker& session);
     bool Validate();
 
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     SlimEditorMode mode_;
     SlimConfigForm form_;
     bool closeAfterWrite_ = false;

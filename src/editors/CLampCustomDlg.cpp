@@ -9,18 +9,18 @@
 #include <QVBoxLayout>
 
 #include "app/AppStringIds.h"
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "model/LampPattern.h"
 #include "res/StringIds.h"
 
 namespace morvik {
 
-UserLampPatterns LoadUserLampPatterns(CMVKAppDlg& main) {
+UserLampPatterns LoadUserLampPatterns(IWindowHost& host) {
     UserLampPatterns patterns;
     for (int i = 0; i < Preferences::kUserLampCount; ++i) {
         // A hand-edited file can hold anything; a pattern the editor would refuse is not offered.
-        std::string pattern = main.Prefs().ReadUserLamp(i + 1);
+        std::string pattern = host.Prefs().ReadUserLamp(i + 1);
         if (IsValidUserLampPattern(pattern)) {
             patterns[static_cast<std::size_t>(i)] = std::move(pattern);
         }
@@ -28,8 +28,8 @@ UserLampPatterns LoadUserLampPatterns(CMVKAppDlg& main) {
     return patterns;
 }
 
-CLampCustomDlg::CLampCustomDlg(QWidget* parent, CMVKAppDlg& main, const UserLampPatterns& patterns)
-    : QDialog(parent), main_(main), patterns_(patterns) {
+CLampCustomDlg::CLampCustomDlg(QWidget* parent, IWindowHost& host, const UserLampPatterns& patterns)
+    : QDialog(parent), host_(host), patterns_(patterns) {
     setWindowTitle(Tr(res::ids::kUserLampCaption));
     auto* form = new QFormLayout;
     const int labels[] = {res::ids::kUserLampPattern1, res::ids::kUserLampPattern2,
@@ -59,7 +59,7 @@ void CLampCustomDlg::accept() {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         entered[i] = ToCp932(fields_[i]->text());
         if (!IsValidUserLampPattern(entered[i])) {
-            main_.MessageBox(this, Tr(res::ids::kErrorCaption), Tr(res::ids::kUserPatternInvalid),
+            host_.MessageBox(this, Tr(res::ids::kErrorCaption), Tr(res::ids::kUserPatternInvalid),
                              QMessageBox::Warning, QMessageBox::Ok, true);
             return;
         }
@@ -67,7 +67,7 @@ void CLampCustomDlg::accept() {
     // A preferences file that cannot be written loses the patterns for the next run only: the
     // open dialogs still take them.
     for (std::size_t i = 0; i < entered.size(); ++i) {
-        main_.Prefs().WriteUserLamp(static_cast<int>(i) + 1, entered[i]);
+        host_.Prefs().WriteUserLamp(static_cast<int>(i) + 1, entered[i]);
     }
     patterns_ = entered;
     QDialog::accept();

@@ -12,13 +12,13 @@ class QLineEdit;
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 
 class CLampCustomDlg : public QDialog {
     Q_OBJECT
 
   public:
-    CLampCustomDlg(QWidget* parent, CMVKAppDlg& main, const UserLampPatterns& patterns);
+    CLampCustomDlg(QWidget* parent, IWindowHost& host, const UserLampPatterns& patterns);
 
     // The patterns the editor accepted (the ones it opened with until then).
     const UserLampPatterns& Patterns() const { return patterns_; }
@@ -27,12 +27,12 @@ class CLampCustomDlg : public QDialog {
     void accept() override;
 
   private:
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     UserLampPatterns patterns_;
     std::array<QLineEdit*, 3> fields_{};
 };
 
 // The user patterns as the preferences hold them now (one that is not well formed reads empty).
-UserLampPatterns LoadUserLampPatterns(CMVKAppDlg& main);
+UserLampPatterns LoadUserLampPatterns(IWindowHost& host);
 
 }  // namespace morvik

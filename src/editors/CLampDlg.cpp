@@ -9,9 +9,10 @@
 
 namespace morvik {
 
-CLampDlg::CLampDlg(QWidget* parent, CMVKAppDlg& main, int setIndex, const LampSetPatterns& patterns,
+CLampDlg::CLampDlg(QWidget* parent, IWindowHost& host, int setIndex,
+                   const LampSetPatterns& patterns,
                    const std::array<LampRowChoice, kLampRowsPerSet>& choices)
-    : CLampRowsDlg(parent, main,
+    : CLampRowsDlg(parent, host,
                    Tr(setIndex == 1 ? res::ids::kLampSet2Caption : res::ids::kLampSet1Caption)),
       note_(new QLabel(this)) {
     const bool set2 = setIndex == 1;

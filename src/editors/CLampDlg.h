@@ -15,7 +15,7 @@ class CLampDlg : public CLampRowsDlg {
     Q_OBJECT
 
   public:
-    CLampDlg(QWidget* parent, CMVKAppDlg& main, int setIndex, const LampSetPatterns& patterns,
+    CLampDlg(QWidget* parent, IWindowHost& host, int setIndex, const LampSetPatterns& patterns,
              const std::array<LampRowChoice, kLampRowsPerSet>& choices);
 
     // What the rows show now (stored by the caller when the dialog ends with OK).

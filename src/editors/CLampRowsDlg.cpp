@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "editors/CLampCustomDlg.h"
 #include "editors/CLampRow.h"
@@ -19,10 +19,10 @@
 
 namespace morvik {
 
-CLampRowsDlg::CLampRowsDlg(QWidget* parent, CMVKAppDlg& main, const QString& caption)
+CLampRowsDlg::CLampRowsDlg(QWidget* parent, IWindowHost& host, const QString& caption)
     : QDialog(parent),
-      main_(main),
-      userPatterns_(LoadUserLampPatterns(main)),
+      host_(host),
+      userPatterns_(LoadUserLampPatterns(host)),
       body_(new QVBoxLayout(this)),
       editButton_(new QPushButton(Tr(res::ids::kEditUserPatterns), this)) {
     setWindowTitle(caption);
@@ -75,7 +75,7 @@ void CLampRowsDlg::FinishLayout() {
 }
 
 void CLampRowsDlg::EditUserPatterns() {
-    CLampCustomDlg editor(this, main_, userPatterns_);
+    CLampCustomDlg editor(this, host_, userPatterns_);
     if (editor.exec() != QDialog::Accepted) {
         return;
     }

@@ -16,7 +16,7 @@ class QVBoxLayout;
 namespace morvik {
 
 class CLampRow;
-class CMVKAppDlg;
+class IWindowHost;
 
 class CLampRowsDlg : public QDialog {
     Q_OBJECT
@@ -31,7 +31,7 @@ class CLampRowsDlg : public QDialog {
     void EditUserPatterns();
 
   protected:
-    CLampRowsDlg(QWidget* parent, CMVKAppDlg& main, const QString& caption);
+    CLampRowsDlg(QWidget* parent, IWindowHost& host, const QString& caption);
 
     // A box titled title whose grid starts with the column header.
     QGroupBox* AddBox(QVBoxLayout* into, const QString& title, QWidget* parent);
@@ -43,7 +43,7 @@ class CLampRowsDlg : public QDialog {
     void FinishLayout();
 
   private:
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     UserLampPatterns userPatterns_;
     std::vector<CLampRow*> rows_;
     QVBoxLayout* body_;

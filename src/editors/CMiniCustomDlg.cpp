@@ -2,7 +2,7 @@
 
 #include <QTabWidget>
 
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "editors/CAttractDlg.h"
 #include "editors/CMiniConfigDlg.h"
@@ -21,8 +21,8 @@ namespace ids = res::ids;
 
 }  // namespace
 
-CMiniCustomDlg::CMiniCustomDlg(CMVKAppDlg& main)
-    : CMiniDetailEditionDlg(main, ids::kMiniDetailedCaption),
+CMiniCustomDlg::CMiniCustomDlg(IWindowHost& host)
+    : CMiniDetailEditionDlg(host, ids::kMiniDetailedCaption),
       setPages_{new CMiniConfigDlg(0, true), new CMiniConfigDlg(1, true)},
       attractPage_(new CAttractDlg),
       termPage_(new CTermConfigDlg) {
@@ -88,26 +88,26 @@ bool MiniDetailEdition::Save(const std::filesystem::path& path, const Settings& 
 
 void CMiniCustomDlg::CopySet(int fromSet) {
     const int question = fromSet == 0 ? ids::kCopySet1ToSet2Confirm : ids::kCopySet2ToSet1Confirm;
-    if (Main().MessageBox(this, Tr(ids::kCopyCaption), Tr(question), QMessageBox::Question,
+    if (Host().MessageBox(this, Tr(ids::kCopyCaption), Tr(question), QMessageBox::Question,
                           QMessageBox::Ok | QMessageBox::Cancel, false) != QMessageBox::Ok) {
         return;
     }
     CopyMiniSet(fromSet, settings_, choices_);
     RefreshAll();
-    Main().MessageBox(this, Tr(ids::kCopyCaption), Tr(ids::kCopied), QMessageBox::Information,
+    Host().MessageBox(this, Tr(ids::kCopyCaption), Tr(ids::kCopied), QMessageBox::Information,
                       QMessageBox::Ok, false);
 }
 
 void CMiniCustomDlg::OpenSetLamp(int setIndex) {
-    RunSetLampDialog(this, Main(), setIndex, settings_, choices_);
+    RunSetLampDialog(this, Host(), setIndex, settings_, choices_);
 }
 
 void CMiniCustomDlg::OpenGuidanceLamp() {
-    RunGuidanceLampDialog(this, Main(), settings_, choices_);
+    RunGuidanceLampDialog(this, Host(), settings_, choices_);
 }
 
 void CMiniCustomDlg::OpenSound(int mode) {
-    RunSoundDialog(this, Main(), static_cast<SoundDialogMode>(mode), settings_);
+    RunSoundDialog(this, Host(), static_cast<SoundDialogMode>(mode), settings_);
     UpdateNote();
 }
 

@@ -3,16 +3,16 @@
 // 本体設定) over one settings value, in the frame the Mini family's detailed windows share (the
 // note line, the buttons, the read, write and save flows). The pages edit the value in place.
 
+#include "dialogs/CMiniProgressDlg.h"
 #include "editors/CMiniDetailEditionDlg.h"
 #include "model/LampRowChoices.h"
 #include "model/MiniSettings.h"
 #include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniFamilyWriteSession.h"
-#include "sessions/dialogs/CMiniProgressDlg.h"
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 class CAttractDlg;
 class CMiniConfigDlg;
 class CTermConfigDlg;
@@ -35,7 +35,7 @@ class CMiniCustomDlg : public CMiniDetailEditionDlg<MiniDetailEdition> {
     Q_OBJECT
 
   public:
-    explicit CMiniCustomDlg(CMVKAppDlg& main);
+    explicit CMiniCustomDlg(IWindowHost& host);
     ~CMiniCustomDlg() override;
 
     MiniLampChoices& LampChoices() { return choices_; }

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "editors/CMiniDetailFrameDlg.h"
 #include "editors/MiniWriteRun.h"
@@ -37,7 +37,8 @@ class CMiniDetailEditionDlg : public CMiniDetailFrameDlg {
     virtual void RefreshAll() = 0;
 
   protected:
-    CMiniDetailEditionDlg(CMVKAppDlg& main, int captionId) : CMiniDetailFrameDlg(main, captionId) {}
+    CMiniDetailEditionDlg(IWindowHost& host, int captionId)
+        : CMiniDetailFrameDlg(host, captionId) {}
 
     std::vector<std::string> Validate() const override { return Edition::Validate(settings_); }
     bool WriteAllowed() const override { return Edition::WriteAllowed(settings_); }
@@ -47,11 +48,11 @@ class CMiniDetailEditionDlg : public CMiniDetailFrameDlg {
         if (!filePath.isEmpty()) {
             return std::make_unique<typename Edition::ReadSession>(LocalPath(filePath), settings_);
         }
-        return std::make_unique<typename Edition::ReadSession>(Main().Terminal(), true, settings_);
+        return std::make_unique<typename Edition::ReadSession>(Host().Terminal(), true, settings_);
     }
 
     void RunRead(CSessionWorker& read, bool fromFile) override {
-        CTerminal& terminal = Main().Terminal();
+        CTerminal& terminal = Host().Terminal();
         typename Edition::ProgressDlg dialog(read, this);
         dialog.SetExchangeEndedHandler([&terminal] { terminal.Disconnect(); }, fromFile);
         dialog.exec();
@@ -69,8 +70,8 @@ class CMiniDetailEditionDlg : public CMiniDetailFrameDlg {
     }
 
     WriteOutcome RunWrite(bool setClock) override {
-        typename Edition::WriteSession session(Main().Terminal(), settings_, setClock);
-        const bool done = RunWriteDialog<typename Edition::ProgressDlg>(Main(), this, session);
+        typename Edition::WriteSession session(Host().Terminal(), settings_, setClock);
+        const bool done = RunWriteDialog<typename Edition::ProgressDlg>(Host(), this, session);
         return OutcomeOf(session, done);
     }
 

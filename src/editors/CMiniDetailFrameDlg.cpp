@@ -9,8 +9,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/CMVKAppDlg.h"
 #include "app/FileDialogs.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "editors/MiniWriteRun.h"
 #include "model/MiniSettings.h"
@@ -22,11 +22,11 @@ namespace morvik {
 
 namespace ids = res::ids;
 
-CMiniDetailFrameDlg::CMiniDetailFrameDlg(CMVKAppDlg& main, int captionId)
+CMiniDetailFrameDlg::CMiniDetailFrameDlg(IWindowHost& host, int captionId)
     : QWidget(nullptr, Qt::Window),
-      main_(main),
+      host_(host),
       captionId_(captionId),
-      closeAfterWrite_(main.CloseAfterWrite()),
+      closeAfterWrite_(host.Prefs().CloseAfterWrite()),
       tabs_(new QTabWidget(this)),
       note_(new QLabel(this)),
       save_(new QPushButton(Tr(ids::kSaveToFile), this)),
@@ -48,7 +48,7 @@ CMiniDetailFrameDlg::CMiniDetailFrameDlg(CMVKAppDlg& main, int captionId)
 }
 
 CMiniDetailFrameDlg::~CMiniDetailFrameDlg() {
-    main_.UnregisterSettingsWindow(this);
+    host_.UnregisterSettingsWindow(this);
 }
 
 void CMiniDetailFrameDlg::FinishLayout() {
@@ -117,17 +117,17 @@ CMiniDetailFrameDlg::ReadOutcome CMiniDetailFrameDlg::Read(const QString& filePa
 void CMiniDetailFrameDlg::Write() {
     const std::vector<std::string> problems = Validate();
     if (!problems.empty()) {
-        main_.ErrorBox(BoxText(MessageLines(problems)), this, false);
+        host_.ErrorBox(BoxText(MessageLines(problems)), this, false);
         return;
     }
-    if (!OpenForWrite(main_.Terminal())) {
+    if (!OpenForWrite(host_.Terminal())) {
         return;
     }
     SetBusy(true);
     const WriteOutcome outcome = RunWrite(clock_->isChecked());
     SetBusy(false);
     // A failed write leaves every value of the window as it was.
-    ShowWriteOutcome(main_, this, outcome);
+    ShowWriteOutcome(host_, this, outcome);
     if (outcome.done) {
         MarkClean();
     }
@@ -139,7 +139,7 @@ void CMiniDetailFrameDlg::Write() {
 void CMiniDetailFrameDlg::SaveToFile(const QString& chosen) {
     const std::vector<std::string> problems = Validate();
     if (!problems.empty()) {
-        main_.ErrorBox(BoxText(MessageLines(problems)), this, false);
+        host_.ErrorBox(BoxText(MessageLines(problems)), this, false);
         return;
     }
     QString path = chosen;
@@ -151,19 +151,19 @@ void CMiniDetailFrameDlg::SaveToFile(const QString& chosen) {
     }
     std::string message;
     if (!SaveSettingsFile(path, message)) {
-        main_.ErrorBox(FromCp932(message), this, false);
+        host_.ErrorBox(FromCp932(message), this, false);
         return;
     }
     MarkClean();
 }
 
 void CMiniDetailFrameDlg::ShowRefusal(const QString& text) {
-    main_.MessageBox(this, Tr(ids::kErrorCaption), text, QMessageBox::Warning, QMessageBox::Ok,
+    host_.MessageBox(this, Tr(ids::kErrorCaption), text, QMessageBox::Warning, QMessageBox::Ok,
                      false);
 }
 
 void CMiniDetailFrameDlg::closeEvent(QCloseEvent* event) {
-    if (main_.Guarded() && !isEnabled()) {
+    if (host_.Guarded() && !isEnabled()) {
         // A session or a guarded box of this window is running: it ends first.
         event->ignore();
         return;
@@ -172,9 +172,9 @@ void CMiniDetailFrameDlg::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    main_.UnregisterSettingsWindow(this);
-    main_.raise();
-    main_.activateWindow();
+    host_.UnregisterSettingsWindow(this);
+    host_.HostWindow().raise();
+    host_.HostWindow().activateWindow();
     QWidget::closeEvent(event);
 }
 

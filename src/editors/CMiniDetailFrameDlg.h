@@ -24,7 +24,7 @@ class QTabWidget;
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 class CSessionWorker;
 
 class CMiniDetailFrameDlg : public QWidget, public ISettingsWindow {
@@ -61,9 +61,9 @@ class CMiniDetailFrameDlg : public QWidget, public ISettingsWindow {
 
   protected:
     // captionId: the caption format with one "%s".
-    CMiniDetailFrameDlg(CMVKAppDlg& main, int captionId);
+    CMiniDetailFrameDlg(IWindowHost& host, int captionId);
 
-    CMVKAppDlg& Main() { return main_; }
+    IWindowHost& Host() { return host_; }
     // Lays the frame out once the tabs are added.
     void FinishLayout();
     // Enables 設定/再起動 and ファイルに保存 as WriteAllowed says.
@@ -98,7 +98,7 @@ class CMiniDetailFrameDlg : public QWidget, public ISettingsWindow {
   private:
     void SetBusy(bool busy);
 
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     int captionId_;
     bool closeAfterWrite_ = false;
     QTabWidget* tabs_;

@@ -10,8 +10,10 @@
 #include <QVBoxLayout>
 
 #include "app/AppStringIds.h"
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
+#include "dialogs/CMiniProgressDlg.h"
+#include "dialogs/CMiniSXProgressDlg.h"
 #include "editors/CByteField.h"
 #include "editors/MiniWriteRun.h"
 #include "model/MiniEditorRules.h"
@@ -19,8 +21,6 @@
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniFamilyEasyWriteSession.h"
-#include "sessions/dialogs/CMiniProgressDlg.h"
-#include "sessions/dialogs/CMiniSXProgressDlg.h"
 
 namespace morvik {
 namespace {
@@ -29,20 +29,20 @@ namespace ids = res::ids;
 
 }  // namespace
 
-CMiniEasyDlg::CMiniEasyDlg(CMVKAppDlg& main)
-    : CMiniEasyDlg(main, kEditionMini, QuickWindow::Easy, nullptr) {
+CMiniEasyDlg::CMiniEasyDlg(IWindowHost& host)
+    : CMiniEasyDlg(host, kEditionMini, QuickWindow::Easy, nullptr) {
     setObjectName(QStringLiteral("CMiniEasyDlg"));
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-CMiniEasyDlg::CMiniEasyDlg(CMVKAppDlg& main, EditionCode edition, QuickWindow window,
+CMiniEasyDlg::CMiniEasyDlg(IWindowHost& host, EditionCode edition, QuickWindow window,
                            QWidget* parent)
     : QDialog(parent),
-      main_(main),
+      host_(host),
       edition_(edition),
       window_(window),
       limits_(MiniQuickLimits(window)),
-      closeAfterWrite_(main.CloseAfterWrite()) {
+      closeAfterWrite_(host.Prefs().CloseAfterWrite()) {
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     Build();
     Recount();
@@ -50,7 +50,7 @@ CMiniEasyDlg::CMiniEasyDlg(CMVKAppDlg& main, EditionCode edition, QuickWindow wi
 }
 
 CMiniEasyDlg::~CMiniEasyDlg() {
-    main_.UnregisterSettingsWindow(this);
+    host_.UnregisterSettingsWindow(this);
 }
 
 std::vector<int> CMiniEasyDlg::NoteIds() const {
@@ -127,7 +127,7 @@ void CMiniEasyDlg::Build() {
     for (CByteField* field : {url_, message_}) {
         connect(field, &CByteField::Edited, this, &CMiniEasyDlg::Recount);
         connect(field, &CByteField::Refused, this, [this](const QString& message) {
-            main_.MessageBox(this, Tr(ids::kErrorCaption), message, QMessageBox::Warning,
+            host_.MessageBox(this, Tr(ids::kErrorCaption), message, QMessageBox::Warning,
                              QMessageBox::Ok, false);
         });
     }
@@ -156,7 +156,7 @@ void CMiniEasyDlg::Write() {
     const MiniQuickSettings quick = Quick();
     const std::vector<std::string> problems = ValidateMiniQuick(quick);
     if (!problems.empty()) {
-        main_.ErrorBox(BoxText(MessageLines(problems)), this, false);
+        host_.ErrorBox(BoxText(MessageLines(problems)), this, false);
         return;
     }
     if (edition_ == kEditionMiniSx) {
@@ -169,18 +169,18 @@ void CMiniEasyDlg::Write() {
 template <class Dialog>
 void CMiniEasyDlg::RunWrite(MiniQuickPlan plan) {
     if (!plan.problem.empty()) {
-        main_.ErrorBox(FromCp932(plan.problem), this, false);
+        host_.ErrorBox(FromCp932(plan.problem), this, false);
         return;
     }
-    CTerminal& terminal = main_.Terminal();
+    CTerminal& terminal = host_.Terminal();
     if (!OpenForWrite(terminal)) {
         return;
     }
     setEnabled(false);
     CMiniFamilyEasyWriteSession session(terminal, std::move(plan), clock_->isChecked());
-    const bool done = RunWriteDialog<Dialog>(main_, this, session);
+    const bool done = RunWriteDialog<Dialog>(host_, this, session);
     setEnabled(true);
-    ShowWriteOutcome(main_, this, OutcomeOf(session, done));
+    ShowWriteOutcome(host_, this, OutcomeOf(session, done));
     if (done) {
         MarkClean();
     }

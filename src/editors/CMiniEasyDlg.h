@@ -24,14 +24,14 @@ class QPushButton;
 namespace morvik {
 
 class CByteField;
-class CMVKAppDlg;
+class IWindowHost;
 
 class CMiniEasyDlg : public QDialog, public ISettingsWindow {
     Q_OBJECT
 
   public:
     // The easy window: modeless, deleted when it closes.
-    explicit CMiniEasyDlg(CMVKAppDlg& main);
+    explicit CMiniEasyDlg(IWindowHost& host);
     ~CMiniEasyDlg() override;
 
     void SetCloseAfterWrite(bool on) override { closeAfterWrite_ = on; }
@@ -53,7 +53,7 @@ class CMiniEasyDlg : public QDialog, public ISettingsWindow {
 
   protected:
     // edition: kEditionMini or kEditionMiniSx; it decides the texts and the write.
-    CMiniEasyDlg(CMVKAppDlg& main, EditionCode edition, QuickWindow window, QWidget* parent);
+    CMiniEasyDlg(IWindowHost& host, EditionCode edition, QuickWindow window, QWidget* parent);
     void keyPressEvent(QKeyEvent* event) override;
     // Shows the counter and enables 設定/再起動 for the texts held now.
     void Recount();
@@ -72,7 +72,7 @@ class CMiniEasyDlg : public QDialog, public ISettingsWindow {
     template <class Dialog>
     void RunWrite(MiniQuickPlan plan);
 
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     EditionCode edition_;
     QuickWindow window_;
     QuickLimits limits_;

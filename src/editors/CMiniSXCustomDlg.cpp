@@ -3,7 +3,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "editors/CMiniSXConfigDlg.h"
 #include "editors/CMiniSXFSmartConfigDlg.h"
@@ -22,8 +22,8 @@ namespace ids = res::ids;
 
 }  // namespace
 
-CMiniSXCustomDlg::CMiniSXCustomDlg(CMVKAppDlg& main)
-    : CMiniDetailEditionDlg(main, ids::kMiniSxDetailedCaption),
+CMiniSXCustomDlg::CMiniSXCustomDlg(IWindowHost& host)
+    : CMiniDetailEditionDlg(host, ids::kMiniSxDetailedCaption),
       configPages_{new CMiniSXConfigDlg(0), new CMiniSXConfigDlg(1)},
       detectionPage_(new CMiniSXFSmartConfigDlg),
       nfcPage_(new CMiniSXNFCDlg),
@@ -82,11 +82,11 @@ void CMiniSXCustomDlg::RefreshAll() {
 }
 
 void CMiniSXCustomDlg::OpenLamp() {
-    RunMiniSxLampDialog(this, Main(), settings_.lamps, lampChoices_);
+    RunMiniSxLampDialog(this, Host(), settings_.lamps, lampChoices_);
 }
 
 void CMiniSXCustomDlg::OpenSound() {
-    RunMiniSxSoundDialog(this, Main(), settings_.soundPaths, settings_.registerSounds);
+    RunMiniSxSoundDialog(this, Host(), settings_.soundPaths, settings_.registerSounds);
     UpdateNote();
 }
 

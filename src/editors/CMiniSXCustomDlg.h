@@ -6,12 +6,12 @@
 // 本体設定 (the time check and the lamp and sound windows). The pages edit the value in place;
 // a page that is hidden keeps what it holds.
 
+#include "dialogs/CMiniSXProgressDlg.h"
 #include "editors/CMiniDetailEditionDlg.h"
 #include "editors/CMiniSXLampDlg.h"
 #include "model/MiniSxSettings.h"
 #include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniFamilyWriteSession.h"
-#include "sessions/dialogs/CMiniSXProgressDlg.h"
 
 namespace morvik {
 
@@ -37,7 +37,7 @@ class CMiniSXCustomDlg : public CMiniDetailEditionDlg<MiniSxDetailEdition> {
     Q_OBJECT
 
   public:
-    explicit CMiniSXCustomDlg(CMVKAppDlg& main);
+    explicit CMiniSXCustomDlg(IWindowHost& host);
     ~CMiniSXCustomDlg() override;
 
     MiniSxLampChoices& LampChoices() { return lampChoices_; }

@@ -2,8 +2,8 @@
 
 namespace morvik {
 
-CMiniSXEasyDlg::CMiniSXEasyDlg(CMVKAppDlg& main)
-    : CMiniEasyDlg(main, kEditionMiniSx, QuickWindow::Easy, nullptr) {
+CMiniSXEasyDlg::CMiniSXEasyDlg(IWindowHost& host)
+    : CMiniEasyDlg(host, kEditionMiniSx, QuickWindow::Easy, nullptr) {
     setObjectName(QStringLiteral("CMiniSXEasyDlg"));
     setAttribute(Qt::WA_DeleteOnClose);
 }

@@ -11,7 +11,7 @@ class CMiniSXEasyDlg : public CMiniEasyDlg {
     Q_OBJECT
 
   public:
-    explicit CMiniSXEasyDlg(CMVKAppDlg& main);
+    explicit CMiniSXEasyDlg(IWindowHost& host);
 };
 
 }  // namespace morvik

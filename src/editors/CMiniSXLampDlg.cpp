@@ -11,9 +11,9 @@
 
 namespace morvik {
 
-CMiniSXLampDlg::CMiniSXLampDlg(QWidget* parent, CMVKAppDlg& main, const MiniSxLamps& patterns,
+CMiniSXLampDlg::CMiniSXLampDlg(QWidget* parent, IWindowHost& host, const MiniSxLamps& patterns,
                                const MiniSxLampChoices& choices)
-    : CLampRowsDlg(parent, main, Tr(res::ids::kLamp)) {
+    : CLampRowsDlg(parent, host, Tr(res::ids::kLamp)) {
     setObjectName(QStringLiteral("CMiniSXLampDlg"));
     QGroupBox* boxes[2] = {nullptr, nullptr};
     const MiniSxRowGroup* current = nullptr;
@@ -65,9 +65,9 @@ MiniSxLampChoices CMiniSXLampDlg::Choices() const {
     return choices;
 }
 
-bool RunMiniSxLampDialog(QWidget* parent, CMVKAppDlg& main, MiniSxLamps& patterns,
+bool RunMiniSxLampDialog(QWidget* parent, IWindowHost& host, MiniSxLamps& patterns,
                          MiniSxLampChoices& choices) {
-    CMiniSXLampDlg dialog(parent, main, patterns, choices);
+    CMiniSXLampDlg dialog(parent, host, patterns, choices);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }

@@ -18,7 +18,7 @@ class CMiniSXLampDlg : public CLampRowsDlg {
     Q_OBJECT
 
   public:
-    CMiniSXLampDlg(QWidget* parent, CMVKAppDlg& main, const MiniSxLamps& patterns,
+    CMiniSXLampDlg(QWidget* parent, IWindowHost& host, const MiniSxLamps& patterns,
                    const MiniSxLampChoices& choices);
 
     // What the rows show now, by lamp (stored by the caller when the dialog ends with OK).
@@ -29,7 +29,7 @@ class CMiniSXLampDlg : public CLampRowsDlg {
 };
 
 // Runs the lamp window over patterns and choices; true when OK stored the rows.
-bool RunMiniSxLampDialog(QWidget* parent, CMVKAppDlg& main, MiniSxLamps& patterns,
+bool RunMiniSxLampDialog(QWidget* parent, IWindowHost& host, MiniSxLamps& patterns,
                          MiniSxLampChoices& choices);
 
 }  // namespace morvik

@@ -2,8 +2,8 @@
 
 namespace morvik {
 
-CMiniSXServiceDlg::CMiniSXServiceDlg(CMVKAppDlg& main, QWidget* parent)
-    : CMiniServiceDlg(main, kEditionMiniSx, parent) {
+CMiniSXServiceDlg::CMiniSXServiceDlg(IWindowHost& host, QWidget* parent)
+    : CMiniServiceDlg(host, kEditionMiniSx, parent) {
     setObjectName(QStringLiteral("CMiniSXServiceDlg"));
 }
 

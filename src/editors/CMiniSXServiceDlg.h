@@ -12,7 +12,7 @@ class CMiniSXServiceDlg : public CMiniServiceDlg {
     Q_OBJECT
 
   public:
-    CMiniSXServiceDlg(CMVKAppDlg& main, QWidget* parent);
+    CMiniSXServiceDlg(IWindowHost& host, QWidget* parent);
 };
 
 }  // namespace morvik

@@ -21,10 +21,10 @@ constexpr int kInitialWidth = 860;
 
 }  // namespace
 
-CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
+CMiniSXSoundDlg::CMiniSXSoundDlg(QWidget* parent, IWindowHost& host,
                                  const std::array<std::string, kMiniSxSoundSlots>& paths,
                                  bool registerSounds)
-    : CSoundRowsDlg(parent, main, kMiniSxSoundSlots, res::ids::kSoundExplanationMiniSx,
+    : CSoundRowsDlg(parent, host, kMiniSxSoundSlots, res::ids::kSoundExplanationMiniSx,
                     registerSounds) {
     setObjectName(QStringLiteral("CMiniSXSoundDlg"));
     QVBoxLayout* layout = Body();
@@ -81,9 +81,9 @@ std::vector<std::string> CMiniSXSoundDlg::StandardPaths() const {
     return {standard.begin(), standard.end()};
 }
 
-bool RunMiniSxSoundDialog(QWidget* parent, CMVKAppDlg& main,
+bool RunMiniSxSoundDialog(QWidget* parent, IWindowHost& host,
                           std::array<std::string, kMiniSxSoundSlots>& paths, bool& registerSounds) {
-    CMiniSXSoundDlg dialog(parent, main, paths, registerSounds);
+    CMiniSXSoundDlg dialog(parent, host, paths, registerSounds);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }

@@ -17,7 +17,7 @@ class CMiniSXSoundDlg : public CSoundRowsDlg {
     Q_OBJECT
 
   public:
-    CMiniSXSoundDlg(QWidget* parent, CMVKAppDlg& main,
+    CMiniSXSoundDlg(QWidget* parent, IWindowHost& host,
                     const std::array<std::string, kMiniSxSoundSlots>& paths, bool registerSounds);
 
     // The entries as they stand (code page 932), by slot, for the caller after OK.
@@ -31,7 +31,7 @@ class CMiniSXSoundDlg : public CSoundRowsDlg {
 };
 
 // Runs the sound window over paths and registerSounds; true when OK stored them.
-bool RunMiniSxSoundDialog(QWidget* parent, CMVKAppDlg& main,
+bool RunMiniSxSoundDialog(QWidget* parent, IWindowHost& host,
                           std::array<std::string, kMiniSxSoundSlots>& paths, bool& registerSounds);
 
 }  // namespace morvik

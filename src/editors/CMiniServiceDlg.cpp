@@ -1,20 +1,20 @@
 #include "editors/CMiniServiceDlg.h"
 
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 #include "editors/CByteField.h"
 #include "model/FunctionPageFields.h"
 
 namespace morvik {
 
-CMiniServiceDlg::CMiniServiceDlg(CMVKAppDlg& main, QWidget* parent)
-    : CMiniServiceDlg(main, kEditionMini, parent) {}
+CMiniServiceDlg::CMiniServiceDlg(IWindowHost& host, QWidget* parent)
+    : CMiniServiceDlg(host, kEditionMini, parent) {}
 
-CMiniServiceDlg::CMiniServiceDlg(CMVKAppDlg& main, EditionCode edition, QWidget* parent)
-    : CMiniEasyDlg(main, edition, QuickWindow::Service, parent) {
+CMiniServiceDlg::CMiniServiceDlg(IWindowHost& host, EditionCode edition, QWidget* parent)
+    : CMiniEasyDlg(host, edition, QuickWindow::Service, parent) {
     setObjectName(QStringLiteral("CMiniServiceDlg"));
     const QuickLimits limits = MiniQuickLimits(QuickWindow::Service);
-    UrlField()->SetText(main.Prefs().ServiceBrowserUrl());
-    MessageField()->SetText(Cp932Prefix(main.Prefs().ServiceBrowserMessage(),
+    UrlField()->SetText(host.Prefs().ServiceBrowserUrl());
+    MessageField()->SetText(Cp932Prefix(host.Prefs().ServiceBrowserMessage(),
                                         static_cast<std::size_t>(limits.message)));
     Recount();
     MarkClean();

@@ -11,11 +11,11 @@ class CMiniServiceDlg : public CMiniEasyDlg {
     Q_OBJECT
 
   public:
-    CMiniServiceDlg(CMVKAppDlg& main, QWidget* parent);
+    CMiniServiceDlg(IWindowHost& host, QWidget* parent);
 
   protected:
     // The service window of an edition (kEditionMini or kEditionMiniSx).
-    CMiniServiceDlg(CMVKAppDlg& main, EditionCode edition, QWidget* parent);
+    CMiniServiceDlg(IWindowHost& host, EditionCode edition, QWidget* parent);
 };
 
 }  // namespace morvik

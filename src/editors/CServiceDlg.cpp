@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "res/StringIds.h"
 
 namespace morvik {
 
-CServiceDlg::CServiceDlg(CMVKAppDlg& main, QWidget* parent)
-    : CConfigDlg(main, SlimEditorMode::Service, parent) {
+CServiceDlg::CServiceDlg(IWindowHost& host, QWidget* parent)
+    : CConfigDlg(host, SlimEditorMode::Service, parent) {
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     SlimConfigForm& form = Form();
@@ -22,7 +22,7 @@ CServiceDlg::CServiceDlg(CMVKAppDlg& main, QWidget* parent)
     form.openToruca->hide();
     form.sizeLabels[2]->hide();
     form.sizes[2]->hide();
-    const Preferences& prefs = Main().Prefs();
+    const Preferences& prefs = Host().Prefs();
     SetState(SlimServiceStartState({prefs.ServiceBrowserUrl(), prefs.ServiceBrowserMessage(),
                                     prefs.ServiceTorucaUrl(), prefs.ServiceTorucaIcon()}));
     // The mailer has no query in this window: neither of its switches is on.

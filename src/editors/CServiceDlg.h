@@ -12,7 +12,7 @@ class CServiceDlg : public CConfigDlg {
     Q_OBJECT
 
   public:
-    CServiceDlg(CMVKAppDlg& main, QWidget* parent);
+    CServiceDlg(IWindowHost& host, QWidget* parent);
     ~CServiceDlg() override;
 };
 

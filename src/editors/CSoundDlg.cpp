@@ -32,9 +32,9 @@ bool CSoundDlg::BoldLabel(SoundDialogMode mode, int slot) {
     return slot / kSlotsPerSet == set && EventOf(slot) != 2;
 }
 
-CSoundDlg::CSoundDlg(QWidget* parent, CMVKAppDlg& main, SoundDialogMode mode,
+CSoundDlg::CSoundDlg(QWidget* parent, IWindowHost& host, SoundDialogMode mode,
                      const std::array<std::string, kMiniSoundSlots>& paths, bool registerSounds)
-    : CSoundRowsDlg(parent, main, kMiniSoundSlots, res::ids::kSoundExplanationMini,
+    : CSoundRowsDlg(parent, host, kMiniSoundSlots, res::ids::kSoundExplanationMini,
                     registerSounds) {
     QVBoxLayout* layout = Body();
     auto* sets = new QHBoxLayout;

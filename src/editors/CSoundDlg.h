@@ -18,7 +18,7 @@ class CSoundDlg : public CSoundRowsDlg {
     Q_OBJECT
 
   public:
-    CSoundDlg(QWidget* parent, CMVKAppDlg& main, SoundDialogMode mode,
+    CSoundDlg(QWidget* parent, IWindowHost& host, SoundDialogMode mode,
               const std::array<std::string, kMiniSoundSlots>& paths, bool registerSounds);
 
     // The entries as they stand (code page 932), for the caller after OK.

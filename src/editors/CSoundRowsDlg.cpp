@@ -14,10 +14,10 @@
 
 namespace morvik {
 
-CSoundRowsDlg::CSoundRowsDlg(QWidget* parent, CMVKAppDlg& main, std::size_t slotCount,
+CSoundRowsDlg::CSoundRowsDlg(QWidget* parent, IWindowHost& host, std::size_t slotCount,
                              int explanationId, bool registerSounds)
     : QDialog(parent),
-      main_(main),
+      host_(host),
       rows_(slotCount, nullptr),
       body_(new QVBoxLayout(this)),
       register_(new QCheckBox(Tr(res::ids::kRegisterSounds), this)),
@@ -64,7 +64,7 @@ void CSoundRowsDlg::SetStandardSounds() {
 }
 
 void CSoundRowsDlg::accept() {
-    if (ConfirmSoundOk(main_, this, PathList(), RegisterSounds())) {
+    if (ConfirmSoundOk(host_, this, PathList(), RegisterSounds())) {
         QDialog::accept();
     }
 }

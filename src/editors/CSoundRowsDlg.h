@@ -14,7 +14,7 @@ class QVBoxLayout;
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 class CSoundRow;
 
 class CSoundRowsDlg : public QDialog {
@@ -33,7 +33,7 @@ class CSoundRowsDlg : public QDialog {
 
   protected:
     // slotCount: how many entries the window has; explanationId: the text above them.
-    CSoundRowsDlg(QWidget* parent, CMVKAppDlg& main, std::size_t slotCount, int explanationId,
+    CSoundRowsDlg(QWidget* parent, IWindowHost& host, std::size_t slotCount, int explanationId,
                   bool registerSounds);
 
     // The entries as they stand (code page 932), by slot.
@@ -47,7 +47,7 @@ class CSoundRowsDlg : public QDialog {
     virtual std::vector<std::string> StandardPaths() const = 0;
 
   private:
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     std::vector<CSoundRow*> rows_;
     QVBoxLayout* body_;
     QCheckBox* register_;

@@ -6,13 +6,13 @@
 
 namespace morvik {
 
-bool RunSetLampDialog(QWidget* parent, CMVKAppDlg& main, int setIndex, MiniSettings& settings,
+bool RunSetLampDialog(QWidget* parent, IWindowHost& host, int setIndex, MiniSettings& settings,
                       MiniLampChoices& choices) {
     if (setIndex != 0 && setIndex != 1) {
         return false;
     }
     const auto set = static_cast<std::size_t>(setIndex);
-    CLampDlg dialog(parent, main, setIndex, settings.lamps.sets[set], choices.sets[set]);
+    CLampDlg dialog(parent, host, setIndex, settings.lamps.sets[set], choices.sets[set]);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
@@ -21,9 +21,9 @@ bool RunSetLampDialog(QWidget* parent, CMVKAppDlg& main, int setIndex, MiniSetti
     return true;
 }
 
-bool RunGuidanceLampDialog(QWidget* parent, CMVKAppDlg& main, MiniSettings& settings,
+bool RunGuidanceLampDialog(QWidget* parent, IWindowHost& host, MiniSettings& settings,
                            MiniLampChoices& choices) {
-    CAttractLampDlg dialog(parent, main, settings.lamps.guidance, choices.guidance);
+    CAttractLampDlg dialog(parent, host, settings.lamps.guidance, choices.guidance);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
@@ -32,9 +32,9 @@ bool RunGuidanceLampDialog(QWidget* parent, CMVKAppDlg& main, MiniSettings& sett
     return true;
 }
 
-bool RunSoundDialog(QWidget* parent, CMVKAppDlg& main, SoundDialogMode mode,
+bool RunSoundDialog(QWidget* parent, IWindowHost& host, SoundDialogMode mode,
                     MiniSettings& settings) {
-    CSoundDlg dialog(parent, main, mode, settings.soundPaths, settings.registerSounds);
+    CSoundDlg dialog(parent, host, mode, settings.soundPaths, settings.registerSounds);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }

@@ -11,7 +11,7 @@
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 
 // Which labels of the sound dialog are drawn in bold: the set's own slots, or the four periodic
 // guidance slots.
@@ -19,16 +19,16 @@ enum class SoundDialogMode { Set1, Set2, Guidance };
 
 // The lamp dialog of set setIndex (0 or 1): edits settings.lamps.sets[setIndex] and the rows'
 // selections in choices.sets[setIndex]. True when OK stored the rows.
-bool RunSetLampDialog(QWidget* parent, CMVKAppDlg& main, int setIndex, MiniSettings& settings,
+bool RunSetLampDialog(QWidget* parent, IWindowHost& host, int setIndex, MiniSettings& settings,
                       MiniLampChoices& choices);
 
 // The periodic guidance lamp dialog: edits settings.lamps.guidance and choices.guidance.
-bool RunGuidanceLampDialog(QWidget* parent, CMVKAppDlg& main, MiniSettings& settings,
+bool RunGuidanceLampDialog(QWidget* parent, IWindowHost& host, MiniSettings& settings,
                            MiniLampChoices& choices);
 
 // The sound dialog on the window's sound list (settings.soundPaths, settings.registerSounds).
 // True when OK stored the list; the caller then refreshes its note line.
-bool RunSoundDialog(QWidget* parent, CMVKAppDlg& main, SoundDialogMode mode,
+bool RunSoundDialog(QWidget* parent, IWindowHost& host, SoundDialogMode mode,
                     MiniSettings& settings);
 
 }  // namespace morvik

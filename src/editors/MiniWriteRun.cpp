@@ -30,15 +30,15 @@ WriteOutcome OutcomeOf(const CSessionWorker& session, bool done) {
     return {.done = done, .refused = session.TerminalRefused(), .errorText = session.ErrorText()};
 }
 
-void ShowWriteOutcome(CMVKAppDlg& main, QWidget* owner, const WriteOutcome& outcome) {
+void ShowWriteOutcome(IWindowHost& host, QWidget* owner, const WriteOutcome& outcome) {
     if (outcome.done) {
-        main.MessageBox(owner, Tr(res::ids::kWriteDoneCaption), Tr(res::ids::kWriteDoneRebooted),
+        host.MessageBox(owner, Tr(res::ids::kWriteDoneCaption), Tr(res::ids::kWriteDoneRebooted),
                         QMessageBox::Information, QMessageBox::Ok, false);
     } else if (outcome.refused) {
-        main.MessageBox(owner, Tr(res::ids::kWriteSettingsCaption), BoxText(outcome.errorText),
+        host.MessageBox(owner, Tr(res::ids::kWriteSettingsCaption), BoxText(outcome.errorText),
                         QMessageBox::Warning, QMessageBox::Ok, false);
     } else {
-        main.ErrorBox(BoxText(outcome.errorText), owner, false);
+        host.ErrorBox(BoxText(outcome.errorText), owner, false);
     }
 }
 

@@ -8,8 +8,8 @@
 #include <QString>
 #include <string>
 
-#include "app/CMVKAppDlg.h"
-#include "sessions/dialogs/CMiniProgressDlg.h"
+#include "app/IWindowHost.h"
+#include "dialogs/CMiniProgressDlg.h"
 
 namespace morvik {
 
@@ -25,13 +25,13 @@ bool OpenForWrite(CTerminal& terminal);
 // as the session's outcome asks. True when the write completed. Dialog: the edition's progress
 // window (CMiniProgressDlg or the MiniSx one derived from it).
 template <class Dialog = CMiniProgressDlg, class Session>
-bool RunWriteDialog(CMVKAppDlg& main, QWidget* owner, Session& session) {
-    CTerminal& terminal = main.Terminal();
-    main.ModalGuard(true);
+bool RunWriteDialog(IWindowHost& host, QWidget* owner, Session& session) {
+    CTerminal& terminal = host.Terminal();
+    host.ModalGuard(true);
     Dialog dialog(session, owner);
     dialog.SetExchangeEndedHandler([&terminal] { terminal.Disconnect(); });
     const int result = dialog.exec();
-    main.ModalGuard(false);
+    host.ModalGuard(false);
     return result == QDialog::Accepted;
 }
 
@@ -47,6 +47,6 @@ WriteOutcome OutcomeOf(const CSessionWorker& session, bool done);
 // "書き込みが完了し、再起動しました。" under "書き込み完了" when done; 386 under "設定書き込み"
 // when the terminal was refused; else the session's error text (the terminal was already
 // restarted with "reboot s").
-void ShowWriteOutcome(CMVKAppDlg& main, QWidget* owner, const WriteOutcome& outcome);
+void ShowWriteOutcome(IWindowHost& host, QWidget* owner, const WriteOutcome& outcome);
 
 }  // namespace morvik

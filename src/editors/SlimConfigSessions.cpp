@@ -4,9 +4,10 @@
 #include <QFile>
 #include <filesystem>
 
-#include "app/CMVKAppDlg.h"
 #include "app/FileDialogs.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
+#include "dialogs/CProgressDlg.h"
 #include "editors/CConfigDlg.h"
 #include "editors/MiniWriteRun.h"
 #include "editors/SlimOwnGuard.h"
@@ -17,7 +18,6 @@
 #include "res/StringIds.h"
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
-#include "sessions/dialogs/CProgressDlg.h"
 
 namespace morvik {
 namespace {
@@ -29,7 +29,7 @@ namespace ids = res::ids;
 bool CConfigDlg::RunSession(CSessionWorker& session, bool readsFile) {
     // A window still hidden (opened for a read that decides whether it stays) lends the main
     // window as the progress window's parent.
-    QWidget* parent = isVisible() ? static_cast<QWidget*>(this) : &main_;
+    QWidget* parent = isVisible() ? static_cast<QWidget*>(this) : &host_.HostWindow();
     CProgressDlg progress(session, parent);
     progress.SetExchangeEndedHandler([this, &session] { EndExchange(session); }, readsFile);
     SetSessionRunning(true);
@@ -41,7 +41,7 @@ bool CConfigDlg::RunSession(CSessionWorker& session, bool readsFile) {
 void CConfigDlg::EndExchange(const CSessionWorker& session) {
     // A Slim leaves command mode only when told to with "exit"; closing the port alone would
     // leave it there. A terminal the write refused has been left already.
-    CTerminal& terminal = main_.Terminal();
+    CTerminal& terminal = host_.Terminal();
     if (terminal.IsConnected()) {
         if (!session.TerminalRefused()) {
             terminal.SendExit();
@@ -66,7 +66,7 @@ bool CConfigDlg::ReadFromTerminal() {
     fromFile_ = false;
     filePath_.clear();
     fileText_.clear();
-    CSlimReadSession read(main_.Terminal());
+    CSlimReadSession read(host_.Terminal());
     const bool clean = RunSession(read, false);
     EndExchange(read);
     return ApplyRead(clean, read);
@@ -91,12 +91,12 @@ void CConfigDlg::OnWrite() {
     std::string failure;
     {
         // The main window's commands stay off until the terminal has been left.
-        const SlimOwnGuard guard(main_, *this);
-        if (!OpenForWrite(main_.Terminal())) {
+        const SlimOwnGuard guard(host_, *this);
+        if (!OpenForWrite(host_.Terminal())) {
             return;
         }
         // The session identifies the terminal first and writes nothing to one that is no Slim.
-        CSlimWriteSession write(main_.Terminal(), state);
+        CSlimWriteSession write(host_.Terminal(), state);
         written = RunSession(write, false);
         EndExchange(write);
         refused = write.TerminalRefused();
@@ -120,7 +120,7 @@ void CConfigDlg::OnSave() {
     }
     ChosenFile file;
     {
-        const SlimOwnGuard guard(main_, *this);
+        const SlimOwnGuard guard(host_, *this);
         file = ChooseFile(this, FileDialogMode::Save, ids::kSettingsFileFilter);
     }
     if (!file.Chosen()) {
@@ -138,7 +138,7 @@ void CConfigDlg::OnSave() {
 void CConfigDlg::OnOpenToruca() {
     ChosenFile chosen;
     {
-        const SlimOwnGuard guard(main_, *this);
+        const SlimOwnGuard guard(host_, *this);
         chosen = ChooseFile(this, FileDialogMode::Open, ids::kTorucaFileFilter);
     }
     if (!chosen.Chosen()) {

@@ -6,14 +6,14 @@
 
 #include <QWidget>
 
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 
 namespace morvik {
 
 class SlimOwnGuard {
   public:
-    SlimOwnGuard(CMVKAppDlg& main, QWidget& owner) : main_(main), owner_(owner) {
-        main_.ModalGuard(true);
+    SlimOwnGuard(IWindowHost& host, QWidget& owner) : host_(host), owner_(owner) {
+        host_.ModalGuard(true);
         wasEnabled_ = owner_.isEnabled();
         owner_.setEnabled(true);
     }
@@ -21,13 +21,13 @@ class SlimOwnGuard {
         // Back to what the guard made of it, so that the guard's end enables it as it enables
         // every other window.
         owner_.setEnabled(wasEnabled_);
-        main_.ModalGuard(false);
+        host_.ModalGuard(false);
     }
     SlimOwnGuard(const SlimOwnGuard&) = delete;
     SlimOwnGuard& operator=(const SlimOwnGuard&) = delete;
 
   private:
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     QWidget& owner_;
     bool wasEnabled_ = true;
 };

@@ -1,6 +1,6 @@
 #include "editors/SoundOkBoxes.h"
 
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "model/SoundDialogCheck.h"
 
@@ -20,11 +20,11 @@ QMessageBox::Icon IconOf(SoundDialogStep::Kind kind) {
 
 }  // namespace
 
-bool ConfirmSoundOk(CMVKAppDlg& main, QWidget* owner, std::span<const std::string> paths,
+bool ConfirmSoundOk(IWindowHost& host, QWidget* owner, std::span<const std::string> paths,
                     bool registerSounds) {
     for (const SoundDialogStep& step : SoundDialogOkSteps(paths, registerSounds)) {
         const bool question = step.kind == SoundDialogStep::Kind::Question;
-        const auto answer = main.MessageBox(
+        const auto answer = host.MessageBox(
             owner, Tr(step.captionId), FromCp932(step.text), IconOf(step.kind),
             question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, true);
         if (step.kind == SoundDialogStep::Kind::Error || (question && answer != QMessageBox::Ok)) {

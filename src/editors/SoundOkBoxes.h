@@ -10,9 +10,9 @@ class QWidget;
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 
-bool ConfirmSoundOk(CMVKAppDlg& main, QWidget* owner, std::span<const std::string> paths,
+bool ConfirmSoundOk(IWindowHost& host, QWidget* owner, std::span<const std::string> paths,
                     bool registerSounds);
 
 }  // namespace morvik

@@ -13,10 +13,10 @@
 #include "app/CEndOfRun.h"
 #include "app/CommandIds.h"
 #include "app/EndSignals.h"
+#include "dialogs/CMiniProgressDlg.h"
+#include "dialogs/SessionWindowMark.h"
 #include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/MiniWriteFrame.h"
-#include "sessions/dialogs/CMiniProgressDlg.h"
-#include "sessions/dialogs/SessionWindowMark.h"
 #include "support/qt/AppFixture.h"
 #include "support/qt/MiniWindowDriver.h"
 

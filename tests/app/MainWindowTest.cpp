@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 
 #include "app/CommandIds.h"
-#include "sessions/dialogs/CProgressDlg.h"
+#include "dialogs/CProgressDlg.h"
 #include "support/ScopedEnv.h"
 #include "support/StderrCapture.h"
 #include "support/qt/AppFixture.h"

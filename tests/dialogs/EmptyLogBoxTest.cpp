@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "sessions/dialogs/CGetDlog.h"
+#include "dialogs/CGetDlog.h"
 #include "support/qt/AppFixture.h"
 
 namespace morvik {

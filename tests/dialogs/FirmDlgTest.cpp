@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "app/QtText.h"
+#include "dialogs/CFirmDlg.h"
 #include "sessions/FirmwareUpdate.h"
-#include "sessions/dialogs/CFirmDlg.h"
 #include "support/DetectionLogRecords.h"
 #include "support/Files.h"
 #include "support/FirmwareImageFile.h"

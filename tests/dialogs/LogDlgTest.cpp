@@ -9,9 +9,9 @@
 #include <chrono>
 
 #include "charts/CDetectionLogDlg.h"
+#include "dialogs/CGetDlog.h"
+#include "dialogs/CLogDlg.h"
 #include "model/Pack.h"
-#include "sessions/dialogs/CGetDlog.h"
-#include "sessions/dialogs/CLogDlg.h"
 #include "support/DetectionLogRecords.h"
 #include "support/Files.h"
 #include "support/FirmwareImageFile.h"

@@ -6,12 +6,12 @@
 
 #include <QProgressBar>
 
-#include "sessions/mini/MiniTestData.h"
+#include "dialogs/CMiniProgressDlg.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniFamilyWriteSession.h"
-#include "sessions/dialogs/CMiniProgressDlg.h"
+#include "sessions/mini/MiniTestData.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
 #include "support/SimTerminal.h"

@@ -5,11 +5,11 @@
 
 #include <QProgressBar>
 
+#include "dialogs/CMiniSXProgressDlg.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniFamilyWriteSession.h"
-#include "sessions/dialogs/CMiniSXProgressDlg.h"
 #include "support/SimProcess.h"
 #include "support/SimTerminal.h"
 #include "support/qt/ProgressWatch.h"

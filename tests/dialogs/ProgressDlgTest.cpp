@@ -10,11 +10,11 @@
 #include <chrono>
 #include <thread>
 
+#include "dialogs/CProgressDlg.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
-#include "sessions/dialogs/CProgressDlg.h"
 #include "support/SimProcess.h"
 #include "support/SimTerminal.h"
 #include "support/qt/ProgressWatch.h"

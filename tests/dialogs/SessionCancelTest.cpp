@@ -8,12 +8,12 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "sessions/mini/MiniTestData.h"
+#include "dialogs/CMiniProgressDlg.h"
+#include "dialogs/CMiniSXProgressDlg.h"
 #include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/MiniWriteFrame.h"
-#include "sessions/dialogs/CMiniProgressDlg.h"
-#include "sessions/dialogs/CMiniSXProgressDlg.h"
+#include "sessions/mini/MiniTestData.h"
 #include "support/SimTerminal.h"
 
 namespace morvik {

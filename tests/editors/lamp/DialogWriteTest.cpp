@@ -22,7 +22,7 @@ namespace {
 using DialogWriteTest = test::AppFixture;
 
 TEST_F(DialogWriteTest, EditedLampsAndSoundsLandOnTheTerminal) {
-    CMVKAppDlg& main = Window();
+    test::TestWindowHost& host = Host();
     MiniSettings settings;
     MiniLampChoices choices;
     {
@@ -32,7 +32,7 @@ TEST_F(DialogWriteTest, EditedLampsAndSoundsLandOnTheTerminal) {
             d.Row(5)->PatternList()->setCurrentIndex(3);  // 固定3 (idle)
             d.accept();
         });
-        ASSERT_TRUE(RunSetLampDialog(&main, main, 0, settings, choices));
+        ASSERT_TRUE(RunSetLampDialog(&host.HostWindow(), host, 0, settings, choices));
     }
     {
         test::ModalDriver<CAttractLampDlg> edit([](CAttractLampDlg& d) {
@@ -40,7 +40,7 @@ TEST_F(DialogWriteTest, EditedLampsAndSoundsLandOnTheTerminal) {
             d.Row(1)->ColourList()->setCurrentIndex(2);   // 緑
             d.accept();
         });
-        ASSERT_TRUE(RunGuidanceLampDialog(&main, main, settings, choices));
+        ASSERT_TRUE(RunGuidanceLampDialog(&host.HostWindow(), host, settings, choices));
     }
     {
         test::ModalDriver<CSoundDlg> edit([](CSoundDlg& d) {
@@ -48,7 +48,7 @@ TEST_F(DialogWriteTest, EditedLampsAndSoundsLandOnTheTerminal) {
             d.RegisterCheck()->setChecked(true);
             d.accept();
         });
-        ASSERT_TRUE(RunSoundDialog(&main, main, SoundDialogMode::Set1, settings));
+        ASSERT_TRUE(RunSoundDialog(&host.HostWindow(), host, SoundDialogMode::Set1, settings));
     }
 
     test::SimTerminal mini;

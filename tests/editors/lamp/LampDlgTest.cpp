@@ -31,8 +31,8 @@ std::string Result(const CLampRow& row) {
 }
 
 TEST_F(LampDlgTest, FixedPatternTakesTheColourAndNoLightDisablesIt) {
-    CMVKAppDlg& main = Window();
-    CLampDlg dialog(&main, main, 0, LampSetPatterns{}, {});
+    test::TestWindowHost& host = Host();
+    CLampDlg dialog(&host.HostWindow(), host, 0, LampSetPatterns{}, {});
     CLampRow& acSuccess = *dialog.Row(0);
     EXPECT_FALSE(acSuccess.ColourList()->isEnabled());
 
@@ -59,9 +59,9 @@ TEST_F(LampDlgTest, FixedPatternTakesTheColourAndNoLightDisablesIt) {
 }
 
 TEST_F(LampDlgTest, OnlySet2ShowsTheKelTouchNote) {
-    CMVKAppDlg& main = Window();
-    CLampDlg set1(&main, main, 0, LampSetPatterns{}, {});
-    CLampDlg set2(&main, main, 1, LampSetPatterns{}, {});
+    test::TestWindowHost& host = Host();
+    CLampDlg set1(&host.HostWindow(), host, 0, LampSetPatterns{}, {});
+    CLampDlg set2(&host.HostWindow(), host, 1, LampSetPatterns{}, {});
     EXPECT_EQ(set1.windowTitle(), QStringLiteral("ランプ(設定1)"));
     EXPECT_EQ(set2.windowTitle(), QStringLiteral("ランプ(設定2)"));
     EXPECT_EQ(set1.Row(0)->Label()->text(), QStringLiteral("成功"));
@@ -75,14 +75,14 @@ TEST_F(LampDlgTest, OnlySet2ShowsTheKelTouchNote) {
 // A row on ユーザ設定パターン1 shows the stored pattern until the user patterns are edited; the
 // editor's キャンセル changes nothing, its OK rebuilds the row and keeps the pattern.
 TEST_F(LampDlgTest, EditedUserPatternReachesItsRowAfterOkOnly) {
-    CMVKAppDlg& main = Window();
-    ASSERT_TRUE(main.Prefs().WriteUserLamp(1, "1111"));
+    test::TestWindowHost& host = Host();
+    ASSERT_TRUE(host.Prefs().WriteUserLamp(1, "1111"));
     LampSetPatterns stored{};
     stored[1] = "8777";
     std::array<LampRowChoice, kLampRowsPerSet> choices{};
     choices[1] = LampRowChoice{0, kUser1};
     stored[3] = "1234";
-    CLampDlg dialog(&main, main, 0, stored, choices);
+    CLampDlg dialog(&host.HostWindow(), host, 0, stored, choices);
     EXPECT_EQ(Result(*dialog.Row(1)), "8777");
 
     {
@@ -95,7 +95,7 @@ TEST_F(LampDlgTest, EditedUserPatternReachesItsRowAfterOkOnly) {
         ASSERT_TRUE(edit.Ran());
     }
     EXPECT_EQ(Result(*dialog.Row(1)), "8777");
-    EXPECT_EQ(main.Prefs().ReadUserLamp(1), "1111");
+    EXPECT_EQ(host.Prefs().ReadUserLamp(1), "1111");
 
     {
         test::ModalDriver<CLampCustomDlg> edit([](CLampCustomDlg& editor) {
@@ -107,12 +107,12 @@ TEST_F(LampDlgTest, EditedUserPatternReachesItsRowAfterOkOnly) {
     }
     EXPECT_EQ(Result(*dialog.Row(1)), "8222");
     EXPECT_EQ(Result(*dialog.Row(3)), "1234");  // on 変更しない: stays as it opened
-    EXPECT_EQ(main.Prefs().ReadUserLamp(1), "8222");
+    EXPECT_EQ(host.Prefs().ReadUserLamp(1), "8222");
 }
 
 TEST_F(LampDlgTest, MalformedUserPatternIsRefusedAndTheEditorStaysOpen) {
-    CMVKAppDlg& main = Window();
-    CLampCustomDlg editor(&main, main, UserLampPatterns{});
+    test::TestWindowHost& host = Host();
+    CLampCustomDlg editor(&host.HostWindow(), host, UserLampPatterns{});
     editor.show();
     editor.Field(0)->setText(QStringLiteral("8123"));
     editor.Field(1)->setText(QStringLiteral("9123"));
@@ -121,20 +121,20 @@ TEST_F(LampDlgTest, MalformedUserPatternIsRefusedAndTheEditorStaysOpen) {
                                   "エラー|不正なフォーマットのデータがあります。ご確認ください。"});
     EXPECT_TRUE(editor.isVisible());
     EXPECT_NE(editor.result(), QDialog::Accepted);
-    EXPECT_EQ(main.Prefs().ReadUserLamp(1), "");
+    EXPECT_EQ(host.Prefs().ReadUserLamp(1), "");
     EXPECT_EQ(editor.Field(1)->text(), QStringLiteral("9123"));
 
     editor.Field(1)->setText(QStringLiteral("8"));
     editor.accept();
     EXPECT_EQ(editor.result(), QDialog::Accepted);
-    EXPECT_EQ(main.Prefs().ReadUserLamp(1), "8123");
-    EXPECT_EQ(main.Prefs().ReadUserLamp(2), "8");
+    EXPECT_EQ(host.Prefs().ReadUserLamp(1), "8123");
+    EXPECT_EQ(host.Prefs().ReadUserLamp(2), "8");
 }
 
 // Through the contract the detailed window calls: OK stores patterns and selections, キャンセル
 // leaves the settings as they were.
 TEST_F(LampDlgTest, DialogsStoreOnOkAndDiscardOnCancel) {
-    CMVKAppDlg& main = Window();
+    test::TestWindowHost& host = Host();
     MiniSettings settings;
     settings.lamps.sets[1][0] = "8111";
     MiniLampChoices choices;
@@ -147,7 +147,7 @@ TEST_F(LampDlgTest, DialogsStoreOnOkAndDiscardOnCancel) {
             pickFixed2(d);
             d.reject();
         });
-        EXPECT_FALSE(RunSetLampDialog(&main, main, 1, settings, choices));
+        EXPECT_FALSE(RunSetLampDialog(&host.HostWindow(), host, 1, settings, choices));
     }
     EXPECT_EQ(settings, before);
     EXPECT_EQ(choices, MiniLampChoices{});
@@ -156,7 +156,7 @@ TEST_F(LampDlgTest, DialogsStoreOnOkAndDiscardOnCancel) {
             pickFixed2(d);
             d.accept();
         });
-        EXPECT_TRUE(RunSetLampDialog(&main, main, 1, settings, choices));
+        EXPECT_TRUE(RunSetLampDialog(&host.HostWindow(), host, 1, settings, choices));
     }
     EXPECT_EQ(settings.lamps.sets[1][0], "811001100110011001100");
     EXPECT_EQ(settings.lamps.sets[0], before.lamps.sets[0]);
@@ -170,7 +170,7 @@ TEST_F(LampDlgTest, DialogsStoreOnOkAndDiscardOnCancel) {
             d.Row(3)->ColourList()->setCurrentIndex(2);  // 緑
             d.accept();
         });
-        EXPECT_TRUE(RunGuidanceLampDialog(&main, main, settings, choices));
+        EXPECT_TRUE(RunGuidanceLampDialog(&host.HostWindow(), host, settings, choices));
     }
     EXPECT_EQ(settings.lamps.guidance, (GuidanceLampPatterns{"", "", "", "13333333333"}));
     EXPECT_EQ(choices.guidance[3], (LampRowChoice{2, kFixed5}));

@@ -45,11 +45,11 @@ const std::string kNotRegistered =
     "よろしいですか？";
 
 TEST_F(SoundDlgTest, RefusalsAndQuestionsComeInOrderAndKeepTheEntries) {
-    CMVKAppDlg& main = Window();
+    test::TestWindowHost& host = Host();
     std::array<std::string, 12> paths{};
     paths[0] = Wav("a.wav", 130000, 1);
     paths[6] = Wav("b.wav", 130000, 2);
-    CSoundDlg dialog(&main, main, SoundDialogMode::Set1, paths, true);
+    CSoundDlg dialog(&host.HostWindow(), host, SoundDialogMode::Set1, paths, true);
     dialog.show();
     const std::vector<std::string> entered = Fields(dialog);
 
@@ -75,10 +75,10 @@ TEST_F(SoundDlgTest, RefusalsAndQuestionsComeInOrderAndKeepTheEntries) {
 }
 
 TEST_F(SoundDlgTest, UntickedRegistrationAsksAndCancelKeepsTheDialog) {
-    CMVKAppDlg& main = Window();
+    test::TestWindowHost& host = Host();
     std::array<std::string, 12> paths{};
     paths[4] = Wav("a.wav", 2000);
-    CSoundDlg dialog(&main, main, SoundDialogMode::Set1, paths, false);
+    CSoundDlg dialog(&host.HostWindow(), host, SoundDialogMode::Set1, paths, false);
     dialog.show();
     boxes_.SetAnswer(QMessageBox::Cancel);
     dialog.accept();
@@ -89,7 +89,7 @@ TEST_F(SoundDlgTest, UntickedRegistrationAsksAndCancelKeepsTheDialog) {
 
 // Through the contract: one 200,000-byte file in all twelve slots fits and is stored.
 TEST_F(SoundDlgTest, OneFileInEverySlotIsStoredAfterOk) {
-    CMVKAppDlg& main = Window();
+    test::TestWindowHost& host = Host();
     MiniSettings settings;
     const std::string big = Wav("big.wav", 200000);
     test::ModalDriver<CSoundDlg> fill([&](CSoundDlg& d) {
@@ -99,7 +99,7 @@ TEST_F(SoundDlgTest, OneFileInEverySlotIsStoredAfterOk) {
         d.RegisterCheck()->setChecked(true);
         d.accept();
     });
-    EXPECT_TRUE(RunSoundDialog(&main, main, SoundDialogMode::Guidance, settings));
+    EXPECT_TRUE(RunSoundDialog(&host.HostWindow(), host, SoundDialogMode::Guidance, settings));
     EXPECT_EQ(boxes_.Boxes(), std::vector<std::string>{kOnWrite});
     EXPECT_TRUE(settings.registerSounds);
     for (const std::string& path : settings.soundPaths) {
@@ -108,10 +108,10 @@ TEST_F(SoundDlgTest, OneFileInEverySlotIsStoredAfterOk) {
 }
 
 TEST_F(SoundDlgTest, StandardSoundsLeaveTheGuidanceSlotsEmpty) {
-    CMVKAppDlg& main = Window();
+    test::TestWindowHost& host = Host();
     std::array<std::string, 12> paths;
     paths.fill("/somewhere/old.wav");
-    CSoundDlg dialog(&main, main, SoundDialogMode::Guidance, paths, false);
+    CSoundDlg dialog(&host.HostWindow(), host, SoundDialogMode::Guidance, paths, false);
     dialog.StandardButton()->click();
     const std::vector<std::string> fields = Fields(dialog);
     const char* expected[] = {"mini_ok", "mini_ng", "", "mini_ok", "mini_ng", "",
@@ -127,13 +127,13 @@ TEST_F(SoundDlgTest, StandardSoundsLeaveTheGuidanceSlotsEmpty) {
 }
 
 TEST_F(SoundDlgTest, ModeDecidesTheBoldLabelsAndPlayNeedsADeviceAndAPath) {
-    CMVKAppDlg& main = Window();
+    test::TestWindowHost& host = Host();
     std::array<std::string, 12> paths{};
     paths[0] = Wav("a.wav", 1000);
     const auto bold = [](const CSoundDlg& d, int slot) {
         return d.Row(slot)->Label()->font().bold();
     };
-    CSoundDlg set2(&main, main, SoundDialogMode::Set2, paths, false);
+    CSoundDlg set2(&host.HostWindow(), host, SoundDialogMode::Set2, paths, false);
     EXPECT_EQ(set2.Row(6)->Label()->text(), QStringLiteral("成功音 ※"));
     std::vector<int> boldSlots;
     for (int slot = 0; slot < 12; ++slot) {
@@ -142,7 +142,7 @@ TEST_F(SoundDlgTest, ModeDecidesTheBoldLabelsAndPlayNeedsADeviceAndAPath) {
         }
     }
     EXPECT_EQ(boldSlots, (std::vector<int>{6, 7, 9, 10}));
-    CSoundDlg guidance(&main, main, SoundDialogMode::Guidance, paths, false);
+    CSoundDlg guidance(&host.HostWindow(), host, SoundDialogMode::Guidance, paths, false);
     EXPECT_TRUE(bold(guidance, 11));
     EXPECT_FALSE(bold(guidance, 0));
 

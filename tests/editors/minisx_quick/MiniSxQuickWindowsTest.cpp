@@ -14,6 +14,7 @@
 #include <fstream>
 
 #include "app/CommandIds.h"
+#include "dialogs/CMiniSXProgressDlg.h"
 #include "editors/CByteField.h"
 #include "editors/CMiniSXEasyDlg.h"
 #include "editors/CMiniSXServiceDlg.h"
@@ -21,7 +22,6 @@
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniFamilyReadSession.h"
-#include "sessions/dialogs/CMiniSXProgressDlg.h"
 #include "support/qt/AppFixture.h"
 #include "support/qt/MiniWindowDriver.h"
 

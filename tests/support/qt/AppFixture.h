@@ -1,6 +1,7 @@
 #pragma once
 // A main window on a test machine of its own: its preferences folder (with its ports folder) is
-// a temporary folder, and a simulated terminal can be linked there as a COM port.
+// a temporary folder, and a simulated terminal can be linked there as a COM port. A window that
+// needs only a host gets the small test host instead (Host()).
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "support/ScopedEnv.h"
 #include "support/SimProcess.h"
 #include "support/qt/BoxAnswerer.h"
+#include "support/qt/TestWindowHost.h"
 
 namespace morvik::test {
 
@@ -44,6 +46,12 @@ class AppFixture : public ::testing::Test {
         return *window_;
     }
 
+    // A host on the preferences of this folder, for a window that needs no main window.
+    TestWindowHost& Host() {
+        host_ = std::make_unique<TestWindowHost>();
+        return *host_;
+    }
+
     static bool Logged(const SimProcess& sim, const std::string& line) {
         const auto lines = sim.LogLines();
         return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -58,6 +66,7 @@ class AppFixture : public ::testing::Test {
     ScopedEnv configEnv_{"MORVIK_CONFIG_DIR", config_.path()};
     std::vector<std::unique_ptr<SimProcess>> sims_;
     std::unique_ptr<CMVKAppDlg> window_;
+    std::unique_ptr<TestWindowHost> host_;
 };
 
 }  // namespace morvik::test

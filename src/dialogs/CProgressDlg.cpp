@@ -1,4 +1,4 @@
-#include "sessions/dialogs/CProgressDlg.h"
+#include "dialogs/CProgressDlg.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

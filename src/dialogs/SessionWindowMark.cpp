@@ -1,4 +1,4 @@
-#include "sessions/dialogs/SessionWindowMark.h"
+#include "dialogs/SessionWindowMark.h"
 
 #include <algorithm>
 

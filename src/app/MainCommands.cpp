@@ -1,16 +1,74 @@
-// The main window's commands that lead into a window of their own: the frame around the window
-// (the limit of open settings windows, the edition check, connect and disconnect, the modal
-// guard) is here; the window itself is opened by the command's hook (Hook*.cpp).
+// The main window's menu commands. Those that need no window of their own (the information
+// panel, the clipboard, the terminal clock, the detection log's erasure, options and About) are
+// done here; for those that lead into a window, here is the frame around the window (the limit of
+// open settings windows, the edition check, connect and disconnect, the modal guard), and the
+// window itself is opened from the terminal (OpenFromTerminal.cpp) or a file (OpenFromFile.cpp).
+// The main window's own exchanges with a terminal run on a worker with the progress window, as
+// the sessions do: a terminal that trickles its reply no longer stops the window painting for the
+// length of an exchange, and キャンセル ends the command.
 
-#include "app/AppStringIds.h"
 #include "app/CMVKAppDlg.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+#include "app/CAboutDlg.h"
+#include "app/COptionDlg.h"
 #include "app/CommandIds.h"
 #include "app/FileDialogs.h"
 #include "app/QtText.h"
+#include "dialogs/CProgressDlg.h"
+#include "protocol/ProtocolTexts.h"
 #include "res/StringIds.h"
-#include "res/Strings.h"
+#include "sessions/TerminalTask.h"
 
 namespace morvik {
+
+void CMVKAppDlg::OnReadDeviceInfo() {
+    // The panel takes whatever the opened session gave, all empty when the identification
+    // failed; without a session it keeps the last terminal's texts.
+    DeviceInfo info = PanelInfo();
+    RunTerminalTask(cmd::kReadDeviceInfo, [this, &info] { terminal_.ReadDeviceInformation(info); });
+    ShowDeviceInfo(info);
+}
+
+void CMVKAppDlg::OnCopyDeviceInfo() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setText(PanelClipboardText());
+    }
+}
+
+void CMVKAppDlg::OnSetClock() {
+    RunTerminalTask(cmd::kSetClock, [this] { terminal_.SetTerminalClockFromPc(); });
+}
+
+void CMVKAppDlg::OnEraseDetectionLog() {
+    // Asked before anything is sent, without a progress window behind the question.
+    if (!reporter_->Ask(Texts::EraseLogCaption(), Texts::EraseLogQuestion())) {
+        return;
+    }
+    RunTerminalTask(cmd::kEraseDetectionLog, [this] { terminal_.EraseDetectionLog(false); });
+}
+
+void CMVKAppDlg::OnOptions() {
+    COptionDlg dialog(*this, terminal_.PortNumber(), prefs_.CloseAfterWrite());
+    ModalGuard(true);
+    const int result = dialog.exec();
+    ModalGuard(false);
+    if (result == QDialog::Accepted) {
+        SetPortNumber(dialog.Port());
+        prefs_.SetCloseAfterWrite(dialog.CloseAfterWrite());
+        SavePreferences();
+    }
+    windows_.PropagateCloseAfterWrite(prefs_.CloseAfterWrite());
+}
+
+void CMVKAppDlg::OnAbout() {
+    CAboutDlg dialog(this);
+    ModalGuard(true);
+    dialog.exec();
+    ModalGuard(false);
+}
 
 void CMVKAppDlg::OnChangeSettings() {
     if (SettingsWindowLimitReached()) {
@@ -120,12 +178,20 @@ void CMVKAppDlg::OnServiceSettings() {
     ModalGuard(false);
 }
 
-void CMVKAppDlg::WindowNotYetAvailable(int commandTextId) {
-    const QString name = Tr(commandTextId).section(QLatin1Char('\t'), 0, 0);
-    const std::string text =
-        res::Format(res::Text(res::ids::kAppWindowNotYetAvailable), name.toUtf8().constData());
-    MessageBox(this, name, QString::fromStdString(text), QMessageBox::Information, QMessageBox::Ok,
-               true);
+void CMVKAppDlg::RunTerminalTask(int commandId, const std::function<void()>& work) {
+    CTerminalTask task(terminal_, work);
+    CProgressDlg progress(task, this);
+    progress.setWindowTitle(Action(commandId)->text());
+    progress.AddCancelButton();
+    ModalGuard(true);
+    progress.exec();
+    ModalGuard(false);
+}
+
+EditionCode CMVKAppDlg::DetectEditionAsTask(int commandId) {
+    EditionCode code = kEditionNone;
+    RunTerminalTask(commandId, [this, &code] { code = terminal_.DetectEdition(false); });
+    return code;
 }
 
 }  // namespace morvik

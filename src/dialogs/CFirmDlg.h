@@ -14,9 +14,9 @@
 #include <memory>
 #include <string>
 
+#include "dialogs/SessionWindowMark.h"
 #include "link/SerialCommAPI.h"
 #include "protocol/Edition.h"
-#include "sessions/dialogs/SessionWindowMark.h"
 
 class QLabel;
 class QLineEdit;
@@ -25,7 +25,7 @@ class QPushButton;
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 class CFirmwareTrigger;
 class CFirmwareUpdateWorker;
 
@@ -36,7 +36,7 @@ class CFirmDlg : public QDialog {
     static constexpr int kProgressIntervalMs = 100;   // timer 1: transfer progress
     static constexpr int kAnimationIntervalMs = 500;  // timer 2: the update-mode picture
 
-    CFirmDlg(CMVKAppDlg& mainWindow, EditionCode code, QWidget* parent = nullptr);
+    CFirmDlg(IWindowHost& host, EditionCode code, QWidget* parent = nullptr);
     ~CFirmDlg() override;
 
     int Step() const { return step_; }
@@ -74,7 +74,7 @@ class CFirmDlg : public QDialog {
     void ShowTransferControls(bool show);
     void RefreshPicture();
 
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     EditionCode code_;
     int step_ = 0;
     bool pictureFlag_ = false;

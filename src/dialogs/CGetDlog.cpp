@@ -1,4 +1,4 @@
-#include "sessions/dialogs/CGetDlog.h"
+#include "dialogs/CGetDlog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CMVKAppDlg.h"
 #include "app/FileDialogs.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "res/DetectionLogViewIds.h"
 #include "res/StringIds.h"
@@ -22,7 +22,7 @@ constexpr char kCan = 0x18;
 
 }  // namespace
 
-CGetDlog::CGetDlog(CMVKAppDlg& mainWindow, QWidget* parent) : QDialog(parent), main_(mainWindow) {
+CGetDlog::CGetDlog(IWindowHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setWindowTitle(Tr(ids::kGetDetectionLog));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     status_ = new QLabel(this);
@@ -89,10 +89,10 @@ void CGetDlog::SaveTo(const QString& path) {
     // Known before anything is asked of the terminal: the file can be written. Nothing is left
     // behind by the test, and a file of that name stays as it is until the log is complete.
     if (!FileCanBeWritten(file)) {
-        main_.ErrorBox(Tr(ids::kFileOpenFailed), this);
+        host_.ErrorBox(Tr(ids::kFileOpenFailed), this);
         return;
     }
-    CTerminal& terminal = main_.Terminal();
+    CTerminal& terminal = host_.Terminal();
     if (!terminal.Connect(false)) {
         return;
     }
@@ -104,14 +104,14 @@ void CGetDlog::SaveTo(const QString& path) {
     if (count < 0) {
         terminal.SendReboot();
         terminal.Disconnect();
-        main_.ErrorBox(Tr(ids::kDetectionLogFailed), this);
+        host_.ErrorBox(Tr(ids::kDetectionLogFailed), this);
         return;
     }
     if (count == 0) {
         // The terminal gives up waiting for CAN after about 10 s and stays in command mode; an
         // operator may read the box for longer. CAN first, "reboot s" once the box is closed.
         CancelEmptyDetectionLog(terminal);
-        main_.MessageBox(this, Tr(ids::kDetectionLogCaption), Tr(ids::kDetectionLogEmpty),
+        host_.MessageBox(this, Tr(ids::kDetectionLogCaption), Tr(ids::kDetectionLogEmpty),
                          QMessageBox::Information, QMessageBox::Ok, true);
         LeaveEmptyDetectionLog(terminal);
         return;
@@ -134,7 +134,7 @@ void CGetDlog::reject() {
         return;
     }
     // A terminal that was left waiting for the receiver gives up at CAN.
-    CTerminal& terminal = main_.Terminal();
+    CTerminal& terminal = host_.Terminal();
     if (terminal.IsConnected()) {
         const char can = kCan;
         terminal.Port().WriteBytes(&can, 1);
@@ -163,7 +163,7 @@ void CGetDlog::Finish() {
         bar_->setValue(bar_->maximum());
         savedPath_ = path_;
         view_->setEnabled(true);
-        main_.MessageBox(this, Tr(ids::kDetectionLogDoneCaption), Tr(ids::kDetectionLogDone),
+        host_.MessageBox(this, Tr(ids::kDetectionLogDoneCaption), Tr(ids::kDetectionLogDone),
                          QMessageBox::Information, QMessageBox::Ok, true);
     }
 }

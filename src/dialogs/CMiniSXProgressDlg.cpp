@@ -1,4 +1,4 @@
-#include "sessions/dialogs/CMiniSXProgressDlg.h"
+#include "dialogs/CMiniSXProgressDlg.h"
 
 namespace morvik {
 

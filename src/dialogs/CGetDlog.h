@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "sessions/dialogs/SessionWindowMark.h"
+#include "dialogs/SessionWindowMark.h"
 
 class QLabel;
 class QProgressBar;
@@ -21,7 +21,7 @@ class QPushButton;
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 class CDetectionLogWorker;
 
 class CGetDlog : public QDialog {
@@ -30,7 +30,7 @@ class CGetDlog : public QDialog {
   public:
     static constexpr int kPollIntervalMs = 100;
 
-    explicit CGetDlog(CMVKAppDlg& mainWindow, QWidget* parent = nullptr);
+    explicit CGetDlog(IWindowHost& host, QWidget* parent = nullptr);
     ~CGetDlog() override;
 
     // Retrieves the log into path (what "ファイルに保存" does after its file dialog).
@@ -53,7 +53,7 @@ class CGetDlog : public QDialog {
     void OnTimer();
     void Finish();
 
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     std::unique_ptr<CDetectionLogWorker> worker_;
     QTimer timer_;
     QLabel* status_ = nullptr;

@@ -1,4 +1,4 @@
-#include "sessions/dialogs/CLogDlg.h"
+#include "dialogs/CLogDlg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/CMVKAppDlg.h"
 #include "app/FileDialogs.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "res/StringIds.h"
 #include "sessions/MaintenanceSave.h"
@@ -20,7 +20,7 @@ namespace ids = res::ids;
 
 }  // namespace
 
-CLogDlg::CLogDlg(CMVKAppDlg& mainWindow, QWidget* parent) : QDialog(parent), main_(mainWindow) {
+CLogDlg::CLogDlg(IWindowHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setWindowTitle(Tr(ids::kSaveMaintenance));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     status_ = new QLabel(Tr(ids::kMaintenanceIntro), this);
@@ -80,7 +80,7 @@ void CLogDlg::SaveTo(const QString& path) {
     save_->setEnabled(false);
     close_->setText(Tr(ids::kButtonAbort));
     status_->setText(Tr(ids::kMaintenanceSaving));
-    worker_ = std::make_unique<CMaintenanceWorker>(main_.Terminal(), LocalPath(path));
+    worker_ = std::make_unique<CMaintenanceWorker>(host_.Terminal(), LocalPath(path));
     bar_->setRange(0, worker_->Maximum());
     bar_->setValue(0);
     timer_.start();

@@ -15,7 +15,7 @@
 // the error text only). For that the write must be given to the constructor that takes a write
 // frame.
 
-#include "sessions/dialogs/CMiniProgressDlg.h"
+#include "dialogs/CMiniProgressDlg.h"
 
 namespace morvik {
 

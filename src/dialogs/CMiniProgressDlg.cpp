@@ -1,4 +1,4 @@
-#include "sessions/dialogs/CMiniProgressDlg.h"
+#include "dialogs/CMiniProgressDlg.h"
 
 #include <QTimer>
 

@@ -13,7 +13,7 @@
 // "reboot s" here, before the exchange-ended handler closes the port; the editor then shows the
 // error text. A completed write has rebooted the terminal itself.
 
-#include "sessions/dialogs/CProgressDlg.h"
+#include "dialogs/CProgressDlg.h"
 
 class QTimer;
 

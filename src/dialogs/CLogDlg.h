@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "sessions/dialogs/SessionWindowMark.h"
+#include "dialogs/SessionWindowMark.h"
 
 class QLabel;
 class QProgressBar;
@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 class CMaintenanceWorker;
 
 class CLogDlg : public QDialog {
@@ -24,7 +24,7 @@ class CLogDlg : public QDialog {
   public:
     static constexpr int kPollIntervalMs = 500;
 
-    explicit CLogDlg(CMVKAppDlg& mainWindow, QWidget* parent = nullptr);
+    explicit CLogDlg(IWindowHost& host, QWidget* parent = nullptr);
     ~CLogDlg() override;
 
     // Starts the save into path (what "ファイルに保存" does after its file dialog).
@@ -43,7 +43,7 @@ class CLogDlg : public QDialog {
     void OnSave();
     void OnTimer();
 
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     std::unique_ptr<CMaintenanceWorker> worker_;
     QTimer timer_;
     QLabel* status_ = nullptr;

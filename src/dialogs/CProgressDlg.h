@@ -12,8 +12,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "dialogs/SessionWindowMark.h"
 #include "sessions/SessionWorker.h"
-#include "sessions/dialogs/SessionWindowMark.h"
 
 class QProgressBar;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "sessions/dialogs/CFirmDlg.h"
+#include "dialogs/CFirmDlg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/CMVKAppDlg.h"
 #include "app/FileDialogs.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "files/FirmwareImage.h"
 #include "model/Utf8Path.h"
@@ -67,8 +67,8 @@ QPixmap UpdateModePicture(bool miniFamily, int frame) {
 
 }  // namespace
 
-CFirmDlg::CFirmDlg(CMVKAppDlg& mainWindow, EditionCode code, QWidget* parent)
-    : QDialog(parent), main_(mainWindow), code_(code) {
+CFirmDlg::CFirmDlg(IWindowHost& host, EditionCode code, QWidget* parent)
+    : QDialog(parent), host_(host), code_(code) {
     BuildWindow();
     progressTimer_.setInterval(kProgressIntervalMs);
     connect(&progressTimer_, &QTimer::timeout, this, &CFirmDlg::OnProgressTimer);
@@ -83,7 +83,7 @@ CFirmDlg::CFirmDlg(CMVKAppDlg& mainWindow, EditionCode code, QWidget* parent)
     info_->setText(Tr(ids::kFirmwareSaveSettingsFirst));
     RefreshPicture();
 
-    CSerialCommAPI& port = main_.Terminal().Port();
+    CSerialCommAPI& port = host_.Terminal().Port();
     port.SetMode(CSerialCommAPI::kModeSynchronous);
     saved_ = port.GetTimeouts();
     CommTimeouts t = saved_;
@@ -204,7 +204,7 @@ void CFirmDlg::EnterUpdateModeStep() {
     SetMessage(step_);
     info_->clear();
     info_->hide();
-    trigger_ = std::make_unique<CFirmwareTrigger>(main_.Terminal().Port(), saved_);
+    trigger_ = std::make_unique<CFirmwareTrigger>(host_.Terminal().Port(), saved_);
     trigger_->Start();
     if (MiniFamily()) {
         animationTimer_.start();
@@ -248,7 +248,7 @@ void CFirmDlg::SendStep() {
     bar_->show();
     cancel_->setEnabled(false);
     next_->setEnabled(false);
-    worker_ = std::make_unique<CFirmwareUpdateWorker>(main_.Terminal(), imagePath_, imageVersion_,
+    worker_ = std::make_unique<CFirmwareUpdateWorker>(host_.Terminal(), imagePath_, imageVersion_,
                                                       dataLength_);
     worker_->Start();
     progressTimer_.start();
@@ -299,7 +299,7 @@ void CFirmDlg::StopTrigger() {
 }
 
 void CFirmDlg::RestoreTimeouts() {
-    CSerialCommAPI& port = main_.Terminal().Port();
+    CSerialCommAPI& port = host_.Terminal().Port();
     if (port.IsOpen() && !(worker_ && !worker_->Finished())) {
         port.SetTimeouts(saved_);
     }
@@ -336,7 +336,7 @@ void CFirmDlg::OnProgressTimer() {
     progressTimer_.stop();
     worker_->Join();
     if (worker_->TerminalReached()) {
-        main_.ShowDeviceInfo(worker_->Identification());
+        host_.ShowDeviceInfo(worker_->Identification());
     }
     switch (worker_->Outcome()) {
         case FirmwareOutcome::kUpdated:
