@@ -16,6 +16,7 @@
 #include "app/CommandIds.h"
 #include "app/ISettingsWindow.h"
 #include "app/QtText.h"
+#include "app/SystemMenu.h"
 #include "link/AdapterLookup.h"
 #include "model/ShownText.h"
 #include "protocol/ProtocolTrace.h"
@@ -161,7 +162,7 @@ void CMVKAppDlg::BuildMenu(QMenuBar* menuBar) {
 }
 
 void CMVKAppDlg::InitialiseState(const StartOptions& options) {
-    AddSystemMenuAbout();
+    AddAboutToSystemMenu(*this);
     if (const char* trace = std::getenv("MORVIK_TRACE"); trace && *trace) {
         terminal_.Trace().SetSink(StderrTraceSink());
     }
@@ -296,6 +297,15 @@ void CMVKAppDlg::reject() {
 
 void CMVKAppDlg::OnExit() {
     reject();
+}
+
+bool CMVKAppDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    if (IsSystemMenuAbout(message)) {
+        OnAbout();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
 }
 
 }  // namespace morvik

@@ -10,8 +10,7 @@
 //
 // The open settings windows are kept by CSettingsWindowRegistry. The members are defined in
 // CMVKAppDlg.cpp (the window, its menu, the modal guard, the information panel), MainCommands.cpp
-// (the menu commands), OpenFromTerminal.cpp and OpenFromFile.cpp (the windows a command opens),
-// and the platform's SystemMenu.cpp.
+// (the menu commands), OpenFromTerminal.cpp and OpenFromFile.cpp (the windows a command opens).
 
 #include <QDialog>
 #include <QList>
@@ -134,7 +133,7 @@ class CMVKAppDlg : public QDialog, public IWindowHost {
     // Escape, the Close box and Exit all end here: the window closes only while the port is
     // closed and no modal work runs.
     void reject() override;
-    // Windows: the system menu's About entry (app/win/SystemMenu.cpp).
+    // Windows: the system menu's About entry (app/SystemMenu.h).
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
   private:
@@ -142,7 +141,6 @@ class CMVKAppDlg : public QDialog, public IWindowHost {
     void BuildMenu(QMenuBar* menuBar);
     QAction* AddCommand(int commandId, const QString& text, const QKeySequence& shortcut);
     void InitialiseState(const StartOptions& options);
-    void AddSystemMenuAbout();
     // Enables each command as the guard, the port and the Slim slot allow.
     void UpdateCommandStates();
 

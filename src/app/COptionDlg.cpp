@@ -8,9 +8,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <string>
 
-#include "app/CMVKAppDlg.h"
 #include "app/CPortProgressDlg.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "link/AdapterLookup.h"
 #include "link/PortMap.h"
@@ -19,8 +20,8 @@
 
 namespace morvik {
 
-COptionDlg::COptionDlg(CMVKAppDlg& mainWindow, int port, bool closeAfterWrite)
-    : QDialog(&mainWindow), main_(mainWindow), port_(Preferences::PortFromStored(port)) {
+COptionDlg::COptionDlg(IWindowHost& host, int port, bool closeAfterWrite)
+    : QDialog(&host.HostWindow()), host_(host), port_(Preferences::PortFromStored(port)) {
     setWindowTitle(Tr(res::ids::kOptionsCaption));
 
     portList_ = new QComboBox(this);
@@ -85,7 +86,7 @@ void COptionDlg::accept() {
     // Case-insensitive, as the list compares: "com7" names COM7; "5" or "COM0" name nothing.
     const int index = portList_->findText(portList_->currentText(), Qt::MatchFixedString);
     if (index < 0) {
-        main_.ErrorBox(Tr(res::ids::kPortNumberInvalid), &main_, false);
+        host_.ErrorBox(Tr(res::ids::kPortNumberInvalid), &host_.HostWindow(), false);
         return;
     }
     port_ = index + 1;
@@ -95,8 +96,10 @@ void COptionDlg::accept() {
 void COptionDlg::FoundPort(int port) {
     portList_->setCurrentIndex(port - 1);
     port_ = port;
-    main_.SetPortNumber(port);
-    main_.MessageBox(
+    // The port found is used at once, also when the dialog is then cancelled.
+    host_.Terminal().SetDevicePath(std::string());
+    host_.Terminal().SetPortNumber(port);
+    host_.MessageBox(
         this, Tr(res::ids::kPortSearchDoneCaption),
         QString::fromStdString(res::Format(res::Text(res::ids::kPortSearchDone), port)),
         QMessageBox::Information, QMessageBox::Ok, false);
@@ -107,13 +110,13 @@ void COptionDlg::SearchPorts() {
         FoundPort(*adapter);
         return;
     }
-    CPortProgressDlg search(main_, this);
+    CPortProgressDlg search(host_, this);
     search.exec();
     if (search.Cancelled()) {
         return;
     }
     if (!search.Found()) {
-        main_.ErrorBox(Tr(res::ids::kTerminalNotFound), this, false);
+        host_.ErrorBox(Tr(res::ids::kTerminalNotFound), this, false);
         return;
     }
     FoundPort(search.FoundPort());

@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 
 class COptionDlg : public QDialog {
     Q_OBJECT
@@ -20,7 +20,7 @@ class COptionDlg : public QDialog {
     static constexpr int kMaxPortTextLength = 6;
 
     // A port outside 1..256 is taken as 1.
-    COptionDlg(CMVKAppDlg& mainWindow, int port, bool closeAfterWrite);
+    COptionDlg(IWindowHost& host, int port, bool closeAfterWrite);
 
     int Port() const { return port_; }
     bool CloseAfterWrite() const;
@@ -41,7 +41,7 @@ class COptionDlg : public QDialog {
     void SelectAll();
     void FoundPort(int port);
 
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     int port_;
     QComboBox* portList_ = nullptr;
     QPushButton* searchButton_ = nullptr;

@@ -4,17 +4,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CMVKAppDlg.h"
+#include "app/IWindowHost.h"
 #include "app/QtText.h"
 #include "protocol/SearchProbe.h"
 #include "res/StringIds.h"
 
 namespace morvik {
 
-CPortProgressDlg::CPortProgressDlg(CMVKAppDlg& mainWindow, QWidget* parent,
-                                   PortSearch::PortList list)
+CPortProgressDlg::CPortProgressDlg(IWindowHost& host, QWidget* parent, PortSearch::PortList list)
     : QDialog(parent),
-      main_(mainWindow),
+      host_(host),
       search_([this](int port) { return Probe(port); }, std::move(list)) {
     setWindowTitle(Tr(res::ids::kPortSearchCaption));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -47,10 +46,10 @@ void CPortProgressDlg::showEvent(QShowEvent* event) {
         return;
     }
     started_ = true;
-    savedPort_ = main_.Terminal().PortNumber();
+    savedPort_ = host_.Terminal().PortNumber();
     // The search is over COM numbers: a device given on the command line steps aside meanwhile.
-    savedDevice_ = main_.Terminal().DevicePath();
-    main_.Terminal().SetDevicePath(std::string());
+    savedDevice_ = host_.Terminal().DevicePath();
+    host_.Terminal().SetDevicePath(std::string());
     search_.Start();
     timer_.start();
 }
@@ -62,16 +61,16 @@ void CPortProgressDlg::reject() {
 bool CPortProgressDlg::Probe(int port) {
     // On the search thread: the terminal object is the main window's, and nobody else uses it
     // while this modal window runs.
-    return ProbePortForSearch(main_.Terminal(), port, search_.CancelFlag());
+    return ProbePortForSearch(host_.Terminal(), port, search_.CancelFlag());
 }
 
 void CPortProgressDlg::RestorePort() {
-    main_.Terminal().SetPortNumber(savedPort_);
-    main_.Terminal().SetDevicePath(savedDevice_);
+    host_.Terminal().SetPortNumber(savedPort_);
+    host_.Terminal().SetDevicePath(savedDevice_);
 }
 
 void CPortProgressDlg::ReleaseFoundPort() {
-    CTerminal& terminal = main_.Terminal();
+    CTerminal& terminal = host_.Terminal();
     if (terminal.IsConnected()) {
         terminal.SendExit();
         terminal.Disconnect();

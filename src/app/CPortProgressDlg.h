@@ -17,7 +17,7 @@ class QPushButton;
 
 namespace morvik {
 
-class CMVKAppDlg;
+class IWindowHost;
 
 class CPortProgressDlg : public QDialog {
     Q_OBJECT
@@ -26,7 +26,7 @@ class CPortProgressDlg : public QDialog {
     static constexpr int kPollIntervalMs = 300;
 
     // Without a list the system's serial port list is searched.
-    CPortProgressDlg(CMVKAppDlg& mainWindow, QWidget* parent, PortSearch::PortList list = {});
+    CPortProgressDlg(IWindowHost& host, QWidget* parent, PortSearch::PortList list = {});
     ~CPortProgressDlg() override;
 
     // A terminal answered (the main window's port is then the port it answered on).
@@ -50,7 +50,7 @@ class CPortProgressDlg : public QDialog {
     // A terminal that answered is left out of command mode again and its port closed.
     void ReleaseFoundPort();
 
-    CMVKAppDlg& main_;
+    IWindowHost& host_;
     PortSearch search_;
     QTimer timer_;
     QProgressBar* bar_ = nullptr;

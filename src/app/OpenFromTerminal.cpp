@@ -7,8 +7,6 @@
 
 #include "app/CMVKAppDlg.h"
 
-#include <QFileInfo>
-
 #include "app/AppStringIds.h"
 #include "app/QtText.h"
 #include "app/WindowPlacement.h"

@@ -1,20 +1,21 @@
-// The About entry of the window's system menu, and the system commands that open the About box.
+#include "app/SystemMenu.h"
 
 #include <windows.h>
 
-#include "app/CMVKAppDlg.h"
+#include <QWidget>
+
 #include "app/CommandIds.h"
 #include "app/QtText.h"
 #include "res/StringIds.h"
 
 namespace morvik {
 
-void CMVKAppDlg::AddSystemMenuAbout() {
+void AddAboutToSystemMenu(QWidget& window) {
     const QString text = Tr(res::ids::kAboutMenuItem);
     if (text.isEmpty()) {
         return;
     }
-    HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(window.winId()), FALSE);
     if (menu != nullptr) {
         ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuW(menu, MF_STRING, cmd::kSystemAbout,
@@ -22,18 +23,14 @@ void CMVKAppDlg::AddSystemMenuAbout() {
     }
 }
 
-bool CMVKAppDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+bool IsSystemMenuAbout(const void* message) {
     const MSG* msg = static_cast<const MSG*>(message);
     // Every system command whose low 16 bits lie in 16..31 opens the About box.
-    if (msg->message == WM_SYSCOMMAND) {
-        const unsigned id = static_cast<unsigned>(msg->wParam) & 0xFFFFu;
-        if (id >= 16 && id <= 31) {
-            OnAbout();
-            *result = 0;
-            return true;
-        }
+    if (msg->message != WM_SYSCOMMAND) {
+        return false;
     }
-    return QDialog::nativeEvent(eventType, message, result);
+    const unsigned id = static_cast<unsigned>(msg->wParam) & 0xFFFFu;
+    return id >= 16 && id <= 31;
 }
 
 }  // namespace morvik
