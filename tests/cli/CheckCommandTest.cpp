@@ -6,8 +6,8 @@
 
 #include "files/MiniFamilySettingsFile.h"
 #include "model/Cp932.h"
-#include "res/Strings.h"
 #include "model/settings/MiniSettingsGen.h"
+#include "res/Strings.h"
 #include "support/CliFixture.h"
 #include "support/SimProcess.h"
 

@@ -8,8 +8,8 @@
 #include "app/CommandIds.h"
 #include "editors/CMiniSXCustomDlg.h"
 #include "editors/CSelectModeDlg.h"
-#include "sessions/mini/MiniTestData.h"
 #include "model/Cp932.h"
+#include "sessions/mini/MiniTestData.h"
 #include "support/qt/MiniWindowDriver.h"
 
 namespace morvik::test {

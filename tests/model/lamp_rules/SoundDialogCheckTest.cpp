@@ -4,10 +4,10 @@
 
 #include <array>
 
-#include "sessions/mini/MiniTestData.h"
 #include "model/SoundDialogCheck.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
+#include "sessions/mini/MiniTestData.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
 #include "support/Wave.h"

@@ -5,9 +5,9 @@
 
 #include "files/MiniFamilySettingsFile.h"
 #include "model/Cp932.h"
+#include "model/settings/MiniSettingsGen.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
-#include "model/settings/MiniSettingsGen.h"
 
 namespace morvik {
 namespace {

@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "model/MiniSettings.h"
-#include "res/Strings.h"
 #include "model/settings/MiniSettingsGen.h"
+#include "res/Strings.h"
 #include "support/SimProcess.h"
 #include "support/Wave.h"
 

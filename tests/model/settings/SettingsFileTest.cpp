@@ -10,9 +10,9 @@
 #include "files/MiniFamilySettingsFile.h"
 #include "files/SettingsFile.h"
 #include "model/FunctionRecordValidate.h"
+#include "model/settings/MiniSettingsGen.h"
 #include "morvik/Version.h"
 #include "res/Strings.h"
-#include "model/settings/MiniSettingsGen.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
 

@@ -9,11 +9,11 @@
 #include <string>
 
 #include "files/SlimSettingsFile.h"
+#include "model/slim/SlimGen.h"
 #include "morvik/Version.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/SlimReadSession.h"
-#include "model/slim/SlimGen.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
 

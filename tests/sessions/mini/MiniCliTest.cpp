@@ -34,8 +34,11 @@ class MiniCli : public test::CliFixture {
 TEST_F(MiniCli, ReadChangeWriteReadShowsTheChange) {
     test::SimProcess sim = Sim("mini", {"--param", "isc=0123"});
     const std::string first = files_.File("first.dat");
+    // Each command ends with a restart; the next starts when it is over, as an operator's would.
+    const long boot = sim.Boot();
     RunResult read = Morvik(sim, {"read", first});
     ASSERT_EQ(read.exitCode, 0) << read.err;
+    ASSERT_TRUE(sim.WaitForBoot(boot + 1));
     std::string text = test::ReadWholeFile(first);
     ASSERT_NE(text.find("\r\nrslt 0\r\n"), std::string::npos);
     text.replace(text.find("\r\nrslt 0\r\n"), 10, "\r\nrslt 1\r\n");
@@ -46,6 +49,7 @@ TEST_F(MiniCli, ReadChangeWriteReadShowsTheChange) {
     EXPECT_EQ(write.out, "書き込みが完了し、再起動しました。\n");
     EXPECT_EQ(sim.StateValue("rslt"), "1");
     EXPECT_TRUE(sim.WaitForLogLine("reboot"));
+    ASSERT_TRUE(sim.WaitForBoot(boot + 2));
 
     const std::string second = files_.File("second.dat");
     ASSERT_EQ(Morvik(sim, {"read", second}).exitCode, 0);

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "sessions/mini/MiniTestData.h"
 #include "sessions/MiniFamilyEasyWriteSession.h"
 #include "sessions/MiniQuickWrite.h"
+#include "sessions/mini/MiniTestData.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
 #include "support/SimTerminal.h"

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "files/MiniFamilySettingsFile.h"
-#include "sessions/mini/MiniTestData.h"
+#include "model/settings/MiniSettingsGen.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniFamilyReadSession.h"
 #include "sessions/MiniFamilyWriteSession.h"
-#include "model/settings/MiniSettingsGen.h"
+#include "sessions/mini/MiniTestData.h"
 #include "support/AfterTerminal.h"
 #include "support/Files.h"
 #include "support/SimTerminal.h"

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "sessions/mini/MiniTestData.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniExchange.h"
 #include "sessions/MiniFamilyWriteSession.h"
 #include "sessions/SoundUpload.h"
+#include "sessions/mini/MiniTestData.h"
 #include "support/Files.h"
 #include "support/SimTerminal.h"
 #include "support/Wave.h"

@@ -7,10 +7,10 @@
 #include <thread>
 
 #include "link/PtyPair.h"
-#include "sessions/mini/MiniTestData.h"
 #include "protocol/Reporter.h"
 #include "protocol/Terminal.h"
 #include "sessions/SoundUpload.h"
+#include "sessions/mini/MiniTestData.h"
 #include "support/Files.h"
 
 namespace morvik {

@@ -7,10 +7,10 @@
 #include <sstream>
 
 #include "files/MiniFamilySettingsFile.h"
-#include "sessions/mini/MiniTestData.h"
 #include "model/minisx/MiniSxGen.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
+#include "sessions/mini/MiniTestData.h"
 #include "support/CliFixture.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
@@ -41,8 +41,12 @@ TEST_F(MiniSxCli, ReadChangeWriteReadBack) {
     test::SimProcess sim = Sim(
         "minisx", {"--param", "nfc=2", "--param", "nque=1", "--ndef", "http://nfc.example.jp/a?"});
     const std::string file = files_.File("sx.dat");
+    // Each command ends with a restart of the terminal; the next one starts when it is over, as
+    // an operator's would (on a loaded machine the simulator may take the restart late).
+    const long boot = sim.Boot();
     RunResult read = Morvik(sim, {"read", file});
     ASSERT_EQ(read.exitCode, 0) << read.err;
+    ASSERT_TRUE(sim.WaitForBoot(boot + 1));
     const std::string text = test::ReadWholeFile(file);
     ASSERT_TRUE(text.starts_with(res::TextCp932(res::ids::kMiniSxFileHeader) + "\r\n"));
     EXPECT_NE(text.find("\r\nndef_url http://nfc.example.jp/a?\r\n"), std::string::npos);
@@ -60,6 +64,7 @@ TEST_F(MiniSxCli, ReadChangeWriteReadBack) {
     EXPECT_NE(write.out.find(res::Text(res::ids::kWriteDoneRebooted)), std::string::npos);
     ASSERT_TRUE(sim.WaitForLogLine("ndef s 1 http://nfc.example.jp/b&"));
     EXPECT_FALSE(Sent(sim, "pset rslt") || Sent(sim, "pset isc") || Sent(sim, "pset pnt"));
+    ASSERT_TRUE(sim.WaitForBoot(boot + 2));
 
     const std::string again = files_.File("again.dat");
     ASSERT_EQ(Morvik(sim, {"read", again}).exitCode, 0);

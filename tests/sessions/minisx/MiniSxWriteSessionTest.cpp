@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/minisx/MiniSxGen.h"
 #include "model/MiniSxSettings.h"
+#include "model/minisx/MiniSxGen.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/MiniFamilyEasyWriteSession.h"

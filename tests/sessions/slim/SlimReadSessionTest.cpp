@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "model/slim/SlimGen.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
 #include "sessions/SlimReadSession.h"
 #include "sessions/SlimWriteSession.h"
-#include "model/slim/SlimGen.h"
 #include "support/SimTerminal.h"
 
 namespace morvik {

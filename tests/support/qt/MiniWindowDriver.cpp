@@ -13,8 +13,8 @@
 #include "editors/CByteField.h"
 #include "editors/CMiniCustomDlg.h"
 #include "editors/CSelectModeDlg.h"
-#include "sessions/mini/MiniTestData.h"
 #include "model/Cp932.h"
+#include "sessions/mini/MiniTestData.h"
 #include "support/Files.h"
 #include "support/qt/BoxAnswerer.h"
 
