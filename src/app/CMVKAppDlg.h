@@ -26,6 +26,7 @@
 #include "app/IWindowHost.h"
 #include "app/SettingsWindowRegistry.h"
 #include "files/Preferences.h"
+#include "files/SettingsFile.h"
 #include "protocol/DeviceInfo.h"
 #include "protocol/Edition.h"
 #include "protocol/Terminal.h"
@@ -174,12 +175,13 @@ class CMVKAppDlg : public QDialog, public IWindowHost {
     void WindowNotYetAvailable(int commandTextId);
 
     // ---- Opening windows from a file (OpenFromFile.cpp) ------------------------------------
-    // Open a device settings file (already known to open) in a new settings window: the file's
-    // header line decides the edition.
+    // Open a device settings file (already known to open) in a new settings window: the file is
+    // read once, its header line decides the edition, and what was read goes to the window.
     void OpenSettingsFileWindow(const QString& path);
-    void OpenSlimSettingsFile(const QString& path);
-    // Registers window (new) in family's list and loads it from the settings file path.
-    void OpenDetailedWindowForFile(Family family, CMiniDetailFrameDlg* window, const QString& path);
+    void OpenSlimSettingsFile(const QString& path, SettingsFileText file);
+    // Registers window (new) in family's list and loads it from file, read from path.
+    void OpenDetailedWindowForFile(Family family, CMiniDetailFrameDlg* window, const QString& path,
+                                   SettingsFileText file);
     // The chart window on a detection log CSV; an error box instead when the file is not a
     // detection log the tool wrote.
     void ShowDetectionLogWindow(const QString& path);

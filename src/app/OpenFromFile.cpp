@@ -1,11 +1,12 @@
 // The windows the main window opens on a file: a device settings file into a new settings window
-// of its edition (the file's header line decides which; a file without one opens no window and
-// says why), and a detection log CSV in the chart window, from ファイル → 検出ログを開く or as
-// the file just saved by 検出ログの取得.
+// of its edition (the file is read once, its header line decides which, and the window loads what
+// was read; a file without a header opens no window and says why), and a detection log CSV in the
+// chart window, from ファイル → 検出ログを開く or as the file just saved by 検出ログの取得.
 
 #include "app/CMVKAppDlg.h"
 
 #include <QFileInfo>
+#include <utility>
 
 #include "app/FileDialogs.h"
 #include "app/QtText.h"
@@ -23,20 +24,22 @@ namespace morvik {
 
 void CMVKAppDlg::OpenSettingsFileWindow(const QString& path) {
     const std::filesystem::path file = PathFromUtf8(LocalPath(path));
-    const SettingsFileText text = ReadSettingsFileText(file, kMiniFamilySettingsFileMaxSize);
+    SettingsFileText text = ReadAnySettingsFile(file);
     if (!text.ok) {
         ErrorBox(FromCp932(text.message));
         return;
     }
-    switch (DetectSettingsFileEdition(text.text)) {
+    switch (text.edition) {
         case SettingsFileEdition::Mini:
-            OpenDetailedWindowForFile(Family::Mini, new CMiniCustomDlg(*this), path);
+            OpenDetailedWindowForFile(Family::Mini, new CMiniCustomDlg(*this), path,
+                                      std::move(text));
             return;
         case SettingsFileEdition::Slim:
-            OpenSlimSettingsFile(path);
+            OpenSlimSettingsFile(path, std::move(text));
             return;
         case SettingsFileEdition::MiniSx:
-            OpenDetailedWindowForFile(Family::MiniSx, new CMiniSXCustomDlg(*this), path);
+            OpenDetailedWindowForFile(Family::MiniSx, new CMiniSXCustomDlg(*this), path,
+                                      std::move(text));
             return;
         case SettingsFileEdition::Unknown:
             break;
@@ -44,7 +47,7 @@ void CMVKAppDlg::OpenSettingsFileWindow(const QString& path) {
     ErrorBox(Tr(res::ids::kSettingsFileInvalid));
 }
 
-void CMVKAppDlg::OpenSlimSettingsFile(const QString& path) {
+void CMVKAppDlg::OpenSlimSettingsFile(const QString& path, SettingsFileText file) {
     auto* editor = new CConfigDlg(*this);
     if (!RegisterSettingsWindow(Family::Slim, editor)) {
         delete editor;
@@ -55,7 +58,7 @@ void CMVKAppDlg::OpenSlimSettingsFile(const QString& path) {
                                           QFileInfo(path).fileName().toUtf8().constData());
     editor->setWindowTitle(QString::fromStdString(title));
     editor->SetCloseAfterWrite(CloseAfterWrite());
-    if (!editor->ReadFromFile(path)) {
+    if (!editor->ReadFromFile(path, std::move(file))) {
         const std::string& text = editor->ResultText();
         ErrorBox(text.empty() ? Tr(res::ids::kSettingsFileInvalid) : FromCp932(text));
         // A window that holds nothing of the file is of no use.
@@ -69,7 +72,7 @@ void CMVKAppDlg::OpenSlimSettingsFile(const QString& path) {
 }
 
 void CMVKAppDlg::OpenDetailedWindowForFile(Family family, CMiniDetailFrameDlg* window,
-                                           const QString& path) {
+                                           const QString& path, SettingsFileText file) {
     if (!RegisterSettingsWindow(family, window)) {
         delete window;
         ErrorBox(Tr(res::ids::kTooManySettingsWindows));
@@ -80,7 +83,7 @@ void CMVKAppDlg::OpenDetailedWindowForFile(Family family, CMiniDetailFrameDlg* w
     PlaceNewWindow(*window, *this);
     window->show();
     // A load that gives nothing shows 914 (the read's own text when it has one).
-    const CMiniDetailFrameDlg::ReadOutcome outcome = window->Read(path);
+    const CMiniDetailFrameDlg::ReadOutcome outcome = window->Read(std::move(file));
     if (!outcome.loaded) {
         delete window;
         ErrorBox(outcome.message);

@@ -17,6 +17,7 @@
 
 #include "app/ISettingsWindow.h"
 #include "editors/SlimConfigForm.h"
+#include "files/SettingsFile.h"
 #include "model/SlimEditorView.h"
 #include "model/SlimSettings.h"
 
@@ -42,8 +43,9 @@ class CConfigDlg : public QDialog, public ISettingsWindow {
     // Reads the terminal inside the command session the main window opened; the session ends
     // with "exit" and the port is closed once the read is done. True when the read was clean.
     bool ReadFromTerminal();
-    // Loads a Slim settings file. True when it loaded.
-    bool ReadFromFile(const QString& path);
+    // Loads the Slim settings file at path from what ReadAnySettingsFile read of it (the file
+    // is not opened again). True when it loaded.
+    bool ReadFromFile(const QString& path, SettingsFileText file);
     // The results of the last read: whether it failed (warnings count as a failure), whether
     // the values were placed in the window all the same (a read with warnings only), and the
     // session's text (code page 932).

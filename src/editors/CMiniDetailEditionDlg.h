@@ -15,7 +15,9 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/IWindowHost.h"
@@ -44,9 +46,9 @@ class CMiniDetailEditionDlg : public CMiniDetailFrameDlg {
     bool WriteAllowed() const override { return Edition::WriteAllowed(settings_); }
     int NoteId() const override { return Edition::NoteId(settings_); }
 
-    std::unique_ptr<CSessionWorker> MakeReadSession(const QString& filePath) override {
-        if (!filePath.isEmpty()) {
-            return std::make_unique<typename Edition::ReadSession>(LocalPath(filePath), settings_);
+    std::unique_ptr<CSessionWorker> MakeReadSession(std::optional<SettingsFileText> file) override {
+        if (file) {
+            return std::make_unique<typename Edition::ReadSession>(std::move(*file), settings_);
         }
         return std::make_unique<typename Edition::ReadSession>(Host().Terminal(), true, settings_);
     }

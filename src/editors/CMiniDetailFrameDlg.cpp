@@ -95,9 +95,18 @@ void CMiniDetailFrameDlg::SetBusy(bool busy) {
     }
 }
 
-CMiniDetailFrameDlg::ReadOutcome CMiniDetailFrameDlg::Read(const QString& filePath) {
-    const bool fromFile = !filePath.isEmpty();
-    std::unique_ptr<CSessionWorker> read = MakeReadSession(filePath);
+CMiniDetailFrameDlg::ReadOutcome CMiniDetailFrameDlg::Read() {
+    return RunReadSession(std::nullopt);
+}
+
+CMiniDetailFrameDlg::ReadOutcome CMiniDetailFrameDlg::Read(SettingsFileText file) {
+    return RunReadSession(std::move(file));
+}
+
+CMiniDetailFrameDlg::ReadOutcome CMiniDetailFrameDlg::RunReadSession(
+    std::optional<SettingsFileText> file) {
+    const bool fromFile = file.has_value();
+    std::unique_ptr<CSessionWorker> read = MakeReadSession(std::move(file));
     SetBusy(true);
     RunRead(*read, fromFile);
     SetBusy(false);

@@ -11,11 +11,13 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/ISettingsWindow.h"
 #include "editors/MiniWriteRun.h"
+#include "files/SettingsFile.h"
 
 class QCheckBox;
 class QLabel;
@@ -45,8 +47,10 @@ class CMiniDetailFrameDlg : public QWidget, public ISettingsWindow {
         bool loaded = false;
         QString message;
     };
-    // Reads the terminal (a session of its own) or, with a path, a settings file.
-    ReadOutcome Read(const QString& filePath = QString());
+    // Reads the terminal (a session of its own), or loads a settings file of the window's
+    // edition from what ReadAnySettingsFile read of it (the file is not opened again).
+    ReadOutcome Read();
+    ReadOutcome Read(SettingsFileText file);
 
     // The write flow of 設定/再起動 and the save of ファイルに保存 (path asked for when empty).
     void Write();
@@ -78,9 +82,10 @@ class CMiniDetailFrameDlg : public QWidget, public ISettingsWindow {
     virtual bool WriteAllowed() const = 0;
     // The string table entry of the note line.
     virtual int NoteId() const = 0;
-    // A read of the terminal (filePath empty) or of a settings file, starting from what the
-    // window holds.
-    virtual std::unique_ptr<CSessionWorker> MakeReadSession(const QString& filePath) = 0;
+    // A read of the terminal (no file) or of a settings file already read, starting from what
+    // the window holds.
+    virtual std::unique_ptr<CSessionWorker> MakeReadSession(
+        std::optional<SettingsFileText> file) = 0;
     // Runs the read in the edition's progress window; the port closes when the exchange ended.
     virtual void RunRead(CSessionWorker& read, bool fromFile) = 0;
     // Takes the values of a finished read into the window; false when the read loaded nothing.
@@ -96,6 +101,7 @@ class CMiniDetailFrameDlg : public QWidget, public ISettingsWindow {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    ReadOutcome RunReadSession(std::optional<SettingsFileText> file);
     void SetBusy(bool busy);
 
     IWindowHost& host_;

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <filesystem>
+#include <utility>
 
 #include "app/FileDialogs.h"
 #include "app/IWindowHost.h"
@@ -72,10 +73,10 @@ bool CConfigDlg::ReadFromTerminal() {
     return ApplyRead(clean, read);
 }
 
-bool CConfigDlg::ReadFromFile(const QString& path) {
+bool CConfigDlg::ReadFromFile(const QString& path, SettingsFileText file) {
     fromFile_ = true;
     filePath_ = LocalPath(path);
-    CSlimReadSession read(filePath_);
+    CSlimReadSession read(SlimSettingsFileOf(std::move(file)));
     const bool clean = RunSession(read, true);
     fileText_ = read.FileText();
     return ApplyRead(clean, read);

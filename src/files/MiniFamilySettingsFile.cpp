@@ -73,21 +73,24 @@ MiniReadResult MiniFamilySettingsFile<Edition>::LoadText(std::string_view text,
 }
 
 template <class Edition>
-MiniFamilyFileValues MiniFamilySettingsFile<Edition>::Read(const std::filesystem::path& path) {
+MiniFamilyFileValues MiniFamilySettingsFile<Edition>::Of(SettingsFileText file) {
     MiniFamilyFileValues read;
-    SettingsFileText file = ReadSettingsFileText(path, kMiniFamilySettingsFileMaxSize);
     if (!file.ok) {
         read.error = std::move(file.message);
         return read;
     }
-    std::optional<MiniValues> values = ValuesOfEditionText<Edition>(file.text);
-    if (!values) {
+    if (file.edition != kFileEdition<Edition>) {
         read.error = res::TextCp932(res::ids::kSettingsFileInvalid);
         return read;
     }
+    read.values = Values(file.text);
     read.text = std::move(file.text);
-    read.values = std::move(*values);
     return read;
+}
+
+template <class Edition>
+MiniFamilyFileValues MiniFamilySettingsFile<Edition>::Read(const std::filesystem::path& path) {
+    return Of(ReadAnySettingsFile(path));
 }
 
 template <class Edition>

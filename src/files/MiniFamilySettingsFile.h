@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/SettingsFile.h"
 #include "model/MiniFamilyEdition.h"
 
 namespace morvik {
@@ -43,7 +44,11 @@ struct MiniFamilySettingsFile {
     // were.
     static MiniReadResult LoadText(std::string_view text, Settings& settings);
 
-    // Reads the file at path: its text and values, or why it is no file of the edition.
+    // A file as ReadAnySettingsFile read it: its text and values, or why it is no file of the
+    // edition (one whose header names another edition first among them).
+    static MiniFamilyFileValues Of(SettingsFileText file);
+
+    // Reads the file at path the same way.
     static MiniFamilyFileValues Read(const std::filesystem::path& path);
 
     // Reads the file at path and loads it: the messages of Read, then those of LoadText.

@@ -55,7 +55,9 @@ SettingsFileEdition DetectSettingsFileEdition(std::string_view text) {
 SettingsFileText ReadSettingsFileText(const std::filesystem::path& path, std::size_t maxSize) {
     FileRead file = ReadRegularFile(path, maxSize);
     if (file.status == FileReadStatus::TooLarge) {
-        return Refused(ids::kSettingsFileInvalid);
+        SettingsFileText result = Refused(ids::kSettingsFileInvalid);
+        result.tooLarge = true;
+        return result;
     }
     if (!file.Ok()) {
         return Refused(ids::kFileOpenFailed);
@@ -63,6 +65,28 @@ SettingsFileText ReadSettingsFileText(const std::filesystem::path& path, std::si
     SettingsFileText result;
     result.text = std::move(file.bytes);
     result.text += kLineEnd;
+    result.ok = true;
+    return result;
+}
+
+SettingsFileText ReadAnySettingsFile(const std::filesystem::path& path) {
+    SettingsFileText file = ReadSettingsFileText(path, kSettingsFileReadLimit);
+    if (file.ok) {
+        file.edition = DetectSettingsFileEdition(file.text);
+    }
+    return file;
+}
+
+SettingsFileText SettingsFileFromBytes(std::string bytes) {
+    if (bytes.size() > kSettingsFileReadLimit) {
+        SettingsFileText result = Refused(ids::kSettingsFileInvalid);
+        result.tooLarge = true;
+        return result;
+    }
+    SettingsFileText result;
+    result.text = std::move(bytes);
+    result.text += kLineEnd;
+    result.edition = DetectSettingsFileEdition(result.text);
     result.ok = true;
     return result;
 }

@@ -36,15 +36,32 @@ inline constexpr std::size_t kMiniFamilySettingsFileMaxSize = 16384;
 
 struct SettingsFileText {
     bool ok = false;
+    // The edition whose header the text holds (ReadAnySettingsFile and SettingsFileFromBytes
+    // only; Unknown otherwise).
+    SettingsFileEdition edition = SettingsFileEdition::Unknown;
     // The whole file with CR LF appended, so that a last line without a line end is found too.
     std::string text;
     // Why the file was refused (code page 932): 907 when it cannot be opened or read, 914 when
     // it is larger than maxSize. Empty when ok.
     std::string message;
+    // Refused for its size (914).
+    bool tooLarge = false;
 };
 
 // Reads a whole settings file of at most maxSize bytes.
 SettingsFileText ReadSettingsFileText(const std::filesystem::path& path, std::size_t maxSize);
+
+// No edition's settings file is larger than this (the Slim's own limit is smaller and is checked
+// when a Slim file is loaded).
+inline constexpr std::size_t kSettingsFileReadLimit = kMiniFamilySettingsFileMaxSize;
+
+// Reads a settings file of any edition, once: its whole text under kSettingsFileReadLimit and the
+// edition its header names. The text goes on to the edition's loader as it is, so that the file
+// is neither opened nor searched for its header again.
+SettingsFileText ReadAnySettingsFile(const std::filesystem::path& path);
+
+// The same on a file's bytes already in memory.
+SettingsFileText SettingsFileFromBytes(std::string bytes);
 
 // The value of a key in a file's text: what follows the key and one space on the first line
 // that starts with them, up to the line's end; empty when no line has the key. Lines are found

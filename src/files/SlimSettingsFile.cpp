@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "files/SettingsFile.h"
-#include "link/RegularFile.h"
 #include "model/Utf8Path.h"
 
 namespace morvik {
@@ -24,33 +23,32 @@ bool SaveSlimSettingsFile(const std::string& path, const SlimEditorState& state)
                              message);
 }
 
-SlimFileText ReadSlimSettingsFile(const std::string& path) {
-    FileRead file = ReadRegularFile(PathFromUtf8(path), kSlimSettingsFileMaxSize);
-    if (file.status == FileReadStatus::TooLarge) {
-        SlimFileText result;
-        result.status = SlimFileStatus::TooLarge;
-        return result;
-    }
-    if (!file.Ok()) {
-        return SlimFileText{};
-    }
-    return SlimSettingsFileFromBytes(std::move(file.bytes));
-}
-
-SlimFileText SlimSettingsFileFromBytes(std::string bytes) {
+SlimFileText SlimSettingsFileOf(SettingsFileText file) {
     SlimFileText result;
-    if (bytes.size() > kSlimSettingsFileMaxSize) {
-        result.status = SlimFileStatus::TooLarge;
+    if (!file.ok) {
+        result.status = file.tooLarge ? SlimFileStatus::TooLarge : SlimFileStatus::OpenFailed;
         return result;
     }
-    bytes += "\r\n";
-    if (!HasSlimHeader(bytes)) {
+    if (file.edition != SettingsFileEdition::Slim) {
         result.status = SlimFileStatus::NoHeader;
         return result;
     }
+    // The text ends in the CR LF the read appended.
+    if (file.text.size() > kSlimSettingsFileMaxSize + 2) {
+        result.status = SlimFileStatus::TooLarge;
+        return result;
+    }
     result.status = SlimFileStatus::Ok;
-    result.text = std::move(bytes);
+    result.text = std::move(file.text);
     return result;
+}
+
+SlimFileText ReadSlimSettingsFile(const std::string& path) {
+    return SlimSettingsFileOf(ReadAnySettingsFile(PathFromUtf8(path)));
+}
+
+SlimFileText SlimSettingsFileFromBytes(std::string bytes) {
+    return SlimSettingsFileOf(SettingsFileFromBytes(std::move(bytes)));
 }
 
 bool HasSlimHeader(std::string_view text) {

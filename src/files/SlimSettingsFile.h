@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/SettingsFile.h"
 #include "model/SlimCatalogue.h"
 #include "model/SlimRecords.h"
 #include "model/SlimSettings.h"
@@ -59,6 +60,8 @@ inline constexpr std::size_t kLongestRecord =
 inline constexpr std::size_t kSlimSettingsFileMaxSize =
     slim_file_size::kHeaderLine + slim_file_size::kVersionLine + 3 * slim_file_size::kNumberLine +
     2 * (slim_file_size::kKeyAndLineEnd + slim_file_size::kLongestRecord);
+// A file is read once under the limit of every edition before its header is known.
+static_assert(kSlimSettingsFileMaxSize <= kSettingsFileReadLimit);
 
 // The whole file text for values of function.
 std::string SlimSettingsFileText(const SlimSettings& values, SlimFunction function);
@@ -83,9 +86,12 @@ struct SlimFileText {
     std::string text;
 };
 
-SlimFileText ReadSlimSettingsFile(const std::string& path);
+// A settings file as ReadAnySettingsFile read it, taken as a Slim file: refused when it could not
+// be read, names another edition or is larger than the Slim's limit.
+SlimFileText SlimSettingsFileOf(SettingsFileText file);
 
-// The same on a file's bytes already in memory.
+// The same, reading the file at path or taking a file's bytes already in memory.
+SlimFileText ReadSlimSettingsFile(const std::string& path);
 SlimFileText SlimSettingsFileFromBytes(std::string bytes);
 
 // True when text holds the Slim header line.

@@ -26,13 +26,22 @@ CMiniFamilyReadSession<Edition>::CMiniFamilyReadSession(std::string filePath,
 }
 
 template <class Edition>
+CMiniFamilyReadSession<Edition>::CMiniFamilyReadSession(SettingsFileText file,
+                                                        const SettingsType& settings)
+    : file_(std::move(file)), settings_(settings) {
+    SetMaximum(kMiniReadRange);
+}
+
+template <class Edition>
 CMiniFamilyReadSession<Edition>::~CMiniFamilyReadSession() {
     Join();
 }
 
 template <class Edition>
 bool CMiniFamilyReadSession<Edition>::ReadFile(MiniValues& values) {
-    MiniFamilyFileValues file = MiniFamilySettingsFile<Edition>::Read(PathFromUtf8(filePath_));
+    MiniFamilyFileValues file =
+        file_ ? MiniFamilySettingsFile<Edition>::Of(std::move(*file_))
+              : MiniFamilySettingsFile<Edition>::Read(PathFromUtf8(filePath_));
     if (!file.error.empty()) {
         Fail(file.error);
         return false;

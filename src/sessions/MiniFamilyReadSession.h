@@ -19,9 +19,11 @@
 // A terminal read ends with "reboot s" in every outcome once the session was open, so the
 // terminal does not stay in command mode; the caller closes the port afterwards.
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "files/SettingsFile.h"
 #include "model/MiniFamilyEdition.h"
 #include "protocol/Terminal.h"
 #include "sessions/SessionWorker.h"
@@ -45,6 +47,8 @@ class CMiniFamilyReadSession : public CSessionWorker {
     // From the settings file at path (code page 932 path as the tool holds it, or UTF-8 on the
     // command line: the bytes are used as they are).
     explicit CMiniFamilyReadSession(std::string filePath, const SettingsType& settings = {});
+    // From a settings file already read (ReadAnySettingsFile).
+    explicit CMiniFamilyReadSession(SettingsFileText file, const SettingsType& settings = {});
     ~CMiniFamilyReadSession() override;
 
     bool FromFile() const { return terminal_ == nullptr; }
@@ -67,6 +71,8 @@ class CMiniFamilyReadSession : public CSessionWorker {
     CTerminal* terminal_ = nullptr;
     bool openSession_ = false;
     std::string filePath_;
+    // The file once read; read by Run() when the session was given a path.
+    std::optional<SettingsFileText> file_;
     std::string fileText_;
     SettingsType settings_;
     std::vector<std::string> warnings_;

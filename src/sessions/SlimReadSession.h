@@ -30,7 +30,7 @@ class CSlimReadSession : public CSessionWorker {
     explicit CSlimReadSession(CTerminal& terminal);
     // From the Slim settings file at filePath ...
     explicit CSlimReadSession(std::string filePath);
-    // ... or from a file already read (SlimSettingsFileFromBytes).
+    // ... or from a file already read (SlimSettingsFileOf, SlimSettingsFileFromBytes).
     explicit CSlimReadSession(SlimFileText file);
     ~CSlimReadSession() override;
 

@@ -3,6 +3,7 @@
 // whose windows are still to come.
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -15,6 +16,11 @@
 
 #include "app/CommandIds.h"
 #include "dialogs/CProgressDlg.h"
+#include "editors/CConfigDlg.h"
+#include "files/SlimSettingsFile.h"
+#include "res/StringIds.h"
+#include "res/Strings.h"
+#include "support/Files.h"
 #include "support/ScopedEnv.h"
 #include "support/StderrCapture.h"
 #include "support/qt/AppFixture.h"
@@ -266,6 +272,40 @@ TEST_F(MainWindowTest, AFifoPickedAsASettingsFileIsRefusedWithoutHanging) {
     EXPECT_EQ(Messages(boxes_),
               std::vector<std::string>{"エラー|ファイルのオープンに失敗しました。"});
     EXPECT_EQ(window.SettingsWindowCount(CMVKAppDlg::Family::Mini), 0);
+}
+
+// A Slim file goes from 機器設定ファイルを開く into a Slim window with its values; one padded past
+// the Slim's own limit, though well inside the limit every edition is first read under, opens no
+// window and is refused as no settings file.
+TEST_F(MainWindowTest, ASlimFileOpensIntoASlimWindowUpToItsOwnLimit) {
+    SlimEditorState state;
+    state.browser = {"http://b/", "a b"};
+    state.behaviour.buzzer = false;
+    const std::string path = Config().File("slim.dat");
+    ASSERT_TRUE(SaveSlimSettingsFile(path, state));
+    CMVKAppDlg& window = Window();
+    test::AnswerFileDialog(&window, QString::fromStdString(path));
+    window.Action(cmd::kOpenSettingsFile)->trigger();
+    EXPECT_TRUE(Messages(boxes_).empty());
+    ASSERT_EQ(window.SettingsWindowCount(CMVKAppDlg::Family::Slim), 1);
+    CConfigDlg* editor = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        editor = editor != nullptr ? editor : qobject_cast<CConfigDlg*>(widget);
+    }
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->State(), state);
+    EXPECT_EQ(editor->FileText(), test::ReadWholeFile(path) + "\r\n");
+
+    const std::string over =
+        test::ReadWholeFile(path) + std::string(kSlimSettingsFileMaxSize, 'x') + "\r\n";
+    ASSERT_LT(over.size(), kSettingsFileReadLimit);
+    test::WriteWholeFile(Config().File("over.dat"), over);
+    test::AnswerFileDialog(&window, QString::fromStdString(Config().File("over.dat")));
+    window.Action(cmd::kOpenSettingsFile)->trigger();
+    EXPECT_EQ(Messages(boxes_),
+              std::vector<std::string>{"エラー|" +
+                                       std::string(res::Text(res::ids::kSettingsFileInvalid))});
+    EXPECT_EQ(window.SettingsWindowCount(CMVKAppDlg::Family::Slim), 1);
 }
 
 // A terminal that leaves "ver" unanswered holds 機器情報の読み込み for the whole wait: the command

@@ -168,7 +168,7 @@ TEST_F(MiniWriteFlowTest, AFileWithOneBadLampCodeWritesTheGoodLampsBackUnchanged
     test::WriteWholeFile(path, text);
 
     auto* window = new CMiniCustomDlg(*main_);
-    const CMiniDetailFrameDlg::ReadOutcome read = window->Read(QString::fromStdString(path));
+    const CMiniDetailFrameDlg::ReadOutcome read = window->Read(ReadAnySettingsFile(path));
     ASSERT_TRUE(read.loaded);
     EXPECT_EQ(read.message.toStdString(),
               "設定1(電池利用時 成功)のランプ設定に不正な設定値がありました。"

@@ -31,7 +31,7 @@ class UnsavedEditsTest : public test::AppFixture {
         main.RegisterSettingsWindow(CMVKAppDlg::Family::Mini, window);
         window->SetCaptionText(QStringLiteral("mini.dat"));
         window->show();
-        EXPECT_TRUE(window->Read(QString::fromStdString(path)).loaded);
+        EXPECT_TRUE(window->Read(ReadAnySettingsFile(path)).loaded);
         return window;
     }
     static void Deleted() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

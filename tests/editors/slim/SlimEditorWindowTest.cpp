@@ -141,7 +141,8 @@ TEST_F(SlimEditorWindowTest, ASavedFileOpensAgainIntoTheSameValues) {
     EXPECT_TRUE(boxes_.Boxes().empty());
 
     CConfigDlg& again = Editor(main);
-    ASSERT_TRUE(again.ReadFromFile(QString::fromStdString(path))) << again.ResultText();
+    ASSERT_TRUE(again.ReadFromFile(QString::fromStdString(path), ReadAnySettingsFile(path)))
+        << again.ResultText();
     EXPECT_EQ(again.State(), state);
     EXPECT_TRUE(again.FromFile());
 }
