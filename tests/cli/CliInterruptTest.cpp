@@ -2,11 +2,8 @@
 // it end the transfer and restart the terminal ("reboot s"), leaves no partial file, prints its
 // cancelled text and exits 130.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <filesystem>
@@ -16,8 +13,7 @@
 #include "cli/CliStringIds.h"
 #include "res/Strings.h"
 #include "support/SimProcess.h"
-
-extern char** environ;
+#include "support/Spawn.h"
 
 namespace morvik {
 namespace {
@@ -42,40 +38,14 @@ class CliInterrupt : public ::testing::TestWithParam<InterruptCase> {
     pid_t Start(const std::vector<std::string>& args) {
         std::vector<std::string> argv = {test::RequiredEnv("MORVIK_CLI")};
         argv.insert(argv.end(), args.begin(), args.end());
-        std::vector<char*> cargv;
-        for (std::string& arg : argv) {
-            cargv.push_back(arg.data());
-        }
-        cargv.push_back(nullptr);
-        std::vector<std::string> env = {"MORVIK_CONFIG_DIR=" + dir_.File("config"),
-                                        "MORVIK_SYSFS_ROOT=" + dir_.File("sys"),
-                                        "MORVIK_DEV_ROOT=" + dir_.File("dev")};
-        for (char** e = environ; *e != nullptr; ++e) {
-            env.emplace_back(*e);
-        }
-        std::vector<char*> cenv;
-        for (std::string& entry : env) {
-            cenv.push_back(entry.data());
-        }
-        cenv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, dir_.File("out").c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, dir_.File("err").c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        pid_t pid = -1;
-        const int rc = posix_spawn(&pid, cargv[0], &actions, nullptr, cargv.data(), cenv.data());
-        posix_spawn_file_actions_destroy(&actions);
-        return rc == 0 ? pid : -1;
+        return test::Spawn(
+            argv,
+            {"MORVIK_CONFIG_DIR=" + dir_.File("config"), "MORVIK_SYSFS_ROOT=" + dir_.File("sys"),
+             "MORVIK_DEV_ROOT=" + dir_.File("dev")},
+            dir_.File("out"), dir_.File("err"));
     }
     // The exit code; minus the signal number when the signal killed the program.
-    static int Wait(pid_t pid) {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-    }
+    static int Wait(pid_t pid) { return test::WaitExit(pid); }
     std::string Err() const {
         std::ifstream in(dir_.File("err"));
         return std::string(std::istreambuf_iterator<char>(in), {});

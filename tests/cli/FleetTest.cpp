@@ -1,11 +1,8 @@
 // morvik fleet end to end: several morvik-sim terminals of mixed editions, each on its own
 // pseudo-terminal behind its own cable of the test machine, served by one run of the tool.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cctype>
@@ -18,8 +15,7 @@
 #include "support/CliFixture.h"
 #include "support/Files.h"
 #include "support/SimProcess.h"
-
-extern char** environ;
+#include "support/Spawn.h"
 
 namespace morvik {
 namespace {
@@ -193,32 +189,12 @@ TEST_F(Fleet, CtrlCCancelsEveryTerminalAsOneCommandIsCancelled) {
     // Started apart, so that the test can interrupt it under way.
     std::vector<std::string> argv = {test::RequiredEnv("MORVIK_CLI"), "fleet", "easy", "--url",
                                      "https://example.jp/"};
-    std::vector<char*> cargv;
-    for (std::string& arg : argv) {
-        cargv.push_back(arg.data());
-    }
-    cargv.push_back(nullptr);
     std::vector<std::string> env;
     for (const auto& [name, value] : Env()) {
         env.push_back(name + "=" + value);
     }
-    for (char** e = environ; *e != nullptr; ++e) {
-        env.emplace_back(*e);
-    }
-    std::vector<char*> cenv;
-    for (std::string& entry : env) {
-        cenv.push_back(entry.data());
-    }
-    cenv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, files_.File("out").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, files_.File("err").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = -1;
-    ASSERT_EQ(posix_spawn(&pid, cargv[0], &actions, nullptr, cargv.data(), cenv.data()), 0);
-    posix_spawn_file_actions_destroy(&actions);
+    const pid_t pid = test::Spawn(argv, env, files_.File("out"), files_.File("err"));
+    ASSERT_GT(pid, 0);
     // Both writes are under way.
     for (const auto& sim : sims_) {
         for (int i = 0; i < 100 && !Sent(*sim, "pset psA1"); ++i) {
@@ -227,10 +203,7 @@ TEST_F(Fleet, CtrlCCancelsEveryTerminalAsOneCommandIsCancelled) {
         EXPECT_TRUE(Sent(*sim, "pset psA1"));
     }
     ::kill(pid, SIGINT);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 130);
+    EXPECT_EQ(test::WaitExit(pid), 130);
     const std::string err = test::ReadWholeFile(files_.File("err"));
     EXPECT_NE(err.find("  COM1 中断: 中断の指示を受けたため、処理を中止しました。"),
               std::string::npos)
