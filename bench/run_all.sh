@@ -34,7 +34,7 @@ logs="$build/bench-logs"
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 
 targets=(morvik morvik-sim session_floor_bench firmware_bench dlog_bench block_transfer_bench
-  sound_pack_bench text_bench settings_file_bench dlog_read_bench)
+  sound_pack_bench text_bench settings_file_bench dlog_read_bench fleet_bench)
 if [ "$gui" = ON ]; then
   targets+=(morvik-tool desktop_wait_bench)
 fi
@@ -81,6 +81,7 @@ if [ "${MORVIK_BENCH_REPORT_ONLY:-0}" != 1 ]; then
   run text_bench
   run settings_file_bench
   run dlog_read_bench
+  run fleet_bench
   if [ "$gui" = ON ]; then
     run desktop_wait_bench --runs "$runs"
   fi
@@ -211,7 +212,7 @@ printf '%-42s %s\n' "peak memory, morvik-tool at start" "${tool_mem} KB (offscre
 echo
 echo "Other figures:"
 for name in firmware_bench block_transfer_bench sound_pack_bench text_bench settings_file_bench \
-  dlog_read_bench; do
+  dlog_read_bench fleet_bench; do
   [ -f "$logs/$name.txt" ] || continue
   echo "-- $name"
   grep -v '^ROW|' "$logs/$name.txt" | sed 's/^/   /'
