@@ -137,6 +137,7 @@ void CMVKAppDlg::BuildMenu(QMenuBar* menuBar) {
          &CMVKAppDlg::OnEraseDetectionLog},
         {cmd::kSetClock, kMenuSetClock, QKeySequence(Qt::CTRL | Qt::Key_T),
          &CMVKAppDlg::OnSetClock},
+        {cmd::kFleet, kAppMenuFleet, QKeySequence(Qt::CTRL | Qt::Key_B), &CMVKAppDlg::OnFleet},
     };
     const Item help[] = {
         {cmd::kAbout, kMenuAbout, QKeySequence(), &CMVKAppDlg::OnAbout},
@@ -145,7 +146,7 @@ void CMVKAppDlg::BuildMenu(QMenuBar* menuBar) {
         for (const Item& item : items) {
             QAction* action = AddCommand(item.id, Tr(item.text), item.shortcut);
             connect(action, &QAction::triggered, this, item.slot);
-            if (item.id == cmd::kExit || item.id == cmd::kOptions) {
+            if (item.id == cmd::kExit || item.id == cmd::kOptions || item.id == cmd::kFleet) {
                 menu->addSeparator();
             }
             menu->addAction(action);
@@ -243,6 +244,9 @@ void CMVKAppDlg::UpdateCommandStates() {
             enabled = enabled && canClose_;
         } else if (id == cmd::kChangeSettings) {
             enabled = enabled && !windows_.TerminalWindowOpen();
+        } else if (id == cmd::kFleet) {
+            // Its terminals may include the one a settings window holds open.
+            enabled = enabled && canClose_;
         }
         action->setEnabled(enabled);
     }

@@ -38,6 +38,7 @@ class QWidget;
 
 namespace morvik {
 
+class CFleetDlg;
 class CMiniDetailFrameDlg;
 
 // How the program was started.
@@ -114,6 +115,9 @@ class CMVKAppDlg : public QDialog, public IWindowHost {
 
     QWidget& HostWindow() override { return *this; }
 
+    // The 一括設定 window while it is open.
+    CFleetDlg* FleetWindow() const;
+
   public slots:
     void OnReadDeviceInfo();
     void OnCopyDeviceInfo();
@@ -129,6 +133,8 @@ class CMVKAppDlg : public QDialog, public IWindowHost {
     void OnGetDetectionLog();
     void OnOpenDetectionLog();
     void OnServiceSettings();
+    // 一括設定: the window for many terminals at once (one; raised when open).
+    void OnFleet();
 
   protected:
     // Escape, the Close box and Exit all end here: the window closes only while the port is
@@ -197,6 +203,7 @@ class CMVKAppDlg : public QDialog, public IWindowHost {
     bool canClose_ = true;
 
     CSettingsWindowRegistry windows_{[this] { UpdateCommandStates(); }};
+    QPointer<QDialog> fleet_;  // the CFleetDlg; its header stays out of this one
 };
 
 }  // namespace morvik

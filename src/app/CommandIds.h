@@ -19,6 +19,7 @@ inline constexpr int kEraseDetectionLog = 32805;  // 検出ログの消去  Ctrl
 inline constexpr int kSetClock = 32806;           // パソコンの時刻に合わせる  Ctrl+T
 // The tool's own commands.
 inline constexpr int kOpenDetectionLog = 34000;  // 検出ログを開く
+inline constexpr int kFleet = 34001;             // 一括設定  Ctrl+B
 
 // The About entry of the window's system menu (where the platform has one).
 inline constexpr int kSystemAbout = 16;

@@ -18,6 +18,7 @@
 #include "app/FileDialogs.h"
 #include "app/QtText.h"
 #include "dialogs/CProgressDlg.h"
+#include "fleet/CFleetDlg.h"
 #include "protocol/ProtocolTexts.h"
 #include "res/StringIds.h"
 #include "sessions/TerminalTask.h"
@@ -192,6 +193,23 @@ EditionCode CMVKAppDlg::DetectEditionAsTask(int commandId) {
     EditionCode code = kEditionNone;
     RunTerminalTask(commandId, [this, &code] { code = terminal_.DetectEdition(false); });
     return code;
+}
+
+CFleetDlg* CMVKAppDlg::FleetWindow() const {
+    return static_cast<CFleetDlg*>(fleet_.data());
+}
+
+void CMVKAppDlg::OnFleet() {
+    if (fleet_ == nullptr) {
+        // A window of its own beside the main window, deleted when closed; its runs hold the
+        // modal guard, so the rest of the tool waits while terminals are being changed.
+        auto* window = new CFleetDlg(*this, this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        fleet_ = window;
+    }
+    fleet_->show();
+    fleet_->raise();
+    fleet_->activateWindow();
 }
 
 }  // namespace morvik

@@ -55,6 +55,10 @@ bool Interrupted() {
     return interrupted.load();
 }
 
+void RequestInterrupt() {
+    interrupted.store(true);
+}
+
 int ReportInterrupted() {
     PrintError(Text(ids::kInterrupted));
     return kExitInterrupted;

@@ -22,8 +22,12 @@ class InterruptGuard {
     InterruptGuard& operator=(const InterruptGuard&) = delete;
 };
 
-// True once SIGINT or SIGTERM arrived while a guard was in place.
+// True once SIGINT or SIGTERM arrived while a guard was in place, or RequestInterrupt was called.
 bool Interrupted();
+
+// What Ctrl+C does, asked for by a program: the desktop tool's 中止 of a run on many terminals.
+// Takes effect while a guard is in place (the next outermost guard clears it).
+void RequestInterrupt();
 
 // Prints the cancelled text; returns kExitInterrupted.
 int ReportInterrupted();

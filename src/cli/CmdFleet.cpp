@@ -119,9 +119,7 @@ std::optional<std::vector<FleetRow>> ChooseRows(const CliArguments& args, int& e
     return rows;
 }
 
-int RunFleet(CliContext& context, const CliArguments& args, std::string_view actionName,
-             const char* perTerminalExtension = "") {
-    const CliCommand* command = FindCliCommand(actionName);
+int RunFleet(CliContext& context, const CliArguments& args, std::string_view actionName) {
     if (!context.Options().device.empty() || context.Options().port) {
         // Every terminal has its own port here.
         PrintError(Text(ids::kFleetNoPortOption));
@@ -132,19 +130,14 @@ int RunFleet(CliContext& context, const CliArguments& args, std::string_view act
     if (!rows) {
         return exitCode;
     }
-    FleetAction action;
-    action.command = command;
+    FleetAction action = FleetActionFor(actionName);
     action.operands = args.Operands();
-    action.perTerminalExtension = perTerminalExtension;
-    // The settings writes open their session with an identification of their own.
-    action.identifiesItself =
-        actionName == "write" || actionName == "easy" || actionName == "service";
     if (!action.perTerminalExtension.empty() &&
         !std::filesystem::is_directory(PathFromUtf8(action.operands.front()))) {
         PrintError(FormatText(ids::kFleetNoFolder, action.operands.front()));
         return kExitFailure;
     }
-    for (const CliOption& option : command->options) {
+    for (const CliOption& option : action.command->options) {
         if (args.Has(option.name)) {
             action.options.emplace_back(option.name, args.Value(option.name).value_or(""));
         }
@@ -202,7 +195,7 @@ const CliCommandRegistration kFleetInfo({.name = "fleet info",
                                          .helpId = ids::kFleetInfoHelp,
                                          .options = WithFleetOptions({}),
                                          .run = [](CliContext& c, const CliArguments& a) {
-                                             return RunFleet(c, a, "info", "");
+                                             return RunFleet(c, a, "info");
                                          }});
 
 const CliCommandRegistration kFleetWrite(
@@ -211,14 +204,14 @@ const CliCommandRegistration kFleetWrite(
      .helpId = ids::kFleetWriteHelp,
      .operands = {{.name = "FILE.dat", .extension = "dat"}},
      .options = WithFleetOptions({{.name = "--set-clock", .helpId = ids::kSetClockHelp}}),
-     .run = [](CliContext& c, const CliArguments& a) { return RunFleet(c, a, "write", ""); }});
+     .run = [](CliContext& c, const CliArguments& a) { return RunFleet(c, a, "write"); }});
 
 const CliCommandRegistration kFleetClock({.name = "fleet clock",
                                           .summaryId = ids::kFleetClockSummary,
                                           .helpId = ids::kFleetClockHelp,
                                           .options = WithFleetOptions({}),
                                           .run = [](CliContext& c, const CliArguments& a) {
-                                              return RunFleet(c, a, "clock", "");
+                                              return RunFleet(c, a, "clock");
                                           }});
 
 const CliCommandRegistration kFleetFirmware(
@@ -227,7 +220,7 @@ const CliCommandRegistration kFleetFirmware(
      .helpId = ids::kFleetFirmwareHelp,
      .operands = {{.name = "IMAGE.x", .extension = "x"}},
      .options = WithFleetOptions({{.name = "--wait", .value = "秒", .helpId = ids::kWaitHelp}}),
-     .run = [](CliContext& c, const CliArguments& a) { return RunFleet(c, a, "firmware", ""); }});
+     .run = [](CliContext& c, const CliArguments& a) { return RunFleet(c, a, "firmware"); }});
 
 const CliCommandRegistration kFleetDlogGet({.name = "fleet dlog get",
                                             .summaryId = ids::kFleetDlogGetSummary,
@@ -235,7 +228,7 @@ const CliCommandRegistration kFleetDlogGet({.name = "fleet dlog get",
                                             .operands = {{.name = "FOLDER"}},
                                             .options = WithFleetOptions({}),
                                             .run = [](CliContext& c, const CliArguments& a) {
-                                                return RunFleet(c, a, "dlog get", ".csv");
+                                                return RunFleet(c, a, "dlog get");
                                             }});
 
 const CliCommandRegistration kFleetMaint({.name = "fleet maint",
@@ -244,7 +237,7 @@ const CliCommandRegistration kFleetMaint({.name = "fleet maint",
                                           .operands = {{.name = "FOLDER"}},
                                           .options = WithFleetOptions({}),
                                           .run = [](CliContext& c, const CliArguments& a) {
-                                              return RunFleet(c, a, "maint", ".mnt");
+                                              return RunFleet(c, a, "maint");
                                           }});
 
 const CliCommandRegistration kFleetEasy(
@@ -252,14 +245,14 @@ const CliCommandRegistration kFleetEasy(
      .summaryId = ids::kFleetEasySummary,
      .helpId = ids::kFleetEasyHelp,
      .options = WithFleetOptions(QuickWriteOptionDeclarations(QuickWindow::Easy)),
-     .run = [](CliContext& c, const CliArguments& a) { return RunFleet(c, a, "easy", ""); }});
+     .run = [](CliContext& c, const CliArguments& a) { return RunFleet(c, a, "easy"); }});
 
 const CliCommandRegistration kFleetService(
     {.name = "fleet service",
      .summaryId = ids::kFleetServiceSummary,
      .helpId = ids::kFleetServiceHelp,
      .options = WithFleetOptions(QuickWriteOptionDeclarations(QuickWindow::Service)),
-     .run = [](CliContext& c, const CliArguments& a) { return RunFleet(c, a, "service", ""); }});
+     .run = [](CliContext& c, const CliArguments& a) { return RunFleet(c, a, "service"); }});
 
 }  // namespace
 }  // namespace morvik::cli

@@ -135,6 +135,15 @@ std::string InfoRest(const Json& terminal) {
 
 }  // namespace
 
+FleetAction FleetActionFor(std::string_view name) {
+    FleetAction action;
+    action.command = FindCliCommand(name);
+    action.perTerminalExtension = name == "dlog get" ? ".csv" : name == "maint" ? ".mnt" : "";
+    // The settings writes open their session with an identification of their own.
+    action.identifiesItself = name == "write" || name == "easy" || name == "service";
+    return action;
+}
+
 FleetRunner::FleetRunner(FleetAction action, GlobalOptions options, std::vector<FleetRow> rows)
     : action_(std::move(action)),
       options_(std::move(options)),

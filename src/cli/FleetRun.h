@@ -17,6 +17,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -66,6 +67,11 @@ struct FleetAction {
     // look of its own is needed before it.
     bool identifiesItself = false;
 };
+
+// The action of the single-terminal command `name` ("write", "dlog get"), without its operands
+// and options: dlog get and maint save one file per terminal into the folder their operand names,
+// and the settings writes identify the terminal themselves. No command when the name is none.
+FleetAction FleetActionFor(std::string_view name);
 
 class FleetRunner {
   public:
