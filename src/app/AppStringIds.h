@@ -41,6 +41,7 @@ inline constexpr int kAppFleetEditionMiniS = 4626;
 inline constexpr int kAppFleetEditionMiniSx = 4627;
 inline constexpr int kAppFleetEditionSlim = 4628;
 inline constexpr int kAppFleetCancelAndClose = 4629;
+inline constexpr int kAppFleetAddPort = 4630;
 // Start-up and end of the program.
 inline constexpr int kAppOutputWriteFailed = 4700;
 inline constexpr int kAppNoSingleInstance = 4701;  // "%s": the lock file, "%s": why

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -24,6 +25,7 @@
 #include "cli/CliInterrupt.h"
 #include "cli/CliStringIds.h"
 #include "cli/FleetReport.h"
+#include "link/PortMap.h"
 #include "model/Utf8Path.h"
 #include "res/StringIds.h"
 #include "res/Strings.h"
@@ -178,6 +180,11 @@ void CFleetDlg::Build() {
 
     auto* buttons = new QHBoxLayout;
     search_ = new QPushButton(Tr(ids::kAppFleetSearchCables), this);
+    portNumber_ = new QSpinBox(this);
+    portNumber_->setObjectName(QStringLiteral("fleetPortNumber"));
+    portNumber_->setRange(kFirstComPort, kLastComPort);
+    portNumber_->setPrefix(QStringLiteral("COM"));
+    addPort_ = new QPushButton(Tr(ids::kAppFleetAddPort), this);
     start_ = new QPushButton(Tr(ids::kAppFleetStart), this);
     cancel_ = new QPushButton(Tr(ids::kAppFleetCancel), this);
     rerun_ = new QPushButton(Tr(ids::kAppFleetRerunFailed), this);
@@ -185,6 +192,8 @@ void CFleetDlg::Build() {
     close_ = new QPushButton(Tr(ids::kAppFleetClose), this);
     start_->setDefault(true);
     buttons->addWidget(search_);
+    buttons->addWidget(portNumber_);
+    buttons->addWidget(addPort_);
     buttons->addStretch(1);
     for (QPushButton* button : {start_, cancel_, rerun_, save_, close_}) {
         buttons->addWidget(button);
@@ -194,6 +203,7 @@ void CFleetDlg::Build() {
     connect(action_, &QComboBox::currentIndexChanged, this, &CFleetDlg::OnActionChanged);
     connect(browse_, &QPushButton::clicked, this, &CFleetDlg::OnBrowse);
     connect(search_, &QPushButton::clicked, this, &CFleetDlg::SearchCables);
+    connect(addPort_, &QPushButton::clicked, this, [this] { AddPort(portNumber_->value()); });
     connect(start_, &QPushButton::clicked, this, &CFleetDlg::Start);
     connect(cancel_, &QPushButton::clicked, this, &CFleetDlg::Cancel);
     connect(rerun_, &QPushButton::clicked, this, &CFleetDlg::RerunFailed);
@@ -236,25 +246,48 @@ void CFleetDlg::SearchCables() {
         return;
     }
     PortMap map;
-    cables_ = LookupAdapterCables(map);
+    const std::vector<AdapterCable> cables = LookupAdapterCables(map);
+    cables_.clear();
     results_.clear();
     table_->setRowCount(0);
-    table_->setRowCount(static_cast<int>(cables_.size()));
-    for (int row = 0; row < static_cast<int>(cables_.size()); ++row) {
-        const AdapterCable& cable = cables_[static_cast<size_t>(row)];
-        auto* port = new QTableWidgetItem(Format(ids::kComPortFormat, cable.port));
-        port->setCheckState(Qt::Checked);
-        port->setToolTip(Q(cable.device));
-        table_->setItem(row, kPort, port);
-        table_->setItem(row, kCable, new QTableWidgetItem(Q(cable.serial)));
-        for (int column = kEdition; column < kColumns; ++column) {
-            table_->setItem(row, column, new QTableWidgetItem);
-        }
+    for (const AdapterCable& cable : cables) {
+        AddRow(cable);
     }
     status_->setText(cables_.empty()
                          ? Tr(ids::kAppFleetNoCables)
                          : Format(ids::kAppFleetCablesFound, static_cast<int>(cables_.size())));
     UpdateControls();
+}
+
+void CFleetDlg::AddPort(int port) {
+    if (Running() || port < kFirstComPort || port > kLastComPort) {
+        return;
+    }
+    if (const int row = RowOf(port); row >= 0) {
+        table_->item(row, kPort)->setCheckState(Qt::Checked);
+        return;
+    }
+    // A port the lookup did not find (a cable it does not know, a terminal on a plain serial
+    // port): no serial number to show.
+    AdapterCable cable;
+    cable.port = port;
+    cable.device = PortMap().MappedDevice(port).value_or(std::string());
+    AddRow(cable);
+    UpdateControls();
+}
+
+void CFleetDlg::AddRow(const AdapterCable& cable) {
+    const int row = table_->rowCount();
+    cables_.push_back(cable);
+    table_->setRowCount(row + 1);
+    auto* port = new QTableWidgetItem(Format(ids::kComPortFormat, cable.port));
+    port->setCheckState(Qt::Checked);
+    port->setToolTip(Q(cable.device));
+    table_->setItem(row, kPort, port);
+    table_->setItem(row, kCable, new QTableWidgetItem(Q(cable.serial)));
+    for (int column = kEdition; column < kColumns; ++column) {
+        table_->setItem(row, column, new QTableWidgetItem);
+    }
 }
 
 int CFleetDlg::RowOf(int port) const {
@@ -468,6 +501,8 @@ void CFleetDlg::UpdateControls() {
     path_->setEnabled(!running && kChoices[action_->currentIndex()].operand != Operand::kNone);
     browse_->setEnabled(path_->isEnabled());
     search_->setEnabled(!running);
+    portNumber_->setEnabled(!running);
+    addPort_->setEnabled(!running);
     start_->setEnabled(!running && !cables_.empty());
     cancel_->setEnabled(running);
     rerun_->setEnabled(!running && anyToRetry);

@@ -26,6 +26,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTableWidget;
 
 namespace morvik {
@@ -59,6 +60,8 @@ class CFleetDlg : public QDialog {
 
     // Finds the cables again and lists them, each ticked; the results shown so far go.
     void SearchCables();
+    // Lists COM port (ticked) as well, for a terminal whose cable the lookup does not know.
+    void AddPort(int port);
     // Starts the chosen action on the ticked terminals (開始).
     void Start();
     // Runs the action again on the terminals that failed or were interrupted in the last run;
@@ -88,6 +91,7 @@ class CFleetDlg : public QDialog {
 
   private:
     void Build();
+    void AddRow(const AdapterCable& cable);
     void OnActionChanged();
     void OnBrowse();
     void OnSaveReport();
@@ -107,6 +111,8 @@ class CFleetDlg : public QDialog {
     QTableWidget* table_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* search_ = nullptr;
+    QSpinBox* portNumber_ = nullptr;
+    QPushButton* addPort_ = nullptr;
     QPushButton* start_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPushButton* rerun_ = nullptr;

@@ -135,9 +135,13 @@ TEST_F(FleetWindow, CancelLeavesEveryTerminalAsACancelledWrite) {
     test::SimProcess& source = StartSim("mini", {"--param", "pow=3"});
     const std::string file = MiniFile(source);
     test::SimProcess& first = Attach("mini", "M1", 0);
-    test::SimProcess& second = Attach("minis", "S2", 1);
+    // A terminal on a port whose cable the lookup does not know, added by its COM number.
+    test::SimProcess& second = StartSim("minis", {"--tid", "S2"}, 7);
     CMVKAppDlg& main = Window();
     CFleetDlg& fleet = OpenFleetWindow(main);
+    fleet.AddPort(7);
+    ASSERT_EQ(fleet.Table()->rowCount(), 2);
+    EXPECT_EQ(Cell(fleet, 1, CFleetDlg::kPort), "COM7");
     fleet.ActionBox()->setCurrentIndex(kWriteFile);
     fleet.PathEdit()->setText(QString::fromStdString(file));
     QSignalSpy finished(&fleet, &CFleetDlg::RunFinished);
