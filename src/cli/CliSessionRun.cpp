@@ -18,6 +18,8 @@ namespace {
 constexpr std::chrono::milliseconds kPoll{100};
 constexpr std::chrono::milliseconds kTick{150};
 
+}  // namespace
+
 Json EditionCodeName(EditionCode code) {
     switch (code) {
         case kEditionSlim:
@@ -30,8 +32,6 @@ Json EditionCodeName(EditionCode code) {
             return nullptr;
     }
 }
-
-}  // namespace
 
 std::optional<EditionCode> OpenForSettings(CTerminal& terminal) {
     if (!terminal.Connect(false)) {

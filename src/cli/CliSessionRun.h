@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 
+#include "cli/CliJson.h"
 #include "protocol/Edition.h"
 #include "protocol/Terminal.h"
 #include "sessions/SessionWorker.h"
@@ -28,6 +29,9 @@ namespace morvik::cli {
 // reporter has said why), or when the command was interrupted meanwhile (the terminal has been
 // left again). kEditionNone when the terminal's reply names no edition.
 std::optional<EditionCode> OpenForSettings(CTerminal& terminal);
+
+// The edition's name in JSON: "slim", "mini" (the Mini and MiniS), "minisx"; null for none.
+Json EditionCodeName(EditionCode code);
 
 // Leaves a terminal whose session is open: a Slim is sent "exit", any other is restarted with
 // "reboot s"; then the port is closed.

@@ -6,6 +6,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliJson.h"
 #include "cli/CliOutput.h"
+#include "cli/CliSessionRun.h"
 #include "cli/CliStringIds.h"
 #include "model/ShownText.h"
 #include "protocol/DeviceInfo.h"
@@ -13,8 +14,9 @@
 namespace morvik::cli {
 namespace {
 
-Json InfoJson(const DeviceInfo& info) {
-    return Json{{"productName", JsonText(info.productName)},
+Json InfoJson(const DeviceInfo& info, EditionCode edition) {
+    return Json{{"edition", EditionCodeName(edition)},
+                {"productName", JsonText(info.productName)},
                 {"terminalId", JsonText(info.terminalId)},
                 {"firmwareVersion", JsonText(info.firmwareVersion)},
                 {"bootCounter", JsonText(info.bootCounter)},
@@ -25,14 +27,15 @@ Json InfoJson(const DeviceInfo& info) {
 int RunInfo(CliContext& context, const CliArguments&) {
     CTerminal& terminal = context.Terminal();
     DeviceInfo info;
-    if (!terminal.ReadDeviceInformation(info)) {
+    EditionCode edition = kEditionNone;
+    if (!terminal.ReadDeviceInformation(info, &edition)) {
         if (context.Reporter().ErrorsShown() == 0) {
             PrintError(Text(ids::kInfoFailed));
         }
         return kExitFailure;
     }
     if (JsonMode()) {
-        JsonResult()["terminal"] = InfoJson(info);
+        JsonResult()["terminal"] = InfoJson(info, edition);
         return kExitOk;
     }
     // Every field is the terminal's own text: a line end or escape in one is not printed.

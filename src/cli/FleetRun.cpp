@@ -139,8 +139,10 @@ FleetAction FleetActionFor(std::string_view name) {
     FleetAction action;
     action.command = FindCliCommand(name);
     action.perTerminalExtension = name == "dlog get" ? ".csv" : name == "maint" ? ".mnt" : "";
-    // The settings writes open their session with an identification of their own.
-    action.identifiesItself = name == "write" || name == "easy" || name == "service";
+    // The settings writes open their session with an identification of their own, and info is
+    // one: their JSON names the terminal, so no look of the runner's own goes before them.
+    action.identifiesItself =
+        name == "info" || name == "write" || name == "easy" || name == "service";
     return action;
 }
 

@@ -19,14 +19,21 @@ void CTerminal::LeaveAfterLooking(EditionCode code) {
     }
 }
 
-bool CTerminal::ReadDeviceInformation(DeviceInfo& info) {
+bool CTerminal::ReadDeviceInformation(DeviceInfo& info, EditionCode* edition) {
+    if (edition != nullptr) {
+        *edition = kEditionNone;
+    }
     if (!Connect(false)) {
         return false;
     }
     bool read = false;
     if (OpenSession()) {
         info = ReadIdentification(nullptr, &read);
-        LeaveAfterLooking(DetectEdition(true));
+        const EditionCode code = DetectEdition(true);
+        LeaveAfterLooking(code);
+        if (edition != nullptr) {
+            *edition = code;
+        }
     }
     Disconnect();
     return read;

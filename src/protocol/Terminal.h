@@ -125,8 +125,9 @@ class CTerminal {
 
     // ---- Main-window commands (each a whole frame: connect ... disconnect) --------------------
     // 機器情報の読み込み: true when every question of the identification was answered; info holds
-    // the panel either way (what was answered).
-    bool ReadDeviceInformation(DeviceInfo& info);
+    // the panel either way (what was answered). edition, when given, receives the edition the
+    // terminal named (kEditionNone when it named none or could not be reached).
+    bool ReadDeviceInformation(DeviceInfo& info, EditionCode* edition = nullptr);
     // パソコンの時刻に合わせる with the given local time (taken before connecting).
     bool SetTerminalClock(const std::tm& localTime);
     // The same with the PC's local time at the moment of the call.

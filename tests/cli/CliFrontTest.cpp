@@ -155,6 +155,7 @@ TEST_F(CliFront, OneJsonObjectForEveryCommandAndEdition) {
         Json info = Object(Morvik(sim, {"--json", "info"}));
         EXPECT_EQ(info["command"], "info");
         EXPECT_EQ(info["terminal"]["terminalId"], "J1");
+        EXPECT_EQ(info["terminal"]["edition"], name);
         EXPECT_FALSE(info["terminal"]["productName"].get<std::string>().empty());
 
         // "-": the settings only in the object; otherwise beside the file.

@@ -178,6 +178,14 @@ TEST_F(Fleet, MaintenanceFilesAreNamedByTerminalAndPortsAreChosen) {
     EXPECT_TRUE(names[1].starts_with("B2_20")) << names[1];
     EXPECT_FALSE(Sent(*sims_[2], "ver")) << "COM3 was not chosen";
 
+    // info names the terminal from its own session: edition, ID and the panel's other fields.
+    run = Morvik({"--json", "fleet", "info", "--ports", "3"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const nlohmann::json info = nlohmann::json::parse(run.out)["terminals"][0];
+    EXPECT_EQ(info["edition"], "MiniSx");
+    EXPECT_EQ(info["terminalId"], "C3");
+    EXPECT_NE(info["message"].get<std::string>().find("起動カウンタ:"), std::string::npos);
+
     // Faults of the line are found before any terminal is reached.
     EXPECT_EQ(Morvik({"fleet", "info", "--ports", "3-1"}).exitCode, 2);
     EXPECT_EQ(Morvik({"fleet", "maint", files_.File("none"), "--ports", "1"}).exitCode, 1);
