@@ -15,7 +15,7 @@ CliContext::CliContext(const GlobalOptions& options) : options_(options), termin
     terminal_.SetNoticeOnlyForSlim(true);
     terminal_.SetOpenFailureDetail(OpenFailureDetail);
     if (options_.trace) {
-        terminal_.Trace().SetSink(StderrTraceSink());
+        terminal_.Trace().SetSink(StderrTraceSink(options_.tracePrefix));
     }
 }
 

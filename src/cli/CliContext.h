@@ -14,6 +14,7 @@ struct GlobalOptions {
     std::optional<int> port;  // --port N
     std::string device;       // --device PATH
     bool trace = false;       // --trace
+    std::string tracePrefix;  // before each trace line (a fleet worker's "COM3 ")
     bool quiet = false;       // --quiet
 };
 

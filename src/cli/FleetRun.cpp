@@ -298,6 +298,7 @@ void FleetRunner::Work(size_t index) {
         GlobalOptions options = options_;
         options.device.clear();
         options.port = rows_[index].port;  // written before the threads started
+        options.tracePrefix = FormatText(res::ids::kComPortFormat, options.port.value()) + " ";
         // The context leaves its terminal when it ends, still inside the capture.
         CliContext context(options);
         context.Reporter().SetCapture(&capture);

@@ -1,6 +1,7 @@
 #include "protocol/ProtocolTrace.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace morvik {
 
@@ -67,10 +68,10 @@ void CProtocolTrace::Emit(char direction, std::string_view bytes, bool escape) {
     sink_(std::string(stamp) + (escape ? Escape(bytes) : std::string(bytes)));
 }
 
-CProtocolTrace::Sink StderrTraceSink() {
-    return [](const std::string& entry) {
-        std::fputs(entry.c_str(), stderr);
-        std::fputc('\n', stderr);
+CProtocolTrace::Sink StderrTraceSink(std::string prefix) {
+    return [prefix = std::move(prefix)](const std::string& entry) {
+        // One call per line: terminals traced on several threads at once never share a line.
+        std::fputs((prefix + entry + "\n").c_str(), stderr);
     };
 }
 

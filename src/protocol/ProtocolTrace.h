@@ -39,7 +39,8 @@ class CProtocolTrace {
     bool started_ = false;
 };
 
-// A sink that writes each entry as one line to standard error.
-CProtocolTrace::Sink StderrTraceSink();
+// A sink that writes each entry as one line to standard error, after prefix (the port of one
+// terminal among several).
+CProtocolTrace::Sink StderrTraceSink(std::string prefix = {});
 
 }  // namespace morvik
