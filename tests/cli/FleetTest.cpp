@@ -13,7 +13,9 @@
 #include <thread>
 
 #include "support/CliFixture.h"
+#include "support/DetectionLogRecords.h"
 #include "support/Files.h"
+#include "support/FirmwareImageFile.h"
 #include "support/SimProcess.h"
 #include "support/Spawn.h"
 
@@ -190,6 +192,45 @@ TEST_F(Fleet, MaintenanceFilesAreNamedByTerminalAndPortsAreChosen) {
     EXPECT_EQ(Morvik({"fleet", "info", "--ports", "3-1"}).exitCode, 2);
     EXPECT_EQ(Morvik({"fleet", "maint", files_.File("none"), "--ports", "1"}).exitCode, 1);
     EXPECT_EQ(Morvik({"fleet", "info", "--ports", "1", "--only-failed", "r.csv"}).exitCode, 2);
+}
+
+TEST_F(Fleet, FirmwareAndDetectionLogsOnMixedTerminals) {
+    const auto records = test::MakeRecords(9, true);
+    Attach({{"mini", "M1", {"--version", "1.20"}},
+            {"minis", "S2", {"--dlog-file", test::WriteRecordFile(files_, records)}},
+            {"slim", "L3", {}}});
+    auto rows = [](const RunResult& run) { return nlohmann::json::parse(run.out)["terminals"]; };
+
+    // A Mini image: both Mini-family terminals updated, the Slim refuses it and is left alone.
+    const std::string image = test::WriteFirmwareImage(files_, "fw.x", "ZRT450", 0x2000, "1.44");
+    RunResult run = Morvik({"--json", "fleet", "firmware", "--wait", "20", image});
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    nlohmann::json done = rows(run);
+    ASSERT_EQ(done.size(), 3u) << run.out;
+    EXPECT_EQ(done[0]["outcome"], "succeeded") << done[0];
+    EXPECT_EQ(done[1]["outcome"], "succeeded") << done[1];
+    EXPECT_EQ(done[2]["outcome"], "failed");
+    EXPECT_NE(done[2]["message"].get<std::string>().find("不正なファームウェアファイルです。"),
+              std::string::npos)
+        << done[2];
+    EXPECT_FALSE(Sent(*sims_[2], "[")) << "no transfer to the Slim";
+
+    // Each log into a file named by its terminal; the empty log and the Slim make none.
+    const std::string folder = files_.File("logs");
+    std::filesystem::create_directory(folder);
+    run = Morvik({"--json", "fleet", "dlog", "get", folder});
+    done = rows(run);
+    ASSERT_EQ(done.size(), 3u) << run.out;
+    EXPECT_EQ(done[0]["outcome"], "succeeded") << done[0];
+    EXPECT_EQ(done[1]["outcome"], "succeeded") << done[1];
+    EXPECT_EQ(done[2]["outcome"], "skipped") << done[2];
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        files.push_back(entry.path());
+    }
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_TRUE(files[0].filename().string().starts_with("S2_20")) << files[0];
+    EXPECT_EQ(test::ReadWholeFile(files[0].string()), test::ExpectedCsv(records));
 }
 
 TEST_F(Fleet, CtrlCCancelsEveryTerminalAsOneCommandIsCancelled) {
