@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -180,10 +179,13 @@ void CFleetDlg::Build() {
 
     auto* buttons = new QHBoxLayout;
     search_ = new QPushButton(Tr(ids::kAppFleetSearchCables), this);
-    portNumber_ = new QSpinBox(this);
+    // The COM numbers as the options dialog lists them.
+    portNumber_ = new QComboBox(this);
     portNumber_->setObjectName(QStringLiteral("fleetPortNumber"));
-    portNumber_->setRange(kFirstComPort, kLastComPort);
-    portNumber_->setPrefix(QStringLiteral("COM"));
+    portNumber_->setMaxVisibleItems(20);
+    for (int number = kFirstComPort; number <= kLastComPort; ++number) {
+        portNumber_->addItem(Format(ids::kComPortFormat, number));
+    }
     addPort_ = new QPushButton(Tr(ids::kAppFleetAddPort), this);
     start_ = new QPushButton(Tr(ids::kAppFleetStart), this);
     cancel_ = new QPushButton(Tr(ids::kAppFleetCancel), this);
@@ -203,7 +205,8 @@ void CFleetDlg::Build() {
     connect(action_, &QComboBox::currentIndexChanged, this, &CFleetDlg::OnActionChanged);
     connect(browse_, &QPushButton::clicked, this, &CFleetDlg::OnBrowse);
     connect(search_, &QPushButton::clicked, this, &CFleetDlg::SearchCables);
-    connect(addPort_, &QPushButton::clicked, this, [this] { AddPort(portNumber_->value()); });
+    connect(addPort_, &QPushButton::clicked, this,
+            [this] { AddPort(kFirstComPort + portNumber_->currentIndex()); });
     connect(start_, &QPushButton::clicked, this, &CFleetDlg::Start);
     connect(cancel_, &QPushButton::clicked, this, &CFleetDlg::Cancel);
     connect(rerun_, &QPushButton::clicked, this, &CFleetDlg::RerunFailed);

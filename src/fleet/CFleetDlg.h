@@ -26,7 +26,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 class QTableWidget;
 
 namespace morvik {
@@ -111,7 +110,7 @@ class CFleetDlg : public QDialog {
     QTableWidget* table_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* search_ = nullptr;
-    QSpinBox* portNumber_ = nullptr;
+    QComboBox* portNumber_ = nullptr;
     QPushButton* addPort_ = nullptr;
     QPushButton* start_ = nullptr;
     QPushButton* cancel_ = nullptr;
