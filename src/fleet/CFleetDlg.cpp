@@ -6,14 +6,10 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -24,6 +20,8 @@
 #include "cli/CliInterrupt.h"
 #include "cli/CliStringIds.h"
 #include "cli/FleetReport.h"
+#include "fleet/CFleetTable.h"
+#include "link/AdapterLookup.h"
 #include "link/PortMap.h"
 #include "model/Utf8Path.h"
 #include "res/StringIds.h"
@@ -63,37 +61,6 @@ QString Q(const std::string& utf8) {
 template <typename... Args>
 QString Format(int id, Args... args) {
     return Q(res::Format(res::Text(id), args...));
-}
-
-QString EditionText(const std::string& edition) {
-    if (edition == "Mini") {
-        return Tr(ids::kAppFleetEditionMini);
-    }
-    if (edition == "MiniS") {
-        return Tr(ids::kAppFleetEditionMiniS);
-    }
-    if (edition == "MiniSx") {
-        return Tr(ids::kAppFleetEditionMiniSx);
-    }
-    if (edition == "Slim") {
-        return Tr(ids::kAppFleetEditionSlim);
-    }
-    return Q(edition);
-}
-
-// The result cell's tint, so that a long list shows at a glance where to look.
-QColor OutcomeColor(cli::FleetOutcome outcome) {
-    switch (outcome) {
-        case cli::FleetOutcome::kSucceeded:
-            return QColor(0xd8, 0xf0, 0xd8);
-        case cli::FleetOutcome::kSkipped:
-            return QColor(0xe8, 0xe8, 0xe8);
-        case cli::FleetOutcome::kFailed:
-        case cli::FleetOutcome::kInterrupted:
-            return QColor(0xf8, 0xd0, 0xd0);
-        default:
-            return QColor();
-    }
 }
 
 bool ToRetry(cli::FleetOutcome outcome) {
@@ -145,30 +112,7 @@ void CFleetDlg::Build() {
 
     auto* group = new QGroupBox(Tr(ids::kAppFleetCables), this);
     auto* groupLayout = new QVBoxLayout(group);
-    table_ = new QTableWidget(0, kColumns, group);
-    table_->setObjectName(QStringLiteral("fleetTable"));
-    const int headers[kColumns] = {cli::ids::kFleetColumnPort,    ids::kAppFleetColumnCable,
-                                   cli::ids::kFleetColumnEdition, cli::ids::kFleetColumnTerminalId,
-                                   cli::ids::kFleetColumnStep,    cli::ids::kFleetColumnProgress,
-                                   cli::ids::kFleetColumnResult,  ids::kAppFleetColumnMessage,
-                                   cli::ids::kFleetColumnSeconds};
-    QStringList labels;
-    for (int id : headers) {
-        labels << Tr(id);
-    }
-    table_->setHorizontalHeaderLabels(labels);
-    table_->verticalHeader()->hide();
-    table_->setSelectionMode(QAbstractItemView::NoSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->horizontalHeader()->setSectionResizeMode(kMessage, QHeaderView::Stretch);
-    table_->setColumnWidth(kPort, 80);
-    table_->setColumnWidth(kCable, 80);
-    table_->setColumnWidth(kEdition, 85);
-    table_->setColumnWidth(kTerminalId, 95);
-    table_->setColumnWidth(kStep, 130);
-    table_->setColumnWidth(kProgress, 90);
-    table_->setColumnWidth(kResult, 60);
-    table_->setColumnWidth(kSeconds, 45);
+    table_ = new CFleetTable(group);
     groupLayout->addWidget(table_);
     status_ = new QLabel(group);
     status_->setObjectName(QStringLiteral("fleetStatus"));
@@ -250,15 +194,14 @@ void CFleetDlg::SearchCables() {
     }
     PortMap map;
     const std::vector<AdapterCable> cables = LookupAdapterCables(map);
-    cables_.clear();
     results_.clear();
-    table_->setRowCount(0);
+    table_->Clear();
     for (const AdapterCable& cable : cables) {
-        AddRow(cable);
+        table_->Add(cable);
     }
-    status_->setText(cables_.empty()
+    status_->setText(cables.empty()
                          ? Tr(ids::kAppFleetNoCables)
-                         : Format(ids::kAppFleetCablesFound, static_cast<int>(cables_.size())));
+                         : Format(ids::kAppFleetCablesFound, static_cast<int>(cables.size())));
     UpdateControls();
 }
 
@@ -266,8 +209,8 @@ void CFleetDlg::AddPort(int port) {
     if (Running() || port < kFirstComPort || port > kLastComPort) {
         return;
     }
-    if (const int row = RowOf(port); row >= 0) {
-        table_->item(row, kPort)->setCheckState(Qt::Checked);
+    if (table_->RowOf(port) >= 0) {
+        table_->Tick(port);
         return;
     }
     // A port the lookup did not find (a cable it does not know, a terminal on a plain serial
@@ -275,41 +218,12 @@ void CFleetDlg::AddPort(int port) {
     AdapterCable cable;
     cable.port = port;
     cable.device = PortMap().MappedDevice(port).value_or(std::string());
-    AddRow(cable);
+    table_->Add(cable);
     UpdateControls();
 }
 
-void CFleetDlg::AddRow(const AdapterCable& cable) {
-    const int row = table_->rowCount();
-    cables_.push_back(cable);
-    table_->setRowCount(row + 1);
-    auto* port = new QTableWidgetItem(Format(ids::kComPortFormat, cable.port));
-    port->setCheckState(Qt::Checked);
-    port->setToolTip(Q(cable.device));
-    table_->setItem(row, kPort, port);
-    table_->setItem(row, kCable, new QTableWidgetItem(Q(cable.serial)));
-    for (int column = kEdition; column < kColumns; ++column) {
-        table_->setItem(row, column, new QTableWidgetItem);
-    }
-}
-
-int CFleetDlg::RowOf(int port) const {
-    for (int row = 0; row < static_cast<int>(cables_.size()); ++row) {
-        if (cables_[static_cast<size_t>(row)].port == port) {
-            return row;
-        }
-    }
-    return -1;
-}
-
 void CFleetDlg::Start() {
-    std::vector<int> ports;
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        if (table_->item(row, kPort)->checkState() == Qt::Checked) {
-            ports.push_back(cables_[static_cast<size_t>(row)].port);
-        }
-    }
-    Run(ports, false);
+    Run(table_->TickedPorts(), false);
 }
 
 void CFleetDlg::RerunFailed() {
@@ -360,8 +274,7 @@ void CFleetDlg::Run(const std::vector<int>& ports, bool rerun) {
     // A run from 開始 starts a new list of results; a rerun replaces only its terminals'.
     const std::set<int> chosen(ports.begin(), ports.end());
     std::vector<cli::FleetRow> rows;
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        const AdapterCable& cable = cables_[static_cast<size_t>(row)];
+    for (const AdapterCable& cable : table_->Cables()) {
         if (!chosen.contains(cable.port)) {
             continue;
         }
@@ -373,10 +286,9 @@ void CFleetDlg::Run(const std::vector<int>& ports, bool rerun) {
     }
     if (!rerun) {
         results_.clear();
-        for (int row = 0; row < table_->rowCount(); ++row) {
+        for (const AdapterCable& cable : table_->Cables()) {
             cli::FleetRow empty;
-            empty.port = cables_[static_cast<size_t>(row)].port;
-            empty.cableSerial = cables_[static_cast<size_t>(row)].serial;
+            empty.port = cable.port;
             ShowRow(empty);
         }
     }
@@ -439,46 +351,8 @@ void CFleetDlg::OnTick() {
 }
 
 void CFleetDlg::ShowRow(const cli::FleetRow& row) {
-    const int index = RowOf(row.port);
-    if (index < 0) {
-        return;
-    }
-    const bool ended =
-        row.outcome != cli::FleetOutcome::kWaiting && row.outcome != cli::FleetOutcome::kRunning;
-    table_->item(index, kEdition)->setText(EditionText(row.edition));
-    table_->item(index, kTerminalId)->setText(Q(row.terminalId));
-    table_->item(index, kStep)->setText(Q(row.step));
-    const bool known = !row.action.empty();
-    table_->item(index, kResult)
-        ->setText(known ? Q(cli::FleetOutcomeText(row.outcome)) : QString());
-    table_->item(index, kResult)->setBackground(OutcomeColor(row.outcome));
     const auto note = notes_.find(row.port);
-    const QString message = ended || note == notes_.end() ? Q(row.message) : Q(note->second);
-    table_->item(index, kMessage)->setText(message);
-    table_->item(index, kMessage)->setToolTip(message);
-    table_->item(index, kSeconds)
-        ->setText(ended ? QString::number(row.seconds, 'f', 1) : QString());
-    // The bar is there while the command shows one and after it ended, where it stopped; a
-    // terminal that was skipped was not changed, and gets none rather than one at 0 %. (A table
-    // shows its cell widgets itself, so the bar is taken away rather than hidden.)
-    const bool wanted =
-        known && (row.percent >= 0 || ended) && row.outcome != cli::FleetOutcome::kSkipped;
-    auto* bar = static_cast<QProgressBar*>(table_->cellWidget(index, kProgress));
-    if (!wanted) {
-        table_->removeCellWidget(index, kProgress);
-        return;
-    }
-    if (bar == nullptr) {
-        bar = new QProgressBar(table_);
-        bar->setRange(0, 100);
-        bar->setValue(0);
-        table_->setCellWidget(index, kProgress, bar);
-    }
-    if (!ended) {
-        bar->setValue(std::max(row.percent, 0));
-    } else if (row.outcome == cli::FleetOutcome::kSucceeded) {
-        bar->setValue(100);
-    }
+    table_->Show(row, note == notes_.end() ? QString() : QString::fromStdString(note->second));
 }
 
 void CFleetDlg::ShowSummary() {
@@ -506,17 +380,12 @@ void CFleetDlg::UpdateControls() {
     search_->setEnabled(!running);
     portNumber_->setEnabled(!running);
     addPort_->setEnabled(!running);
-    start_->setEnabled(!running && !cables_.empty());
+    start_->setEnabled(!running && !table_->Cables().empty());
     cancel_->setEnabled(running);
     rerun_->setEnabled(!running && anyToRetry);
     save_->setEnabled(!running && !results_.empty());
     close_->setEnabled(!running);
-    // The ticks are the run's while it goes.
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        QTableWidgetItem* item = table_->item(row, kPort);
-        item->setFlags(running ? item->flags() & ~Qt::ItemIsUserCheckable
-                               : item->flags() | Qt::ItemIsUserCheckable);
-    }
+    table_->SetTickable(!running);
 }
 
 std::vector<cli::FleetRow> CFleetDlg::Results() const {

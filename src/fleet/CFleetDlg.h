@@ -20,16 +20,15 @@
 #include <vector>
 
 #include "cli/FleetRun.h"
-#include "link/AdapterLookup.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
 
 namespace morvik {
 
+class CFleetTable;
 class IWindowHost;
 
 namespace cli {
@@ -40,20 +39,6 @@ class CFleetDlg : public QDialog {
     Q_OBJECT
 
   public:
-    // The columns of the terminals' table.
-    enum Column {
-        kPort,
-        kCable,
-        kEdition,
-        kTerminalId,
-        kStep,
-        kProgress,
-        kResult,
-        kMessage,
-        kSeconds,
-        kColumns
-    };
-
     CFleetDlg(IWindowHost& host, QWidget* parent);
     ~CFleetDlg() override;
 
@@ -77,7 +62,7 @@ class CFleetDlg : public QDialog {
 
     QComboBox* ActionBox() const { return action_; }
     QLineEdit* PathEdit() const { return path_; }
-    QTableWidget* Table() const { return table_; }
+    CFleetTable* Table() const { return table_; }
     QLabel* StatusLabel() const { return status_; }
 
   signals:
@@ -90,7 +75,6 @@ class CFleetDlg : public QDialog {
 
   private:
     void Build();
-    void AddRow(const AdapterCable& cable);
     void OnActionChanged();
     void OnBrowse();
     void OnSaveReport();
@@ -100,14 +84,13 @@ class CFleetDlg : public QDialog {
     void ShowRow(const cli::FleetRow& row);
     void ShowSummary();
     void UpdateControls();
-    int RowOf(int port) const;
 
     IWindowHost& host_;
     QComboBox* action_ = nullptr;
     QLabel* pathLabel_ = nullptr;
     QLineEdit* path_ = nullptr;
     QPushButton* browse_ = nullptr;
-    QTableWidget* table_ = nullptr;
+    CFleetTable* table_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* search_ = nullptr;
     QComboBox* portNumber_ = nullptr;
@@ -119,7 +102,6 @@ class CFleetDlg : public QDialog {
     QPushButton* close_ = nullptr;
     QTimer timer_;
 
-    std::vector<AdapterCable> cables_;
     std::map<int, cli::FleetRow> results_;
     std::map<int, std::string> notes_;  // by port: what its command said last
     std::unique_ptr<cli::InterruptGuard> interrupt_;

@@ -14,6 +14,7 @@
 
 #include "app/CommandIds.h"
 #include "fleet/CFleetDlg.h"
+#include "fleet/CFleetTable.h"
 #include "support/FakeCable.h"
 #include "support/Files.h"
 #include "support/qt/AppFixture.h"
@@ -82,8 +83,8 @@ TEST_F(FleetWindow, AMiniFileOnMixedTerminalsThenTheFailedOneAgain) {
     CFleetDlg& fleet = OpenFleetWindow(main);
     ASSERT_EQ(fleet.Table()->rowCount(), 3);
     for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(Cell(fleet, row, CFleetDlg::kPort), "COM" + std::to_string(row + 1));
-        EXPECT_EQ(fleet.Table()->item(row, CFleetDlg::kPort)->checkState(), Qt::Checked);
+        EXPECT_EQ(Cell(fleet, row, CFleetTable::kPort), "COM" + std::to_string(row + 1));
+        EXPECT_EQ(fleet.Table()->item(row, CFleetTable::kPort)->checkState(), Qt::Checked);
     }
     fleet.ActionBox()->setCurrentIndex(kWriteFile);
     fleet.PathEdit()->setText(QString::fromStdString(file));
@@ -95,16 +96,16 @@ TEST_F(FleetWindow, AMiniFileOnMixedTerminalsThenTheFailedOneAgain) {
     ASSERT_TRUE(finished.wait(kRunTimeoutMs));
     EXPECT_TRUE(main.Action(cmd::kReadDeviceInfo)->isEnabled());
 
-    EXPECT_EQ(Cell(fleet, 0, CFleetDlg::kEdition), "ミニ");
-    EXPECT_EQ(Cell(fleet, 0, CFleetDlg::kTerminalId), "M1");
-    EXPECT_EQ(Cell(fleet, 0, CFleetDlg::kResult), "成功");
-    EXPECT_EQ(Cell(fleet, 0, CFleetDlg::kMessage), "書き込みが完了し、再起動しました。");
-    EXPECT_EQ(Cell(fleet, 1, CFleetDlg::kResult), "対象外");
+    EXPECT_EQ(Cell(fleet, 0, CFleetTable::kEdition), "ミニ");
+    EXPECT_EQ(Cell(fleet, 0, CFleetTable::kTerminalId), "M1");
+    EXPECT_EQ(Cell(fleet, 0, CFleetTable::kResult), "成功");
+    EXPECT_EQ(Cell(fleet, 0, CFleetTable::kMessage), "書き込みが完了し、再起動しました。");
+    EXPECT_EQ(Cell(fleet, 1, CFleetTable::kResult), "対象外");
     EXPECT_NE(
-        Cell(fleet, 1, CFleetDlg::kMessage).find("この設定画面から設定可能な機器ではありません"),
+        Cell(fleet, 1, CFleetTable::kMessage).find("この設定画面から設定可能な機器ではありません"),
         std::string::npos);
-    EXPECT_EQ(Cell(fleet, 2, CFleetDlg::kResult), "失敗");
-    EXPECT_NE(Cell(fleet, 2, CFleetDlg::kMessage).find("(498)"), std::string::npos);
+    EXPECT_EQ(Cell(fleet, 2, CFleetTable::kResult), "失敗");
+    EXPECT_NE(Cell(fleet, 2, CFleetTable::kMessage).find("(498)"), std::string::npos);
     EXPECT_EQ(fleet.StatusLabel()->text().toStdString(), "3台中 成功 1台、対象外 1台、失敗 1台");
     // What the file holds reached the Mini only; the faulty one ended as a failed write ends.
     for (const char* key : {"rslt", "fchg", "pow", "que1", "psA1"}) {
@@ -126,8 +127,8 @@ TEST_F(FleetWindow, AMiniFileOnMixedTerminalsThenTheFailedOneAgain) {
     ASSERT_TRUE(finished.wait(kRunTimeoutMs));
     EXPECT_EQ(Count(mini, "ver"), miniLooks);
     EXPECT_EQ(Count(faulty, "pset que1"), 2u);
-    EXPECT_EQ(Cell(fleet, 0, CFleetDlg::kResult), "成功");
-    EXPECT_EQ(Cell(fleet, 2, CFleetDlg::kResult), "失敗");
+    EXPECT_EQ(Cell(fleet, 0, CFleetTable::kResult), "成功");
+    EXPECT_EQ(Cell(fleet, 2, CFleetTable::kResult), "失敗");
     EXPECT_EQ(fleet.StatusLabel()->text().toStdString(), "3台中 成功 1台、対象外 1台、失敗 1台");
 }
 
@@ -141,7 +142,7 @@ TEST_F(FleetWindow, CancelLeavesEveryTerminalAsACancelledWrite) {
     CFleetDlg& fleet = OpenFleetWindow(main);
     fleet.AddPort(7);
     ASSERT_EQ(fleet.Table()->rowCount(), 2);
-    EXPECT_EQ(Cell(fleet, 1, CFleetDlg::kPort), "COM7");
+    EXPECT_EQ(Cell(fleet, 1, CFleetTable::kPort), "COM7");
     fleet.ActionBox()->setCurrentIndex(kWriteFile);
     fleet.PathEdit()->setText(QString::fromStdString(file));
     QSignalSpy finished(&fleet, &CFleetDlg::RunFinished);
@@ -152,7 +153,7 @@ TEST_F(FleetWindow, CancelLeavesEveryTerminalAsACancelledWrite) {
     fleet.Cancel();
     ASSERT_TRUE(finished.wait(kRunTimeoutMs));
     for (int row = 0; row < 2; ++row) {
-        EXPECT_EQ(Cell(fleet, row, CFleetDlg::kResult), "中断") << row;
+        EXPECT_EQ(Cell(fleet, row, CFleetTable::kResult), "中断") << row;
     }
     for (test::SimProcess* sim : {&first, &second}) {
         EXPECT_TRUE(sim->WaitForLogLine("reboot s", std::chrono::seconds(10)));
